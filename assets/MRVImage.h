@@ -1,0 +1,83 @@
+// MRVImage.h: one picture in memory, as stored in a packed image record.
+//
+// The record header (20 bytes, little-endian) is laid out exactly as in .mri files and .mrm
+// frame entries, so one read fills it. Loading, making and decoding records lives in
+// assets/MRVImage.cpp; pixel conversion and the drawing operations live in graphics/.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Flag bits of an image record.
+enum : DWORD
+{
+    MRVIMAGE_COMPRESSED = 1, // payload is a compressed stream
+    MRVIMAGE_RAW = 2,        // decoded payload is a raw pixel array
+    MRVIMAGE_COLORKEY = 4,   // with MRVIMAGE_RAW: pixel value 0 is not drawn
+    MRVIMAGE_RUNCODED = 8,   // decoded payload is run-coded pixels
+};
+
+constexpr size_t MRVIMAGE_HEADER_SIZE = 20;
+constexpr int MRV_SCREEN_WIDTH = 640;
+constexpr int MRV_SCREEN_HEIGHT = 480;
+
+class CMRVImage
+{
+public:
+    CMRVImage();
+    ~CMRVImage();
+    CMRVImage(const CMRVImage&) = delete;
+    CMRVImage& operator=(const CMRVImage&) = delete;
+
+    // Records (assets/MRVImage.cpp).
+    BOOL Load(const char* pszPath);
+    BOOL LoadFromMemory(const BYTE* pRecord);
+    BOOL LoadFromMemory(const BYTE* pRecord, size_t nRecordSize); // bounded form for frame sets
+    BOOL Create(int nWidth, int nHeight, BOOL bTransparent);
+    BOOL Decompress(BYTE* pScratch);
+
+    // Pixels and drawing (graphics/).
+    void ConvertPixelFormat(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask);
+    void Blit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h) const;
+    void BlitTo(CMRVImage* pTarget, int dx, int dy, int sx, int sy, int w, int h) const;
+    void BlendBlit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h, int nAlpha) const;
+    void BlendTo(CMRVImage* pTarget, int dx, int dy, int sx, int sy, int w, int h, int nAlpha) const;
+    void WaveBlit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h) const;
+    void WaveTo(CMRVImage* pTarget, int dx, int dy, int sx, int sy, int w, int h) const;
+    void ColumnShiftBlit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h) const;
+    void ColumnShiftTo(CMRVImage* pTarget, int dx, int dy, int sx, int sy, int w, int h) const;
+    CMRVImage* CopyTo(CMRVImage* pTarget);
+    void CopyToSurface(WORD* pDest, LONG nPitch) const;
+
+    // Accessors.
+    DWORD GetFlags() const { return m_dwFlags; }
+    int GetWidth() const { return m_wWidth; }
+    int GetHeight() const { return m_wHeight; }
+    DWORD GetBufferSize() const { return m_dwBufferSize; }
+    DWORD GetDataSize() const { return m_dwDataSize; }
+    BYTE* GetPixels() const { return m_pPixels; }
+    WORD* GetPixelWords() const { return reinterpret_cast<WORD*>(m_pPixels); }
+    BOOL IsCompressed() const { return (m_dwFlags & MRVIMAGE_COMPRESSED) != 0; }
+    DWORD GetRedMask() const { return m_dwRedMask; }
+
+    // Record header, in file order (20 bytes).
+    char m_szMagic[4];
+    DWORD m_dwFlags;
+    WORD m_wWidth;
+    WORD m_wHeight;
+    DWORD m_dwBufferSize;
+    DWORD m_dwDataSize;
+
+    // Masks last given to ConvertPixelFormat; 0 until then.
+    DWORD m_dwRedMask;
+    DWORD m_dwGreenMask;
+    DWORD m_dwBlueMask;
+
+    BYTE* m_pPixels;          // owned, m_dwBufferSize bytes, or null
+    int32_t* m_pColumnOffsets; // owned, optional: (unused, vertical offset) pairs per column
+
+private:
+    void Reset();
+};

@@ -1,0 +1,37 @@
+# Helpers that keep every module, test, benchmark and fuzz target declared the same way.
+
+# velvina_module(NAME SOURCES ... [DEPENDS ...] [PUBLIC_DEPENDS ...])
+# One static library per module; its folder's parent is the include root, so code
+# includes "assets/MRVImage.h" and never a backend header by accident.
+function(velvina_module name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PUBLIC_DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC velvina_options ${ARG_PUBLIC_DEPENDS} PRIVATE ${ARG_DEPENDS})
+endfunction()
+
+# velvina_test(NAME SOURCES ... DEPENDS ...): a GoogleTest executable registered with CTest.
+function(velvina_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE velvina_options ${ARG_DEPENDS} GTest::gtest GTest::gtest_main Threads::Threads)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# velvina_fuzzer(NAME SOURCES ... DEPENDS ...): a libFuzzer target (clang, VELVINA_FUZZ=ON).
+function(velvina_fuzzer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE velvina_options ${ARG_DEPENDS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()
+
+# velvina_bench(NAME SOURCES ... DEPENDS ...): a benchmark program printing FIGURE lines.
+function(velvina_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE velvina_options ${ARG_DEPENDS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
