@@ -56,7 +56,7 @@ TEST_F(DebugTraceTest, LongTextIsCutAt253CharactersAndStillEndsTheLine)
     const std::string strLong(1000, 'x');
     DebugTrace("%s", strLong.c_str());
     ASSERT_EQ(m_Capture.Messages().size(), 1u);
-    const std::string& strMessage = m_Capture.Messages()[0];
+    const std::string strMessage = m_Capture.Messages()[0];
     EXPECT_EQ(strMessage.size(), 255u);
     EXPECT_EQ(strMessage.substr(0, 253), std::string(253, 'x'));
     EXPECT_EQ(strMessage.substr(253), "\r\n");
