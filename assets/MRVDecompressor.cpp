@@ -1,0 +1,1 @@
+// MRVDecompressor.cpp: being written.

@@ -1,0 +1,1 @@
+// MRVFrameSet.cpp: being written.

@@ -1,0 +1,1 @@
+// MRVImage.cpp: being written.
