@@ -1,0 +1,206 @@
+// SceneDirectorTest.cpp: the director's state table, its first-frame rule and its behaviour
+// with no scene, driven through recording scenes registered in its factory table.
+#include "platform/Window.h"
+#include "scene/Scene.h"
+#include "scene/SceneDirector.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+using Events = std::vector<std::string>;
+
+struct Recording
+{
+    Events events;
+    std::deque<int> exitCodes; // one per Update, then 0
+    int nLive = 0;
+};
+Recording g_Rec;
+
+std::string Str(long long n)
+{
+    return std::to_string(n);
+}
+
+template <int STATE>
+class CRecordingScene : public CScene
+{
+public:
+    CRecordingScene() { ++g_Rec.nLive; }
+    ~CRecordingScene() override { --g_Rec.nLive; }
+    void Load(DWORD r, DWORD g, DWORD b) { Log("load " + Str(r) + " " + Str(g) + " " + Str(b)); }
+    void Reserved() override {}
+    int Update() override
+    {
+        const int nCode = g_Rec.exitCodes.empty() ? 0 : g_Rec.exitCodes.front();
+        if (!g_Rec.exitCodes.empty())
+            g_Rec.exitCodes.pop_front();
+        return nCode;
+    }
+    void Draw(WORD*, LONG, BOOL bFull) override { Log(bFull ? "draw full" : "draw part"); }
+    BOOL OnMouse(WPARAM k, LPARAM p, BOOL up) override
+    {
+        Log("mouse " + Str(k) + " " + Str(p) + " " + Str(up));
+        return TRUE;
+    }
+    void OnKey(WPARAM k, LPARAM d) override { Log("key " + Str(k) + " " + Str(d)); }
+
+private:
+    static void Log(const std::string& str) { g_Rec.events.push_back(Str(STATE) + " " + str); }
+};
+
+class CRecordingWindow : public Platform::IWindowBackend
+{
+public:
+    BOOL PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override
+    {
+        m_Posts.push_back(Str(reinterpret_cast<intptr_t>(hWnd)) + " " + Str(nMessage) + " " + Str(wParam) +
+                          " " + Str(lParam));
+        return TRUE;
+    }
+    HCURSOR LoadCursor(int) override { return nullptr; }
+    HCURSOR SetCursor(HCURSOR) override { return nullptr; }
+    Events m_Posts;
+};
+
+class SceneDirectorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pDirector.reset(); // its scene goes before the recording is cleared
+        g_Rec = Recording();
+        m_Window.m_Posts.clear();
+        m_pDirector.reset(new CSceneDirector);
+        const PFNCREATESCENE factories[] = {&CreateLoadedScene<CRecordingScene<0>>, &CreateLoadedScene<CRecordingScene<1>>,
+                                            &CreateLoadedScene<CRecordingScene<2>>, &CreateLoadedScene<CRecordingScene<3>>,
+                                            &CreateLoadedScene<CRecordingScene<4>>, &CreateLoadedScene<CRecordingScene<5>>};
+        static const char* const names[] = {"Splash", "SignIn", "Wall", "Avenue", "Makeover", "Credits"};
+        for (int i = 0; i < SCENESTATE_COUNT; ++i)
+            m_pDirector->SetSceneFactory(i, factories[i], names[i]);
+        m_pDirector->SetSceneObserver([](void*, int n, const char* psz) { g_Rec.events.push_back("scene " + Str(n) + " " + psz); },
+                                      nullptr);
+        m_pDirector->Init(reinterpret_cast<HWND>(0x1234), 0xF800, 0x07E0, 0x001F);
+    }
+
+    // Starts, then ticks once per exit code with the current scene returning that code.
+    void Run(std::initializer_list<int> codes)
+    {
+        m_pDirector->Start();
+        for (int nCode : codes)
+        {
+            g_Rec.exitCodes.push_back(nCode);
+            m_pDirector->Tick();
+        }
+    }
+
+    // What one frame (the caller asking for a partial one), a tick and input cause.
+    Events Round()
+    {
+        g_Rec.events.clear();
+        m_pDirector->Draw(m_Pixels, 1280, FALSE);
+        m_pDirector->Tick();
+        m_pDirector->OnMouse(MK_LBUTTON, MAKELPARAM(5, 7), TRUE);
+        m_pDirector->OnKey(VK_SPACE, 3);
+        return g_Rec.events;
+    }
+
+    CRecordingWindow m_Window;
+    Platform::IWindowBackend* m_pPreviousWindow = Platform::SetWindowBackend(&m_Window);
+    std::unique_ptr<CSceneDirector> m_pDirector;
+    WORD m_Pixels[4] = {};
+
+    void TearDown() override { Platform::SetWindowBackend(m_pPreviousWindow); }
+};
+
+TEST_F(SceneDirectorTest, NothingHappensBeforeStart)
+{
+    EXPECT_TRUE(Round().empty());
+    EXPECT_FALSE(m_pDirector->HasScene());
+}
+
+TEST_F(SceneDirectorTest, StartLoadsTheSplashBeforeItBecomesCurrentAndForwardsInput)
+{
+    m_pDirector->Start();
+    EXPECT_EQ(g_Rec.events, (Events{"0 load 63488 2016 31", "scene 0 Splash"}));
+    EXPECT_EQ(Round(), (Events{"0 draw full", "0 mouse 1 458757 1", "0 key 32 3"}));
+}
+
+TEST_F(SceneDirectorTest, FirstDrawAfterEverySceneChangeIsComplete)
+{
+    const struct
+    {
+        int nExitCode; // given to a tick before the draws (0: no tick)
+        Events draws;  // the scene's draws for callers asking FALSE, FALSE, TRUE
+    } steps[] = {
+        {0, {"0 draw full", "0 draw part", "0 draw full"}},
+        {-1, {"0 draw part", "0 draw part", "0 draw full"}}, // goes on: no scene change
+        {5, {"1 draw full", "1 draw part", "1 draw full"}},
+    };
+    m_pDirector->Start();
+    for (const auto& step : steps)
+    {
+        g_Rec.exitCodes = {step.nExitCode};
+        if (step.nExitCode)
+            m_pDirector->Tick();
+        g_Rec.events.clear();
+        for (BOOL bFull : {FALSE, FALSE, TRUE})
+            m_pDirector->Draw(m_Pixels, 1280, bFull);
+        EXPECT_EQ(g_Rec.events, step.draws);
+    }
+}
+
+TEST_F(SceneDirectorTest, StateTable)
+{
+    const struct
+    {
+        std::initializer_list<int> codes;
+        int nState; // the current state afterwards
+        bool bHasScene;
+    } cases[] = {
+        {{7}, 1, true},          {{-1, 0}, 0, true},       {{1, 1}, 5, true},       {{1, 2}, 2, true},
+        {{1, 3}, 1, false},      {{1, 2, 1}, 3, true},     {{1, 2, 2}, 4, true},    {{1, 2, 3}, 1, true},
+        {{1, 2, 4}, 2, false},   {{1, 2, 1, 9}, 2, true},  {{1, 2, 2, 1}, 2, true}, {{1, 2, 1, 1, 3}, 1, true},
+    };
+    for (const auto& c : cases)
+    {
+        SetUp();
+        Run(c.codes);
+        SCOPED_TRACE(testing::Message() << c.codes.size() << " codes ending " << *(c.codes.end() - 1));
+        EXPECT_EQ(m_pDirector->GetState(), c.nState);
+        EXPECT_EQ(m_pDirector->HasScene(), c.bHasScene);
+        EXPECT_EQ(g_Rec.nLive, c.bHasScene ? 1 : 0);
+        EXPECT_TRUE(m_Window.m_Posts.empty());
+        EXPECT_EQ(Round().empty(), !c.bHasScene); // an unlisted code leaves nothing to drive
+    }
+}
+
+TEST_F(SceneDirectorTest, FinishedCreditsPostOneCloseAndLeaveNoScene)
+{
+    Run({1, 1, 3});
+    EXPECT_EQ(m_Window.m_Posts, (Events{Str(0x1234) + " " + Str(WM_CLOSE) + " 0 0"}));
+    EXPECT_FALSE(m_pDirector->HasScene());
+    EXPECT_EQ(g_Rec.nLive, 0);
+    EXPECT_TRUE(Round().empty());
+    EXPECT_EQ(m_Window.m_Posts.size(), 1u);
+}
+
+TEST_F(SceneDirectorTest, MissingFactoryCreatesNoneAndTheDestructorDeletesTheScene)
+{
+    m_pDirector->SetSceneFactory(1, nullptr, nullptr);
+    Run({1});
+    EXPECT_FALSE(m_pDirector->HasScene());
+    EXPECT_EQ(g_Rec.nLive, 0);
+    Run({});
+    EXPECT_EQ(g_Rec.nLive, 1);
+    m_pDirector.reset();
+    EXPECT_EQ(g_Rec.nLive, 0);
+}
+
+} // namespace
