@@ -1,0 +1,98 @@
+// Canonical 16-bit mono WAV writer.
+#include "WavWriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+namespace AudioGen
+{
+namespace
+{
+void PutU16(std::vector<uint8_t>& vOut, uint32_t dwValue)
+{
+    vOut.push_back(static_cast<uint8_t>(dwValue & 0xFF));
+    vOut.push_back(static_cast<uint8_t>((dwValue >> 8) & 0xFF));
+}
+
+void PutU32(std::vector<uint8_t>& vOut, uint32_t dwValue)
+{
+    PutU16(vOut, dwValue & 0xFFFF);
+    PutU16(vOut, dwValue >> 16);
+}
+
+void PutTag(std::vector<uint8_t>& vOut, const char* pszTag)
+{
+    vOut.insert(vOut.end(), pszTag, pszTag + 4);
+}
+}  // namespace
+
+std::vector<int16_t> QuantiseToPcm16(const Samples& samples)
+{
+    std::vector<int16_t> vPcm(samples.size());
+    for (size_t i = 0; i < samples.size(); ++i)
+    {
+        const float fScaled = std::clamp(samples[i] * 32767.0f, -32768.0f, 32767.0f);
+        vPcm[i] = static_cast<int16_t>(std::lround(fScaled));
+    }
+    return vPcm;
+}
+
+std::vector<uint8_t> EncodeWav16(const std::vector<int16_t>& vPcm, int nSampleRate)
+{
+    const uint32_t dwDataBytes = static_cast<uint32_t>(vPcm.size() * 2);
+    const uint32_t dwRate = static_cast<uint32_t>(nSampleRate);
+    std::vector<uint8_t> vOut;
+    vOut.reserve(44 + dwDataBytes);
+    PutTag(vOut, "RIFF");
+    PutU32(vOut, 36 + dwDataBytes);
+    PutTag(vOut, "WAVE");
+    PutTag(vOut, "fmt ");
+    PutU32(vOut, 16);          // format chunk size
+    PutU16(vOut, 1);           // PCM
+    PutU16(vOut, 1);           // mono
+    PutU32(vOut, dwRate);      // frames per second
+    PutU32(vOut, dwRate * 2);  // bytes per second
+    PutU16(vOut, 2);           // bytes per frame
+    PutU16(vOut, 16);          // bits per sample
+    PutTag(vOut, "data");
+    PutU32(vOut, dwDataBytes);
+    for (int16_t nSample : vPcm)
+        PutU16(vOut, static_cast<uint16_t>(nSample));
+    return vOut;
+}
+
+namespace
+{
+bool FileHolds(const std::string& strPath, const std::vector<uint8_t>& vBytes)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    if (!file)
+        return false;
+    const std::vector<uint8_t> vExisting((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return vExisting == vBytes;
+}
+}  // namespace
+
+bool WriteWav16(const std::string& strPath, const Samples& samples, int nSampleRate, std::string& strError)
+{
+    const std::vector<uint8_t> vFile = EncodeWav16(QuantiseToPcm16(samples), nSampleRate);
+    // An identical file is left alone so its time stamp stays and the build repacks nothing.
+    if (FileHolds(strPath, vFile))
+        return true;
+    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
+    if (!file)
+    {
+        strError = "cannot create " + strPath;
+        return false;
+    }
+    file.write(reinterpret_cast<const char*>(vFile.data()), static_cast<std::streamsize>(vFile.size()));
+    if (!file)
+    {
+        strError = "cannot write " + strPath;
+        return false;
+    }
+    return true;
+}
+}  // namespace AudioGen
