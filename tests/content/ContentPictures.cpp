@@ -1,0 +1,212 @@
+// ContentPictures.cpp: decoding the built content for the content tests.
+#include "ContentPictures.h"
+
+#include "assets/MRVImage.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace
+{
+uint32_t Read32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+uint16_t Read16(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+
+// Raw payloads map one to one; run-coded payloads are walked record by record.
+bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pError)
+{
+    pOut->nWidth = image.GetWidth();
+    pOut->nHeight = image.GetHeight();
+    pOut->dwFlags = image.GetFlags();
+    const size_t nCount = size_t(pOut->nWidth) * pOut->nHeight;
+    pOut->pixels.assign(nCount, 0);
+    pOut->opaque.assign(nCount, false);
+    const uint8_t* pData = image.GetPixels();
+    const size_t nSize = image.GetBufferSize();
+    if (image.GetFlags() & MRVIMAGE_RAW)
+    {
+        if (nSize < nCount * 2)
+        {
+            *pError = "raw payload shorter than the picture";
+            return false;
+        }
+        const bool bKeyed = (image.GetFlags() & MRVIMAGE_COLORKEY) != 0;
+        for (size_t i = 0; i < nCount; ++i)
+        {
+            pOut->pixels[i] = Read16(pData + 2 * i);
+            pOut->opaque[i] = !bKeyed || pOut->pixels[i] != 0;
+        }
+        return true;
+    }
+    if (!(image.GetFlags() & MRVIMAGE_RUNCODED))
+    {
+        *pError = "neither raw nor run-coded";
+        return false;
+    }
+    size_t nPos = 0;
+    size_t nOffset = 0;
+    while (nPos < nCount)
+    {
+        if (nOffset + 6 > nSize)
+        {
+            *pError = "run-coded payload ends early";
+            return false;
+        }
+        const uint8_t nType = pData[nOffset];
+        const uint32_t nRun = Read32(pData + nOffset + 2);
+        nOffset += 6;
+        if (nType > 1 || nRun == 0 || nPos + nRun > nCount)
+        {
+            *pError = "bad run";
+            return false;
+        }
+        if (nType == 1)
+        {
+            if (nOffset + 2 * size_t(nRun) > nSize)
+            {
+                *pError = "opaque run past the payload";
+                return false;
+            }
+            for (uint32_t i = 0; i < nRun; ++i)
+            {
+                pOut->pixels[nPos + i] = Read16(pData + nOffset + 2 * i);
+                pOut->opaque[nPos + i] = true;
+            }
+            nOffset += 2 * size_t(nRun);
+        }
+        nPos += nRun;
+    }
+    return true;
+}
+
+bool DecodeImage(CMRVImage& image, DecodedPicture* pOut, std::string* pError)
+{
+    if (image.IsCompressed() && !image.Decompress(nullptr))
+    {
+        *pError = "compressed payload does not decode";
+        return false;
+    }
+    return DecodePixels(image, pOut, pError);
+}
+} // namespace
+
+std::string ContentFile(const char* pszGamePath)
+{
+    std::string strPath(pszGamePath);
+    const std::string strPrefix = ".\\content\\";
+    if (strPath.compare(0, strPrefix.size(), strPrefix) == 0)
+        strPath.erase(0, strPrefix.size());
+    for (char& c : strPath)
+        if (c == '\\')
+            c = '/';
+    return std::string(VELVINA_CONTENT_DIR) + "/" + strPath;
+}
+
+bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    if (!in)
+        return false;
+    pBytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+bool LoadPicture(const char* pszGamePath, DecodedPicture* pOut, std::string* pError)
+{
+    CMRVImage image;
+    if (!image.Load(ContentFile(pszGamePath).c_str()))
+    {
+        *pError = "cannot open";
+        return false;
+    }
+    return DecodeImage(image, pOut, pError);
+}
+
+bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames, int* pFrameRate,
+                  std::string* pError)
+{
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) || bytes.size() < 8)
+    {
+        *pError = "missing or shorter than its header";
+        return false;
+    }
+    *pFrameRate = Read16(&bytes[4]);
+    const int nFrames = Read16(&bytes[6]);
+    size_t nOffset = 8;
+    pFrames->clear();
+    for (int i = 0; i < nFrames; ++i)
+    {
+        if (nOffset + 4 > bytes.size())
+        {
+            *pError = "frame table ends early";
+            return false;
+        }
+        const uint32_t nLength = Read32(&bytes[nOffset]);
+        nOffset += 4;
+        if (nLength > bytes.size() - nOffset)
+        {
+            *pError = "frame record past the end of the file";
+            return false;
+        }
+        CMRVImage image;
+        if (!image.LoadFromMemory(&bytes[nOffset], nLength) || !image.IsCompressed())
+        {
+            *pError = "frame " + std::to_string(i) + " is not a compressed record";
+            return false;
+        }
+        pFrames->emplace_back();
+        if (!DecodeImage(image, &pFrames->back(), pError))
+            return false;
+        nOffset += nLength;
+    }
+    return true;
+}
+
+bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError)
+{
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) || bytes.size() < 26)
+    {
+        *pError = "missing or shorter than its header";
+        return false;
+    }
+    pOut->wFormatTag = Read16(&bytes[4]);
+    pOut->nChannels = Read16(&bytes[6]);
+    pOut->nSamplesPerSec = Read32(&bytes[8]);
+    pOut->wBitsPerSample = Read16(&bytes[18]);
+    pOut->nDataLength = Read32(&bytes[22]);
+    pOut->nFileSize = bytes.size();
+    return true;
+}
+
+int CountEdgePixels(const DecodedPicture& picture, int nLeft, int nTop, int nRight, int nBottom)
+{
+    auto channels = [](uint16_t p, int* r, int* g, int* b) {
+        *r = (p >> 11) << 1; // red and blue scaled to green's six bits
+        *g = (p >> 5) & 63;
+        *b = (p & 31) << 1;
+    };
+    int nCount = 0;
+    for (int y = std::max(nTop, 0); y <= std::min(nBottom, picture.nHeight - 2); ++y)
+        for (int x = std::max(nLeft, 0); x <= std::min(nRight, picture.nWidth - 2); ++x)
+        {
+            int r, g, b, rx, gx, bx, ry, gy, by;
+            channels(picture.At(x, y), &r, &g, &b);
+            channels(picture.At(x + 1, y), &rx, &gx, &bx);
+            channels(picture.At(x, y + 1), &ry, &gy, &by);
+            const int nDx = std::abs(r - rx) + std::abs(g - gx) + std::abs(b - bx);
+            const int nDy = std::abs(r - ry) + std::abs(g - gy) + std::abs(b - by);
+            if (std::max(nDx, nDy) >= 24)
+                ++nCount;
+        }
+    return nCount;
+}

@@ -1,0 +1,67 @@
+// CanvasTest.cpp: flattening a transparent sprite over what lies under it, and crops.
+#include "Canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+CCanvas Filled(int w, int h, uint32_t dwArgb)
+{
+    CCanvas canvas(w, h);
+    canvas.BeginAccess();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            canvas.Row(y)[x] = dwArgb;
+    canvas.EndAccess();
+    return canvas;
+}
+} // namespace
+
+TEST(Canvas, FlattenOverKeepsCoveredPixelsOpaqueAndDropsTheRest)
+{
+    // Premultiplied layer pixels over a blue underlay.
+    struct Case
+    {
+        uint32_t dwLayer;
+        uint32_t dwExpected; // 0: transparent
+    };
+    const Case cases[] = {
+        {0xFFFF0000u, 0xFFFF0000u}, // opaque red stays red
+        {0x00000000u, 0x00000000u}, // clear stays clear
+        {0x40400000u, 0x00000000u}, // a quarter covered: below the threshold, clear
+        {0x80800000u, 0xFF80007Fu}, // half red over blue: blended and made opaque
+    };
+    const CCanvas under = Filled(4, 1, 0xFF0000FFu);
+    for (const Case& c : cases)
+    {
+        CCanvas layer = Filled(1, 1, c.dwLayer);
+        const CCanvas out = FlattenOver(layer, under, 2, 0);
+        EXPECT_EQ(out.Pixel(0, 0), c.dwExpected) << std::hex << c.dwLayer;
+    }
+}
+
+TEST(Canvas, FlattenOverSamplesTheUnderlayAtTheSpritePosition)
+{
+    CCanvas under = Filled(3, 1, 0xFF000000u);
+    under.SetPixel(2, 0, 0xFF00FF00u);
+    const CCanvas layer = Filled(1, 1, 0x80000000u); // half black
+    EXPECT_EQ(FlattenOver(layer, under, 2, 0).Pixel(0, 0), 0xFF007F00u);
+    EXPECT_EQ(FlattenOver(layer, under, 0, 0).Pixel(0, 0), 0xFF000000u);
+}
+
+TEST(Canvas, CropOutsideTheCanvasIsTransparent)
+{
+    const CCanvas canvas = Filled(2, 2, 0xFF112233u);
+    const CCanvas crop = canvas.Crop(1, 1, 2, 2);
+    EXPECT_EQ(crop.Pixel(0, 0), 0xFF112233u);
+    EXPECT_EQ(crop.Pixel(1, 1), 0u);
+    EXPECT_DOUBLE_EQ(crop.TransparentShare(), 0.75);
+    EXPECT_FALSE(crop.IsOpaque());
+    EXPECT_TRUE(canvas.IsOpaque());
+}
+
+TEST(Canvas, EqualPixelsEncodeToEqualBytes)
+{
+    EXPECT_EQ(Filled(5, 3, 0xFF445566u).EncodePng(), Filled(5, 3, 0xFF445566u).EncodePng());
+    EXPECT_NE(Filled(5, 3, 0xFF445566u).EncodePng(), Filled(5, 3, 0xFF445567u).EncodePng());
+}

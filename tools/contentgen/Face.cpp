@@ -1,0 +1,747 @@
+// Face.cpp: the makeover face, its style tables and the vanity swatches.
+#include "Face.h"
+
+#include <cmath>
+
+namespace Face
+{
+namespace
+{
+constexpr double PI = 3.14159265358979323846;
+constexpr double CX = 400;
+constexpr double EYE_Y = 188;
+constexpr double EYE_DX = 34;   // eye centres at CX -/+ EYE_DX
+constexpr double EYE_RX = 18;
+constexpr double EYE_RY = 8;
+constexpr double MOUTH_Y = 262;
+constexpr double MOUTH_RX = 24;
+constexpr double HAIRLINE_Y = 118;
+
+struct EyeStyle
+{
+    Colour shadow;
+    Colour liner;
+    bool bWing;
+    bool bShimmer;
+};
+
+const EyeStyle g_aEyes[EYE_STYLES] = {
+    {{0.85, 0.11, 0.52}, {0.23, 0.06, 0.22}, true, true},   // magenta
+    {{0.06, 0.64, 0.64}, {0.02, 0.30, 0.35}, false, true},  // teal
+    {{0.91, 0.73, 0.14}, {0.45, 0.30, 0.05}, true, true},   // gold
+    {{0.55, 0.30, 0.80}, {0.25, 0.10, 0.40}, true, false},  // violet
+    {{0.35, 0.33, 0.38}, {0.10, 0.10, 0.12}, true, false},  // smoky
+    {{0.20, 0.45, 0.90}, {0.05, 0.15, 0.45}, false, true},  // sky blue
+    {{0.25, 0.70, 0.35}, {0.05, 0.30, 0.10}, false, false}, // emerald
+    {{0.98, 0.60, 0.45}, {0.50, 0.25, 0.15}, false, true},  // peach
+    {{0.65, 0.40, 0.20}, {0.30, 0.15, 0.05}, true, false},  // bronze
+    {{0.98, 0.55, 0.75}, {0.60, 0.10, 0.35}, false, true},  // candy pink
+    {{0.78, 0.80, 0.85}, {0.30, 0.30, 0.35}, true, true},   // silver
+    {{0.45, 0.10, 0.30}, {0.20, 0.02, 0.12}, true, false},  // plum
+    {{0.10, 0.85, 0.80}, {0.00, 0.40, 0.45}, true, true},   // turquoise
+    {{0.90, 0.60, 0.50}, {0.55, 0.25, 0.20}, false, true},  // rose gold
+    {{0.10, 0.15, 0.45}, {0.02, 0.04, 0.20}, true, false},  // navy
+};
+
+const Colour g_aLips[LIP_STYLES] = {
+    {0.80, 0.05, 0.12}, // classic red
+    {0.85, 0.11, 0.52}, // magenta
+    {0.98, 0.45, 0.38}, // coral
+    {0.88, 0.60, 0.58}, // nude
+    {0.45, 0.08, 0.30}, // plum
+    {0.62, 0.05, 0.30}, // berry
+    {0.99, 0.68, 0.50}, // peach
+    {0.91, 0.73, 0.14}, // gold gloss
+    {0.06, 0.60, 0.60}, // teal
+    {0.55, 0.30, 0.80}, // violet
+    {0.60, 0.02, 0.10}, // ruby
+    {0.95, 0.50, 0.62}, // rose
+    {0.62, 0.36, 0.20}, // bronze
+    {1.00, 0.25, 0.60}, // hot pink
+    {0.40, 0.03, 0.12}, // wine
+};
+
+enum LensShape
+{
+    LENS_ROUND,
+    LENS_CATEYE,
+    LENS_AVIATOR,
+    LENS_RECT,
+    LENS_HEART,
+    LENS_STAR,
+    LENS_OVAL,
+    LENS_SQUARE,
+    LENS_BROWLINE,
+    LENS_BUTTERFLY,
+};
+
+struct GlassesStyle
+{
+    LensShape shape;
+    Colour frame;
+    Colour lens; // alpha below about 0.3 reads as clear glass
+};
+
+const GlassesStyle g_aGlasses[GLASSES] = {
+    {LENS_ROUND, {0.91, 0.73, 0.14}, {0.8, 0.9, 1.0, 0.18}},
+    {LENS_CATEYE, {0.85, 0.11, 0.52}, {0.9, 0.8, 1.0, 0.18}},
+    {LENS_AVIATOR, {0.75, 0.60, 0.20}, {0.25, 0.35, 0.30, 0.7}},
+    {LENS_RECT, {0.23, 0.06, 0.22}, {0.8, 0.9, 1.0, 0.18}},
+    {LENS_HEART, {1.00, 0.35, 0.60}, {0.95, 0.30, 0.50, 0.55}},
+    {LENS_STAR, {0.06, 0.64, 0.64}, {0.20, 0.70, 0.80, 0.5}},
+    {LENS_OVAL, {0.55, 0.32, 0.15}, {0.8, 0.9, 1.0, 0.18}},
+    {LENS_SQUARE, {0.97, 0.97, 0.97}, {0.10, 0.10, 0.15, 0.75}},
+    {LENS_BROWLINE, {0.15, 0.15, 0.18}, {0.8, 0.9, 1.0, 0.18}},
+    {LENS_BUTTERFLY, {0.55, 0.30, 0.80}, {0.45, 0.15, 0.55, 0.6}},
+};
+
+struct HairStyle
+{
+    Colour colour;
+    int nKind;
+};
+
+enum HairKind
+{
+    HAIR_BEFORE,
+    HAIR_LONG,
+    HAIR_CURLS,
+    HAIR_BOB,
+    HAIR_PIXIE,
+    HAIR_PONYTAIL,
+    HAIR_WAVES,
+    HAIR_BEEHIVE,
+    HAIR_BRAIDS,
+};
+
+const HairStyle g_aHair[HAIRSTYLES] = {
+    {{0.30, 0.18, 0.10}, HAIR_BEFORE}, {{0.95, 0.80, 0.45}, HAIR_LONG},   {{0.80, 0.30, 0.10}, HAIR_CURLS},
+    {{0.10, 0.08, 0.12}, HAIR_BOB},    {{1.00, 0.45, 0.70}, HAIR_PIXIE},  {{0.45, 0.25, 0.12}, HAIR_PONYTAIL},
+    {{0.10, 0.55, 0.65}, HAIR_WAVES},  {{0.95, 0.93, 0.85}, HAIR_BEEHIVE}, {{0.55, 0.15, 0.10}, HAIR_BRAIDS},
+};
+
+void PathHead(cairo_t* cr)
+{
+    cairo_move_to(cr, CX, 85);
+    cairo_curve_to(cr, CX + 60, 85, CX + 84, 130, CX + 82, 190);
+    cairo_curve_to(cr, CX + 80, 250, CX + 45, 305, CX, 305);
+    cairo_curve_to(cr, CX - 45, 305, CX - 80, 250, CX - 82, 190);
+    cairo_curve_to(cr, CX - 84, 130, CX - 60, 85, CX, 85);
+    cairo_close_path(cr);
+}
+
+// The part of the face hair must leave free: the head below the hairline and the neck.
+void PathFaceOpening(cairo_t* cr)
+{
+    cairo_move_to(cr, CX - 78, HAIRLINE_Y + 30);
+    cairo_curve_to(cr, CX - 70, HAIRLINE_Y - 5, CX - 30, HAIRLINE_Y - 8, CX, HAIRLINE_Y - 6);
+    cairo_curve_to(cr, CX + 30, HAIRLINE_Y - 8, CX + 70, HAIRLINE_Y - 5, CX + 78, HAIRLINE_Y + 30);
+    cairo_curve_to(cr, CX + 80, 250, CX + 45, 305, CX, 305);
+    cairo_curve_to(cr, CX - 45, 305, CX - 80, 250, CX - 78, HAIRLINE_Y + 30);
+    cairo_close_path(cr);
+    cairo_rectangle(cr, CX - 28, 280, 56, 80);
+}
+
+void PathEyeLid(cairo_t* cr, double ex, double ey)
+{
+    cairo_move_to(cr, ex - EYE_RX, ey);
+    cairo_curve_to(cr, ex - EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX, ey);
+}
+
+void PathEyeWhite(cairo_t* cr, double ex, double ey)
+{
+    PathEyeLid(cr, ex, ey);
+    cairo_curve_to(cr, ex + EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX, ey);
+    cairo_close_path(cr);
+}
+
+void DrawBaseEye(cairo_t* cr, double ex, double ey, int nSide)
+{
+    PathEyeWhite(cr, ex, ey);
+    FillAndOutline(cr, Palette::White, 1.2);
+    cairo_save(cr);
+    PathEyeWhite(cr, ex, ey);
+    cairo_clip(cr);
+    PathEllipse(cr, ex, ey, 7.5, 7.5);
+    cairo_pattern_t* pIris = cairo_pattern_create_radial(ex, ey, 1, ex, ey, 7.5);
+    cairo_pattern_add_color_stop_rgb(pIris, 0, 0.45, 0.30, 0.15);
+    cairo_pattern_add_color_stop_rgb(pIris, 1, 0.20, 0.10, 0.05);
+    cairo_set_source(cr, pIris);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pIris);
+    PathEllipse(cr, ex, ey, 3.2, 3.2);
+    SetColour(cr, Colour{0.05, 0.02, 0.05});
+    cairo_fill(cr);
+    PathEllipse(cr, ex + 2.5, ey - 2.5, 1.8, 1.8);
+    SetColour(cr, Palette::White);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    PathEyeLid(cr, ex, ey);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+    // Brow.
+    cairo_move_to(cr, ex - nSide * 20, ey - 20);
+    cairo_curve_to(cr, ex - nSide * 8, ey - 30, ex + nSide * 8, ey - 30, ex + nSide * 22, ey - 22);
+    SetColour(cr, Colour{0.30, 0.18, 0.10});
+    cairo_set_line_width(cr, 3.5);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+void PathLips(cairo_t* cr, double dFull)
+{
+    const double y = MOUTH_Y;
+    cairo_move_to(cr, CX - MOUTH_RX, y);
+    cairo_curve_to(cr, CX - 14, y - 9 * dFull, CX - 6, y - 11 * dFull, CX, y - 6 * dFull);
+    cairo_curve_to(cr, CX + 6, y - 11 * dFull, CX + 14, y - 9 * dFull, CX + MOUTH_RX, y);
+    cairo_curve_to(cr, CX + 14, y + 13 * dFull, CX - 14, y + 13 * dFull, CX - MOUTH_RX, y);
+    cairo_close_path(cr);
+}
+
+void DrawLipLine(cairo_t* cr)
+{
+    cairo_move_to(cr, CX - MOUTH_RX + 1, MOUTH_Y);
+    cairo_curve_to(cr, CX - 8, MOUTH_Y + 3, CX + 8, MOUTH_Y + 3, CX + MOUTH_RX - 1, MOUTH_Y);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+} // namespace
+
+void PathMirror(cairo_t* cr)
+{
+    PathEllipse(cr, MIRROR_X, MIRROR_Y, MIRROR_RX, MIRROR_RY);
+}
+
+void DrawBase(cairo_t* cr)
+{
+    cairo_save(cr);
+    // Shoulders in a teal camisole, then the neck.
+    cairo_move_to(cr, 240, 400);
+    cairo_curve_to(cr, 250, 350, 310, 335, CX - 30, 330);
+    cairo_line_to(cr, CX + 30, 330);
+    cairo_curve_to(cr, 490, 335, 550, 350, 560, 400);
+    cairo_close_path(cr);
+    FillAndOutline(cr, Palette::Skin, 2);
+    cairo_move_to(cr, 285, 400);
+    cairo_curve_to(cr, 300, 370, 340, 372, CX, 385);
+    cairo_curve_to(cr, 460, 372, 500, 370, 515, 400);
+    cairo_close_path(cr);
+    FillAndOutline(cr, Palette::Teal, 2);
+    PathRoundedRect(cr, CX - 27, 270, 54, 80, 20);
+    FillAndOutline(cr, Palette::SkinShade, 1.5);
+    // Ears.
+    PathEllipse(cr, CX - 82, 200, 10, 18);
+    FillAndOutline(cr, Palette::SkinShade, 1.5);
+    PathEllipse(cr, CX + 82, 200, 10, 18);
+    FillAndOutline(cr, Palette::SkinShade, 1.5);
+    PathHead(cr);
+    cairo_pattern_t* pSkin = cairo_pattern_create_radial(CX - 20, 170, 20, CX, 200, 130);
+    cairo_pattern_add_color_stop_rgb(pSkin, 0, 1.0, 0.90, 0.82);
+    cairo_pattern_add_color_stop_rgb(pSkin, 1, Palette::Skin.r, Palette::Skin.g - 0.05, Palette::Skin.b - 0.06);
+    cairo_set_source(cr, pSkin);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(pSkin);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke(cr);
+    DrawGlow(cr, CX - 48, 232, 20, WithAlpha(Palette::Magenta, 0.18));
+    DrawGlow(cr, CX + 48, 232, 20, WithAlpha(Palette::Magenta, 0.18));
+    DrawBaseEye(cr, CX - EYE_DX, EYE_Y, -1);
+    DrawBaseEye(cr, CX + EYE_DX, EYE_Y, 1);
+    // Nose.
+    cairo_move_to(cr, CX + 2, 200);
+    cairo_curve_to(cr, CX + 8, 215, CX + 10, 226, CX + 2, 230);
+    cairo_move_to(cr, CX - 8, 229);
+    cairo_curve_to(cr, CX - 5, 232, CX - 2, 232, CX + 2, 230);
+    SetColour(cr, Darker(Palette::SkinShade, 0.15));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    // Natural lips.
+    PathLips(cr, 0.9);
+    FillAndOutline(cr, Colour{0.88, 0.55, 0.55}, 1.5);
+    DrawLipLine(cr);
+    cairo_restore(cr);
+}
+
+void DrawEyeStyle(cairo_t* cr, int nStyle)
+{
+    const EyeStyle& style = g_aEyes[nStyle];
+    cairo_save(cr);
+    for (int nSide = -1; nSide <= 1; nSide += 2)
+    {
+        const double ex = CX + nSide * EYE_DX;
+        const double ey = EYE_Y;
+        // Shadow from the lid up towards the brow, fading out at the top.
+        PathEyeLid(cr, ex, ey);
+        cairo_curve_to(cr, ex + EYE_RX + 4, ey - 10, ex + EYE_RX / 2, ey - 22, ex, ey - 22);
+        cairo_curve_to(cr, ex - EYE_RX / 2, ey - 22, ex - EYE_RX - 4, ey - 10, ex - EYE_RX, ey);
+        cairo_close_path(cr);
+        FillVertical(cr, ey - 22, WithAlpha(style.shadow, 0.55), ey - 4, style.shadow);
+        if (style.bShimmer)
+        {
+            PathEllipse(cr, ex + nSide * 3, ey - 11, 6, 3);
+            SetColour(cr, WithAlpha(Lighter(style.shadow, 0.7), 0.9));
+            cairo_fill(cr);
+        }
+        // Liner and lashes along the lid.
+        PathEyeLid(cr, ex, ey);
+        SetColour(cr, style.liner);
+        cairo_set_line_width(cr, 3.5);
+        cairo_stroke(cr);
+        const double tail = ex + nSide * EYE_RX;
+        if (style.bWing)
+        {
+            cairo_move_to(cr, tail - nSide * 4, ey - 2);
+            cairo_line_to(cr, tail + nSide * 9, ey - 8);
+            cairo_line_to(cr, tail, ey + 1);
+            cairo_close_path(cr);
+            SetColour(cr, style.liner);
+            cairo_fill(cr);
+        }
+        cairo_set_line_width(cr, 1.8);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        for (int i = 0; i < 5; ++i)
+        {
+            const double t = 0.25 + 0.15 * i;
+            const double lx = ex - EYE_RX + 2 * EYE_RX * t;
+            const double ly = ey - EYE_RY * 1.2 * std::sin(PI * t);
+            cairo_move_to(cr, lx, ly);
+            cairo_line_to(cr, lx + nSide * 3 * t, ly - 5);
+        }
+        SetColour(cr, style.liner);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+}
+
+void DrawLipStyle(cairo_t* cr, int nStyle)
+{
+    const Colour& colour = g_aLips[nStyle];
+    cairo_save(cr);
+    PathLips(cr, 1.0);
+    FillVertical(cr, MOUTH_Y - 11, Lighter(colour, 0.1), MOUTH_Y + 11, Darker(colour, 0.15));
+    PathLips(cr, 1.0);
+    SetColour(cr, Darker(colour, 0.45));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    cairo_move_to(cr, CX - MOUTH_RX + 1, MOUTH_Y);
+    cairo_curve_to(cr, CX - 8, MOUTH_Y + 3, CX + 8, MOUTH_Y + 3, CX + MOUTH_RX - 1, MOUTH_Y);
+    SetColour(cr, Darker(colour, 0.5));
+    cairo_stroke(cr);
+    // Gloss on the lower lip.
+    PathEllipse(cr, CX - 4, MOUTH_Y + 6, 7, 2);
+    SetColour(cr, WithAlpha(Palette::White, 0.85));
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+namespace
+{
+// One lens centred at (0, 0) in lens units (radius about 1); nSide -1 left, 1 right.
+void PathLens(cairo_t* cr, LensShape shape, int nSide)
+{
+    switch (shape)
+    {
+    case LENS_ROUND:
+        PathEllipse(cr, 0, 0, 0.95, 0.95);
+        break;
+    case LENS_CATEYE:
+        cairo_move_to(cr, -nSide * 1.0, -0.2);
+        cairo_curve_to(cr, -nSide * 0.6, -0.85, nSide * 0.8, -0.95, nSide * 1.25, -0.9);
+        cairo_curve_to(cr, nSide * 1.1, 0.2, nSide * 0.6, 0.75, 0, 0.75);
+        cairo_curve_to(cr, -nSide * 0.7, 0.75, -nSide * 1.0, 0.3, -nSide * 1.0, -0.2);
+        cairo_close_path(cr);
+        break;
+    case LENS_AVIATOR:
+        cairo_move_to(cr, -1.0, -0.7);
+        cairo_line_to(cr, 1.0, -0.7);
+        cairo_curve_to(cr, 1.1, 0.3, 0.5, 1.0, 0, 1.0);
+        cairo_curve_to(cr, -0.6, 1.0, -1.05, 0.3, -1.0, -0.7);
+        cairo_close_path(cr);
+        break;
+    case LENS_RECT:
+        PathRoundedRect(cr, -1.05, -0.6, 2.1, 1.2, 0.2);
+        break;
+    case LENS_HEART:
+        cairo_move_to(cr, 0, 0.95);
+        cairo_curve_to(cr, -1.3, 0.1, -0.9, -1.1, 0, -0.45);
+        cairo_curve_to(cr, 0.9, -1.1, 1.3, 0.1, 0, 0.95);
+        cairo_close_path(cr);
+        break;
+    case LENS_STAR:
+        PathStar(cr, 0, 0.05, 1.15, 0.55, 5, 0);
+        break;
+    case LENS_OVAL:
+        PathEllipse(cr, 0, 0, 1.0, 0.7);
+        break;
+    case LENS_SQUARE:
+        PathRoundedRect(cr, -1.0, -0.85, 2.0, 1.7, 0.35);
+        break;
+    case LENS_BROWLINE:
+        cairo_move_to(cr, -1.0, -0.55);
+        cairo_line_to(cr, 1.0, -0.55);
+        cairo_curve_to(cr, 1.05, 0.3, 0.6, 0.8, 0, 0.8);
+        cairo_curve_to(cr, -0.6, 0.8, -1.05, 0.3, -1.0, -0.55);
+        cairo_close_path(cr);
+        break;
+    case LENS_BUTTERFLY:
+        cairo_move_to(cr, -nSide * 1.0, -0.6);
+        cairo_curve_to(cr, -nSide * 0.3, -1.0, nSide * 1.2, -1.1, nSide * 1.3, -0.4);
+        cairo_curve_to(cr, nSide * 1.35, 0.6, nSide * 0.6, 1.15, -nSide * 0.2, 1.0);
+        cairo_curve_to(cr, -nSide * 0.9, 0.9, -nSide * 1.1, 0.2, -nSide * 1.0, -0.6);
+        cairo_close_path(cr);
+        break;
+    }
+}
+
+// Glasses with lens centres at (-1.4, 0) and (1.4, 0) in units of one lens radius; the
+// caller's transform sets position, size and angle. dLine is the frame width in those units.
+void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
+{
+    const GlassesStyle& style = g_aGlasses[nPair];
+    cairo_save(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    for (int nSide = -1; nSide <= 1; nSide += 2)
+    {
+        cairo_save(cr);
+        cairo_translate(cr, nSide * 1.4, 0);
+        PathLens(cr, style.shape, nSide);
+        cairo_restore(cr);
+        SetColour(cr, style.lens);
+        cairo_fill_preserve(cr);
+        if (style.shape == LENS_BROWLINE)
+        {
+            // Only the brow bar is thick; the rest of the rim is a thin wire.
+            SetColour(cr, Palette::Gold);
+            cairo_set_line_width(cr, dLine * 0.4);
+            cairo_stroke(cr);
+            cairo_move_to(cr, nSide * 1.4 - 1.05, -0.55);
+            cairo_line_to(cr, nSide * 1.4 + 1.05, -0.55);
+            SetColour(cr, style.frame);
+            cairo_set_line_width(cr, dLine * 1.8);
+            cairo_stroke(cr);
+        }
+        else
+        {
+            SetColour(cr, Palette::Plum);
+            cairo_set_line_width(cr, dLine * 1.6);
+            cairo_stroke_preserve(cr);
+            SetColour(cr, style.frame);
+            cairo_set_line_width(cr, dLine);
+            cairo_stroke(cr);
+        }
+        // A glint on the glass.
+        cairo_move_to(cr, nSide * 1.4 - 0.45, -0.2);
+        cairo_line_to(cr, nSide * 1.4 - 0.1, -0.5);
+        SetColour(cr, WithAlpha(Palette::White, 0.9));
+        cairo_set_line_width(cr, dLine * 0.7);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+        if (bTemples)
+        {
+            cairo_move_to(cr, nSide * 2.4, -0.3);
+            cairo_line_to(cr, nSide * 2.75, -0.2);
+            SetColour(cr, style.frame);
+            cairo_set_line_width(cr, dLine);
+            cairo_stroke(cr);
+        }
+    }
+    // Bridge.
+    cairo_move_to(cr, -0.45, -0.25);
+    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+    SetColour(cr, style.frame);
+    cairo_set_line_width(cr, dLine * 1.2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+} // namespace
+
+void DrawGlassesOnFace(cairo_t* cr, int nPair)
+{
+    cairo_save(cr);
+    cairo_translate(cr, CX, EYE_Y + 1);
+    cairo_scale(cr, EYE_DX / 1.4, EYE_DX / 1.4);
+    DrawGlassesUnits(cr, nPair, 0.16, true);
+    cairo_restore(cr);
+}
+
+void DrawGlassesBetween(cairo_t* cr, double x1, double y1, double x2, double y2, int nPair)
+{
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    const double dScale = std::sqrt(dx * dx + dy * dy) / 3.4;
+    cairo_save(cr);
+    cairo_translate(cr, (x1 + x2) / 2, (y1 + y2) / 2);
+    cairo_rotate(cr, std::atan2(dy, dx));
+    cairo_scale(cr, dScale, dScale);
+    DrawGlassesUnits(cr, nPair, 0.22, false);
+    cairo_restore(cr);
+}
+
+namespace
+{
+void FillHair(cairo_t* cr, const Colour& colour, double y0, double y1)
+{
+    FillVertical(cr, y0, Lighter(colour, 0.15), y1, Darker(colour, 0.3));
+}
+
+void StrokeHair(cairo_t* cr)
+{
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+}
+
+// Soft shine streaks across the crown.
+void DrawShine(cairo_t* cr, const Colour& colour, double y)
+{
+    cairo_move_to(cr, CX - 50, y + 20);
+    cairo_curve_to(cr, CX - 30, y - 4, CX + 20, y - 8, CX + 48, y + 10);
+    SetColour(cr, WithAlpha(Lighter(colour, 0.6), 0.8));
+    cairo_set_line_width(cr, 4);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+// The back volume of a style: a closed path to fill, reaching down to bottom.
+void PathVolume(cairo_t* cr, double dWidth, double dTop, double dBottom, double dFlare)
+{
+    cairo_move_to(cr, CX, dTop);
+    cairo_curve_to(cr, CX + dWidth * 0.8, dTop, CX + dWidth, dTop + 60, CX + dWidth, dTop + 120);
+    cairo_curve_to(cr, CX + dWidth, dBottom - 60, CX + dWidth + dFlare, dBottom - 20, CX + dWidth * 0.8 + dFlare,
+                   dBottom);
+    cairo_line_to(cr, CX - dWidth * 0.8 - dFlare, dBottom);
+    cairo_curve_to(cr, CX - dWidth - dFlare, dBottom - 20, CX - dWidth, dBottom - 60, CX - dWidth, dTop + 120);
+    cairo_curve_to(cr, CX - dWidth, dTop + 60, CX - dWidth * 0.8, dTop, CX, dTop);
+    cairo_close_path(cr);
+}
+
+void ClearFace(cairo_t* cr)
+{
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    PathFaceOpening(cr);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void DrawCurls(cairo_t* cr, const Colour& colour, double x0, double x1, double y0, double y1, double r)
+{
+    for (double y = y0; y <= y1; y += r * 1.3)
+        for (double x = x0 + (int((y - y0) / (r * 1.3)) % 2) * r * 0.6; x <= x1; x += r * 1.3)
+        {
+            PathEllipse(cr, x, y, r, r);
+            FillAndOutline(cr, Mix(colour, Palette::White, 0.08), 1.2);
+        }
+}
+
+void PathFringe(cairo_t* cr, double dDepth, double dSweep)
+{
+    cairo_move_to(cr, CX - 80, HAIRLINE_Y + 40);
+    cairo_curve_to(cr, CX - 80, 80, CX + 80, 80, CX + 80, HAIRLINE_Y + 40);
+    cairo_curve_to(cr, CX + 40 + dSweep, HAIRLINE_Y + dDepth, CX - 20 + dSweep, HAIRLINE_Y + dDepth - 6, CX - 80,
+                   HAIRLINE_Y + 40);
+    cairo_close_path(cr);
+}
+} // namespace
+
+void DrawHair(cairo_t* cr, int nStyle)
+{
+    const HairStyle& style = g_aHair[nStyle];
+    const Colour& c = style.colour;
+    cairo_save(cr);
+    cairo_push_group(cr);
+    switch (style.nKind)
+    {
+    case HAIR_BEFORE:
+        // Pulled straight back into a small bun: the bare look.
+        PathEllipse(cr, CX, 62, 24, 20);
+        FillHair(cr, c, 42, 82);
+        StrokeHair(cr);
+        PathVolume(cr, 86, 72, 200, 0);
+        FillHair(cr, c, 72, 200);
+        StrokeHair(cr);
+        ClearFace(cr);
+        DrawShine(cr, c, 95);
+        break;
+    case HAIR_LONG:
+        PathVolume(cr, 98, 70, 380, 20);
+        FillHair(cr, c, 70, 380);
+        StrokeHair(cr);
+        ClearFace(cr);
+        cairo_move_to(cr, CX, 76);
+        cairo_curve_to(cr, CX - 40, 90, CX - 80, 130, CX - 84, 200);
+        cairo_line_to(cr, CX - 70, 200);
+        cairo_curve_to(cr, CX - 64, 140, CX - 30, 110, CX, 100);
+        cairo_curve_to(cr, CX + 30, 110, CX + 64, 140, CX + 70, 200);
+        cairo_line_to(cr, CX + 84, 200);
+        cairo_curve_to(cr, CX + 80, 130, CX + 40, 90, CX, 76);
+        cairo_close_path(cr);
+        FillHair(cr, c, 76, 200);
+        StrokeHair(cr);
+        DrawShine(cr, c, 88);
+        break;
+    case HAIR_CURLS:
+        PathVolume(cr, 118, 55, 330, 25);
+        FillHair(cr, c, 55, 330);
+        StrokeHair(cr);
+        DrawCurls(cr, c, CX - 130, CX + 130, 62, 320, 14);
+        ClearFace(cr);
+        DrawCurls(cr, c, CX - 60, CX + 60, 96, 118, 12);
+        break;
+    case HAIR_BOB:
+        PathVolume(cr, 96, 72, 290, -6);
+        FillHair(cr, c, 72, 290);
+        StrokeHair(cr);
+        ClearFace(cr);
+        PathFringe(cr, 30, 0);
+        FillHair(cr, c, 80, 160);
+        StrokeHair(cr);
+        DrawShine(cr, Palette::Lilac, 92);
+        break;
+    case HAIR_PIXIE:
+        PathVolume(cr, 90, 66, 190, -10);
+        FillHair(cr, c, 66, 190);
+        StrokeHair(cr);
+        ClearFace(cr);
+        PathFringe(cr, 20, 40);
+        FillHair(cr, c, 80, 150);
+        StrokeHair(cr);
+        for (int i = 0; i < 6; ++i)
+        {
+            cairo_move_to(cr, CX - 60 + i * 22, 84);
+            cairo_line_to(cr, CX - 50 + i * 22, 62);
+            cairo_line_to(cr, CX - 40 + i * 22, 86);
+            cairo_close_path(cr);
+            FillAndOutline(cr, c, 1.5);
+        }
+        break;
+    case HAIR_PONYTAIL:
+        // A high ponytail swinging to the right.
+        cairo_move_to(cr, CX + 30, 70);
+        cairo_curve_to(cr, CX + 140, 40, CX + 150, 200, CX + 120, 300);
+        cairo_curve_to(cr, CX + 110, 220, CX + 100, 120, CX + 40, 90);
+        cairo_close_path(cr);
+        FillHair(cr, c, 50, 300);
+        StrokeHair(cr);
+        PathVolume(cr, 86, 74, 190, -4);
+        FillHair(cr, c, 74, 190);
+        StrokeHair(cr);
+        ClearFace(cr);
+        PathEllipse(cr, CX + 38, 78, 10, 8);
+        FillAndOutline(cr, Palette::Magenta, 1.5);
+        DrawShine(cr, c, 92);
+        break;
+    case HAIR_WAVES:
+        PathVolume(cr, 104, 64, 370, 30);
+        FillHair(cr, c, 64, 370);
+        StrokeHair(cr);
+        for (int i = 0; i < 5; ++i)
+        {
+            const double y = 180 + i * 38;
+            for (int nSide = -1; nSide <= 1; nSide += 2)
+            {
+                cairo_move_to(cr, CX + nSide * 80, y);
+                cairo_curve_to(cr, CX + nSide * 110, y + 10, CX + nSide * 90, y + 25, CX + nSide * 120, y + 30);
+            }
+        }
+        SetColour(cr, WithAlpha(Lighter(c, 0.5), 0.9));
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        ClearFace(cr);
+        PathFringe(cr, 10, -50);
+        FillHair(cr, c, 80, 150);
+        StrokeHair(cr);
+        break;
+    case HAIR_BEEHIVE:
+        PathEllipse(cr, CX, 70, 78, 52);
+        FillHair(cr, c, 18, 122);
+        StrokeHair(cr);
+        PathVolume(cr, 88, 90, 220, -8);
+        FillHair(cr, c, 90, 220);
+        StrokeHair(cr);
+        ClearFace(cr);
+        cairo_move_to(cr, CX - 60, 70);
+        cairo_curve_to(cr, CX - 20, 40, CX + 30, 40, CX + 60, 75);
+        SetColour(cr, Palette::Gold);
+        cairo_set_line_width(cr, 6);
+        cairo_stroke(cr);
+        DrawShine(cr, Palette::White, 34);
+        break;
+    case HAIR_BRAIDS:
+        PathVolume(cr, 88, 72, 200, -6);
+        FillHair(cr, c, 72, 200);
+        StrokeHair(cr);
+        for (int nSide = -1; nSide <= 1; nSide += 2)
+            for (int i = 0; i < 8; ++i)
+            {
+                PathEllipse(cr, CX + nSide * 96, 190 + i * 22, 13, 12);
+                FillAndOutline(cr, c, 1.5);
+            }
+        for (int nSide = -1; nSide <= 1; nSide += 2)
+        {
+            PathEllipse(cr, CX + nSide * 96, 366, 8, 6);
+            FillAndOutline(cr, Palette::Teal, 1.5);
+        }
+        ClearFace(cr);
+        DrawShine(cr, c, 92);
+        break;
+    default:
+        break;
+    }
+    cairo_pop_group_to_source(cr);
+    // Hair stays inside the mirror.
+    PathMirror(cr);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void DrawEyeCompact(cairo_t* cr, double cx, double cy, double r, int nStyle)
+{
+    const EyeStyle& style = g_aEyes[nStyle];
+    PathEllipse(cr, cx, cy, r, r);
+    FillVertical(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2));
+    PathEllipse(cr, cx, cy, r, r);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 1.3);
+    cairo_stroke(cr);
+    const double ri = r * 0.72;
+    PathEllipse(cr, cx, cy, ri, ri);
+    cairo_pattern_t* pPan = cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.3, 1, cx, cy, ri);
+    const Colour hi = style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2);
+    cairo_pattern_add_color_stop_rgb(pPan, 0, hi.r, hi.g, hi.b);
+    cairo_pattern_add_color_stop_rgb(pPan, 1, style.shadow.r, style.shadow.g, style.shadow.b);
+    cairo_set_source(cr, pPan);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(pPan);
+    SetColour(cr, Darker(style.shadow, 0.5));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+void DrawLipstick(cairo_t* cr, double x, double y, double w, double h, int nStyle)
+{
+    const Colour& colour = g_aLips[nStyle];
+    const double bx = x + w * 0.2;
+    const double bw = w * 0.6;
+    // Bullet with a slanted tip, over a gold case.
+    cairo_move_to(cr, bx, y + h * 0.48);
+    cairo_line_to(cr, bx, y + h * 0.2);
+    cairo_line_to(cr, bx + bw, y + 1);
+    cairo_line_to(cr, bx + bw, y + h * 0.48);
+    cairo_close_path(cr);
+    FillAndOutline(cr, colour, 1.1);
+    PathRoundedRect(cr, x + 1, y + h * 0.45, w - 2, h * 0.55 - 1, 2);
+    FillVertical(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25));
+    PathRoundedRect(cr, x + 1, y + h * 0.45, w - 2, h * 0.55 - 1, 2);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x + 3, y + h * 0.6);
+    cairo_line_to(cr, x + w - 3, y + h * 0.6);
+    SetColour(cr, Darker(Palette::Gold, 0.35));
+    cairo_stroke(cr);
+}
+} // namespace Face

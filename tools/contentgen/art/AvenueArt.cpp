@@ -1,0 +1,276 @@
+// AvenueArt.cpp: Seventh Avenue. Seven rows of arrows frame the model on her lit backdrop;
+// each row is labelled on the right, beside a boutique window, and the ottoman waits below.
+// The row highlights are the lit rows, the arrow frames pulse in gold, and the items of each
+// row are drawn on the model and flattened over the backdrop.
+#include "art/SceneArt.h"
+
+#include "ContactSheet.h"
+#include "Model.h"
+#include "Paint.h"
+#include "game/layout/AvenueLayout.h"
+
+#include <string>
+
+namespace
+{
+using namespace AvenueLayout;
+
+constexpr int BAND_WIDTH = 480;
+constexpr int LAST_BAND_HEIGHT = 52;
+constexpr int BACKDROP_WIDTH = 245;
+constexpr int BACKDROP_HEIGHT = 386;
+constexpr int EXIT_WIDTH = 74;
+constexpr int EXIT_HEIGHT = 80;
+constexpr int ARROW_SIZE = 34;
+const Colour LIT_BAND = Mix(Palette::PaleGold, Palette::Blush, 0.4);
+
+struct LayerSize
+{
+    int nWidth;
+    int nHeight;
+};
+constexpr LayerSize LAYER_SIZES[ROW_COUNT] = {{226, 200}, {226, 110}, {226, 250}, {226, 345},
+                                               {226, 345}, {226, 130}, {226, 120}};
+const char* const ROW_LABELS[ROW_COUNT] = {"Hair", "Face", "Tops", "Dresses", "Bottoms", "Accessories", "Shoes"};
+
+int BandHeight(int nRow)
+{
+    return nRow + 1 < ROW_COUNT ? aRows[nRow + 1].ptHighlight.y - aRows[nRow].ptHighlight.y : LAST_BAND_HEIGHT;
+}
+
+struct Lit
+{
+    int nRow = -1;
+    bool bExit = false;
+};
+
+void DrawRowArrow(cairo_t* cr, LayoutPoint pt, bool bLeft, bool bLit, int nPhase)
+{
+    DrawArrow(cr, pt.x + 3, pt.y + 3, ARROW_SIZE - 6, ARROW_SIZE - 6, bLeft, bLeft ? Palette::Magenta : Palette::Teal,
+              bLit, nPhase);
+}
+
+void DrawRow(cairo_t* cr, int nRow, bool bLit)
+{
+    const AvenueRow& row = aRows[nRow];
+    const double y = row.ptHighlight.y;
+    const double h = BandHeight(nRow);
+    if (bLit)
+    {
+        PathRoundedRect(cr, 2, y + 2, BAND_WIDTH - 4, h - 4, 12);
+        FillVertical(cr, y, Lighter(LIT_BAND, 0.4), y + h, LIT_BAND);
+        PathRoundedRect(cr, 2, y + 2, BAND_WIDTH - 4, h - 4, 12);
+        SetColour(cr, Palette::Gold);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+    }
+    else
+    {
+        cairo_move_to(cr, 10, y + h - 1);
+        cairo_line_to(cr, BAND_WIDTH - 10, y + h - 1);
+        SetColour(cr, WithAlpha(Palette::Magenta, 0.18));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+    DrawRowArrow(cr, row.ptLeftArrow, true, false, 0);
+    DrawRowArrow(cr, row.ptRightArrow, false, false, 0);
+    TextStyle label;
+    label.dSize = nRow == ROW_ACC ? 12 : 14;
+    label.bSerif = true;
+    label.bItalic = true;
+    label.fill = bLit ? Palette::Magenta : Palette::DeepMagenta;
+    if (bLit)
+    {
+        label.outline = Palette::White;
+        label.dOutline = 1.5;
+    }
+    DrawText(cr, 384, row.ptRightArrow.y + ARROW_SIZE / 2 + 5, ROW_LABELS[nRow], label);
+}
+
+void DrawBoutique(cairo_t* cr)
+{
+    // A shop front with a striped awning and a lit window.
+    cairo_rectangle(cr, 484, 60, 148, 300);
+    FillVertical(cr, 60, Palette::Cream, 360, Palette::Blush);
+    cairo_rectangle(cr, 484, 60, 148, 300);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int i = 0; i < 8; ++i)
+    {
+        cairo_move_to(cr, 476 + i * 20, 30);
+        cairo_line_to(cr, 496 + i * 20, 30);
+        cairo_line_to(cr, 496 + i * 20, 66);
+        cairo_curve_to(cr, 490 + i * 20, 74, 482 + i * 20, 74, 476 + i * 20, 66);
+        cairo_close_path(cr);
+        FillAndOutline(cr, i % 2 ? Palette::White : Palette::Teal, 1.2);
+    }
+    PathRoundedRect(cr, 496, 96, 124, 170, 6);
+    FillVertical(cr, 96, Colour{0.75, 0.93, 0.93}, 266, Colour{0.85, 0.80, 0.95});
+    PathRoundedRect(cr, 496, 96, 124, 170, 6);
+    SetColour(cr, Palette::Gold);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    // A dress form in the window.
+    cairo_move_to(cr, 545, 130);
+    cairo_curve_to(cr, 540, 170, 552, 190, 536, 240);
+    cairo_line_to(cr, 580, 240);
+    cairo_curve_to(cr, 564, 190, 576, 170, 571, 130);
+    cairo_close_path(cr);
+    FillAndOutline(cr, Palette::Magenta, 1.5);
+    PathRoundedRect(cr, 555, 118, 6, 14, 2);
+    FillAndOutline(cr, Palette::Gold, 1);
+    cairo_rectangle(cr, 556, 240, 4, 18);
+    FillAndOutline(cr, Palette::Gold, 1);
+    DrawSparkle(cr, 515, 115, 7, Palette::White);
+    DrawSparkle(cr, 600, 200, 6, Palette::White);
+    // Door.
+    PathRoundedRect(cr, 530, 284, 56, 76, 4);
+    FillAndOutline(cr, Palette::DeepTeal, 1.5);
+    PathEllipse(cr, 576, 322, 3, 3);
+    SetColour(cr, Palette::Gold);
+    cairo_fill(cr);
+    TextStyle sign;
+    sign.dSize = 12;
+    sign.bSerif = true;
+    sign.fill = Palette::Plum;
+    sign.dAnchor = 0.5;
+    DrawText(cr, 558, 86, "BOUTIQUE", sign);
+}
+
+void DrawAvenueScene(cairo_t* cr, const Lit& lit)
+{
+    PaintSoftBackdrop(cr, 640, 480, Palette::Blush, Palette::Lilac, WithAlpha(Palette::PaleGold, 0.5),
+                      WithAlpha(Palette::Teal, 0.3));
+    PaintPinStripes(cr, 0, 0, 640, 480, WithAlpha(Palette::Magenta, 0.04), 10);
+    // The pavement.
+    cairo_rectangle(cr, 0, 392, 640, 88);
+    FillVertical(cr, 392, Mix(Palette::Lilac, Palette::Plum, 0.15), 480, Mix(Palette::Lilac, Palette::Plum, 0.35));
+    SetColour(cr, WithAlpha(Palette::White, 0.35));
+    cairo_set_line_width(cr, 1);
+    for (int i = 0; i < 11; ++i)
+    {
+        cairo_move_to(cr, i * 64, 392);
+        cairo_line_to(cr, i * 64 - 30, 480);
+    }
+    cairo_stroke(cr);
+    DrawBoutique(cr);
+    for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
+        DrawRow(cr, nRow, nRow == lit.nRow);
+    // The model's stage as the background shows it when no backdrop is drawn over it.
+    Model::DrawBackdrop(cr, ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
+    DrawOttoman(cr, ptExit.x + 2, ptExit.y + 4, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
+    TextStyle title;
+    title.dSize = 28;
+    title.bSerif = true;
+    title.bItalic = true;
+    title.fill = Palette::Magenta;
+    title.fillBottom = Palette::DeepMagenta;
+    title.outline = Palette::PaleGold;
+    title.dOutline = 2;
+    title.dAnchor = 0.5;
+    DrawText(cr, 500, 446, "Seventh Avenue", title);
+}
+
+CCanvas RenderScene(const Lit& lit)
+{
+    CCanvas canvas(640, 480);
+    DrawAvenueScene(CDraw(canvas), lit);
+    return canvas;
+}
+
+CCanvas RenderArrowFrame(bool bLeft, int nPhase)
+{
+    CCanvas arrow(ARROW_SIZE, ARROW_SIZE);
+    DrawRowArrow(CDraw(arrow), LayoutPoint{0, 0}, bLeft, true, nPhase);
+    // Flattened over the lit band colour the arrow always shows on.
+    CCanvas band(ARROW_SIZE, ARROW_SIZE);
+    {
+        CDraw cr(band);
+        SetColour(cr, Lighter(LIT_BAND, 0.2));
+        cairo_paint(cr);
+    }
+    return FlattenOver(arrow, band, 0, 0, 110);
+}
+
+std::vector<CCanvas> RenderItems(int nRow, const CCanvas& under)
+{
+    const LayoutPoint pt = aRows[nRow].ptLayer;
+    const LayerSize size = LAYER_SIZES[nRow];
+    std::vector<CCanvas> frames;
+    for (int i = 0; i < Model::ItemCount(Model::Row(nRow)); ++i)
+    {
+        CCanvas layer(size.nWidth, size.nHeight);
+        {
+            CDraw cr(layer);
+            cairo_translate(cr, -pt.x, -pt.y);
+            Model::DrawItem(cr, Model::Row(nRow), i);
+        }
+        frames.push_back(FlattenOver(layer, under, pt.x, pt.y));
+    }
+    return frames;
+}
+} // namespace
+
+CCanvas GenerateAvenueArt(CContentSink& sink)
+{
+    CCanvas background = RenderScene(Lit());
+    CCanvas backdrop = background.Crop(ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
+    Lit exitLit;
+    exitLit.bExit = true;
+    CCanvas exit = RenderScene(exitLit).Crop(ptExit.x, ptExit.y, EXIT_WIDTH, EXIT_HEIGHT);
+    sink.AddPicture(pszBackground, background);
+    sink.AddPicture(pszBackdrop, backdrop);
+    sink.AddPicture(pszExit, exit);
+
+    CContactSheet sheet(background);
+    std::vector<CCanvas> highlights;
+    for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
+    {
+        Lit rowLit;
+        rowLit.nRow = nRow;
+        const LayoutPoint pt = aRows[nRow].ptHighlight;
+        highlights.push_back(RenderScene(rowLit).Crop(pt.x, pt.y, BAND_WIDTH, BandHeight(nRow)));
+        sink.AddPicture(aRows[nRow].pszHighlight, highlights.back());
+        sheet.Place(highlights.back(), pt);
+    }
+    sheet.Place(backdrop, ptBackdrop);
+    sheet.Place(exit, ptExit);
+
+    std::vector<CCanvas> leftArrow;
+    std::vector<CCanvas> rightArrow;
+    for (int i = 0; i < nArrowFrames; ++i)
+    {
+        leftArrow.push_back(RenderArrowFrame(true, i));
+        rightArrow.push_back(RenderArrowFrame(false, i));
+        sink.AddPicture(apszLeftArrow[i], leftArrow.back());
+        sink.AddPicture(apszRightArrow[i], rightArrow.back());
+    }
+    for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
+    {
+        sheet.Place(leftArrow[nRow % nArrowFrames], aRows[nRow].ptLeftArrow);
+        sheet.Place(rightArrow[nRow % nArrowFrames], aRows[nRow].ptRightArrow);
+    }
+
+    // Items are flattened over the backdrop as the scene draws it.
+    std::vector<std::vector<CCanvas>> items(ROW_COUNT);
+    for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
+    {
+        items[nRow] = RenderItems(nRow, background);
+        sink.AddFrameSet(aRows[nRow].pszItems, 1, items[nRow]);
+    }
+    for (AvenueRowIndex nRow : aLayerDrawOrder)
+        if (aRows[nRow].bStartShown)
+            sheet.Place(items[nRow][aRows[nRow].nStartFrame], aRows[nRow].ptLayer);
+    sheet.Outline(rcExit);
+    for (const AvenueRow& row : aRows)
+    {
+        sheet.Outline(row.rcLeftArrow);
+        sheet.Outline(row.rcRightArrow);
+    }
+    for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
+        for (size_t i = 0; i < items[nRow].size(); ++i)
+            sheet.AddFrame(std::string(aRows[nRow].pszName) + " " + std::to_string(i), items[nRow][i],
+                           aRows[nRow].ptLayer);
+    return sheet.Render();
+}

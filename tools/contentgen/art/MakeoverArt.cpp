@@ -1,0 +1,371 @@
+// MakeoverArt.cpp: the makeover studio. A vanity on the left holds the eye-shadow compacts,
+// the lipsticks, the glasses, the hair arrows and the "before" snapshot; the face sits in a
+// gold mirror on the right, with the ottoman below it. The four face layers (eyes, lips,
+// glasses, hair) are drawn at the face's position and flattened over the bare face.
+#include "art/SceneArt.h"
+
+#include "ContactSheet.h"
+#include "Face.h"
+#include "Paint.h"
+#include "game/layout/MakeoverLayout.h"
+
+#include <cmath>
+#include <string>
+
+namespace
+{
+using namespace MakeoverLayout;
+
+constexpr int EXIT_WIDTH = 70;
+constexpr int EXIT_HEIGHT = 80;
+constexpr int BEFORE_WIDTH = 70;
+constexpr int BEFORE_HEIGHT = 106;
+constexpr int ARROW_WIDTH = 32;
+constexpr int ARROW_HEIGHT = 40;
+
+struct LayerSize
+{
+    int nWidth;
+    int nHeight;
+};
+constexpr LayerSize EYES_SIZE{250, 185};
+constexpr LayerSize LIPS_SIZE{210, 260};
+constexpr LayerSize GLASSES_SIZE{270, 200};
+constexpr LayerSize HAIR_SIZE{340, 372};
+
+struct Lit
+{
+    bool bExit = false;
+    bool bBefore = false;
+    int nLeftArrow = -1;  // animation phase of a lit arrow, -1 unlit
+    int nRightArrow = -1;
+};
+
+struct Centre
+{
+    double x;
+    double y;
+};
+
+Centre AreaCentre(const LayoutRect& rc)
+{
+    return Centre{(rc.left + rc.right) / 2.0, (rc.top + rc.bottom) / 2.0};
+}
+
+void DrawLabel(cairo_t* cr, double x, double y, const char* pszText)
+{
+    TextStyle label;
+    label.dSize = 11;
+    label.bItalic = true;
+    label.fill = Palette::DeepMagenta;
+    DrawText(cr, x, y, pszText, label);
+}
+
+void DrawTray(cairo_t* cr, double x, double y, double w, double h)
+{
+    PathRoundedRect(cr, x, y, w, h, 10);
+    FillVertical(cr, y, Palette::Cream, y + h, Mix(Palette::Blush, Palette::Lilac, 0.5));
+    PathRoundedRect(cr, x, y, w, h, 10);
+    SetColour(cr, Palette::Gold);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+}
+
+void DrawEyeSwatches(cairo_t* cr)
+{
+    DrawTray(cr, 2, 24, 236, 96);
+    DrawLabel(cr, 6, 20, "Eyes");
+    for (int k = 0; k < nEyeStyles; ++k)
+    {
+        LayoutRect rc = arcEyes[k];
+        if (k == 3)
+            rc.left = arcEyes[2].right + 1; // area 3 reaches under area 2: use its own part
+        const Centre c = AreaCentre(rc);
+        const double r = std::fmin(rc.right - rc.left, rc.bottom - rc.top) / 2.0 - 1.5;
+        Face::DrawEyeCompact(cr, c.x, c.y, std::fmin(r, 13.0), k);
+    }
+}
+
+void DrawLipSwatches(cairo_t* cr)
+{
+    DrawTray(cr, 2, 144, 236, 54);
+    DrawLabel(cr, 6, 140, "Lips");
+    for (int k = 0; k < nLipStyles; ++k)
+    {
+        const LayoutRect rc = LipArea(k);
+        Face::DrawLipstick(cr, rc.left + 1, rc.top + 2, rc.right - rc.left - 1, rc.bottom - rc.top - 3, k);
+    }
+}
+
+void DrawGlassesSwatches(cairo_t* cr)
+{
+    DrawTray(cr, 2, 214, 240, 90);
+    DrawLabel(cr, 6, 210, "Glasses");
+    for (int g = 0; g < nGlasses; ++g)
+    {
+        // The lenses sit at the two area centres farthest apart, left one first.
+        Centre aCentres[3];
+        for (int i = 0; i < 3; ++i)
+            aCentres[i] = AreaCentre(GlassesArea(3 * g + i));
+        int nA = 0;
+        int nB = 1;
+        double dBest = -1;
+        for (int i = 0; i < 3; ++i)
+            for (int j = i + 1; j < 3; ++j)
+            {
+                const double d = std::hypot(aCentres[i].x - aCentres[j].x, aCentres[i].y - aCentres[j].y);
+                if (d > dBest)
+                {
+                    dBest = d;
+                    nA = i;
+                    nB = j;
+                }
+            }
+        Centre left = aCentres[nA];
+        Centre right = aCentres[nB];
+        if (left.x > right.x)
+            std::swap(left, right);
+        Face::DrawGlassesBetween(cr, left.x, left.y, right.x, right.y, g);
+    }
+}
+
+void DrawBeforeSnapshot(cairo_t* cr, bool bLit)
+{
+    const double x = ptBefore.x + 3;
+    const double y = ptBefore.y + 4;
+    const double w = BEFORE_WIDTH - 6;
+    const double h = BEFORE_HEIGHT - 8;
+    cairo_save(cr);
+    if (bLit)
+        DrawGlow(cr, x + w / 2, y + h / 2, 56, WithAlpha(Palette::Gold, 0.9));
+    PathRoundedRect(cr, x, y, w, h, 3);
+    FillAndOutline(cr, Palette::White, 1.5, bLit ? Palette::Gold : Palette::Plum);
+    // The bare face in miniature.
+    cairo_rectangle(cr, x + 5, y + 5, w - 10, w - 10);
+    SetColour(cr, Mix(Palette::Teal, Palette::White, 0.6));
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_rectangle(cr, x + 5, y + 5, w - 10, w - 10);
+    cairo_clip(cr);
+    const double dScale = (w - 10) / 240.0;
+    cairo_translate(cr, x + 5 + (w - 10) / 2, y + 5);
+    cairo_scale(cr, dScale, dScale);
+    cairo_translate(cr, -400, -40);
+    Face::DrawBase(cr);
+    Face::DrawHair(cr, 0);
+    cairo_restore(cr);
+    cairo_rectangle(cr, x + 5, y + 5, w - 10, w - 10);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    TextStyle caption;
+    caption.dSize = 13;
+    caption.bSerif = true;
+    caption.bItalic = true;
+    caption.fill = bLit ? Palette::Magenta : Palette::Plum;
+    caption.dAnchor = 0.5;
+    DrawText(cr, x + w / 2, y + h - 12, "Before", caption);
+    cairo_restore(cr);
+}
+
+void DrawHairArrows(cairo_t* cr, const Lit& lit)
+{
+    DrawLabel(cr, 66, 340, "Hair");
+    DrawArrow(cr, ptLeftArrow.x + 3, ptLeftArrow.y + 4, ARROW_WIDTH - 6, ARROW_HEIGHT - 10, true, Palette::Teal,
+              lit.nLeftArrow >= 0, lit.nLeftArrow < 0 ? 0 : lit.nLeftArrow);
+    DrawArrow(cr, ptRightArrow.x + 3, ptRightArrow.y + 4, ARROW_WIDTH - 6, ARROW_HEIGHT - 10, false, Palette::Teal,
+              lit.nRightArrow >= 0, lit.nRightArrow < 0 ? 0 : lit.nRightArrow);
+}
+
+void DrawMirror(cairo_t* cr)
+{
+    Face::PathMirror(cr);
+    cairo_pattern_t* pGlass = cairo_pattern_create_linear(240, 17, 560, 393);
+    cairo_pattern_add_color_stop_rgb(pGlass, 0, 0.80, 0.95, 0.95);
+    cairo_pattern_add_color_stop_rgb(pGlass, 1, 0.78, 0.72, 0.92);
+    cairo_set_source(cr, pGlass);
+    cairo_fill(cr);
+    cairo_pattern_destroy(pGlass);
+    cairo_save(cr);
+    Face::PathMirror(cr);
+    cairo_clip(cr);
+    cairo_move_to(cr, 250, 120);
+    cairo_line_to(cr, 330, 20);
+    cairo_line_to(cr, 360, 20);
+    cairo_line_to(cr, 250, 160);
+    cairo_close_path(cr);
+    SetColour(cr, WithAlpha(Palette::White, 0.35));
+    cairo_fill(cr);
+    Face::DrawBase(cr);
+    cairo_restore(cr);
+    Face::PathMirror(cr);
+    SetColour(cr, Palette::Gold);
+    cairo_set_line_width(cr, 10);
+    cairo_stroke(cr);
+    PathEllipse(cr, Face::MIRROR_X, Face::MIRROR_Y, Face::MIRROR_RX + 5, Face::MIRROR_RY + 5);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    Face::PathMirror(cr);
+    cairo_stroke(cr);
+    for (int i = 0; i < 12; ++i)
+    {
+        const double a = i * 3.14159265 / 6;
+        DrawSparkle(cr, Face::MIRROR_X + (Face::MIRROR_RX + 1) * std::cos(a),
+                    Face::MIRROR_Y + (Face::MIRROR_RY + 1) * std::sin(a), 4, Palette::PaleGold);
+    }
+}
+
+void DrawPerfume(cairo_t* cr)
+{
+    PathRoundedRect(cr, 580, 330, 44, 52, 12);
+    cairo_pattern_t* pGlass = cairo_pattern_create_linear(580, 0, 624, 0);
+    cairo_pattern_add_color_stop_rgba(pGlass, 0, 0.85, 0.11, 0.52, 0.9);
+    cairo_pattern_add_color_stop_rgba(pGlass, 0.4, 1.0, 0.7, 0.85, 0.9);
+    cairo_pattern_add_color_stop_rgba(pGlass, 1, 0.55, 0.04, 0.36, 0.9);
+    cairo_set_source(cr, pGlass);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(pGlass);
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    PathRoundedRect(cr, 594, 314, 16, 16, 3);
+    FillAndOutline(cr, Palette::Gold, 1.5);
+    PathEllipse(cr, 602, 306, 10, 9);
+    FillAndOutline(cr, Palette::PaleGold, 1.5);
+}
+
+void DrawMakeoverScene(cairo_t* cr, const Lit& lit)
+{
+    PaintSoftBackdrop(cr, 640, 480, Palette::Lilac, Palette::Blush, WithAlpha(Palette::Teal, 0.25),
+                      WithAlpha(Palette::Magenta, 0.25));
+    PaintPinStripes(cr, 240, 0, 400, 480, WithAlpha(Palette::Magenta, 0.05), 10);
+    // The vanity panel.
+    cairo_rectangle(cr, 0, 0, 244, 480);
+    FillVertical(cr, 0, Mix(Palette::Lilac, Palette::White, 0.3), 480, Palette::Lilac);
+    cairo_move_to(cr, 244, 0);
+    cairo_line_to(cr, 244, 480);
+    SetColour(cr, Palette::Gold);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    DrawEyeSwatches(cr);
+    DrawLipSwatches(cr);
+    DrawGlassesSwatches(cr);
+    DrawTray(cr, 14, 310, 130, 50);
+    DrawHairArrows(cr, lit);
+    DrawBeforeSnapshot(cr, lit.bBefore);
+    DrawMirror(cr);
+    DrawPerfume(cr);
+    DrawSparkle(cr, 600, 60, 10, Palette::Gold);
+    DrawSparkle(cr, 585, 250, 7, Palette::Gold);
+    DrawOttoman(cr, ptExit.x + 2, ptExit.y + 6, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
+    TextStyle title;
+    title.dSize = 44;
+    title.bSerif = true;
+    title.bItalic = true;
+    title.fill = Palette::Magenta;
+    title.fillBottom = Palette::DeepMagenta;
+    title.outline = Palette::PaleGold;
+    title.dOutline = 2;
+    title.dAnchor = 0.5;
+    DrawText(cr, 490, 452, "Makeover", title);
+}
+
+CCanvas RenderScene(const Lit& lit)
+{
+    CCanvas canvas(640, 480);
+    DrawMakeoverScene(CDraw(canvas), lit);
+    return canvas;
+}
+
+// Draws one layer frame at the face's position and flattens it over the bare face.
+template <typename DrawFn>
+CCanvas RenderLayer(const CCanvas& background, LayerSize size, DrawFn draw)
+{
+    CCanvas layer(size.nWidth, size.nHeight);
+    {
+        CDraw cr(layer);
+        cairo_translate(cr, -ptFace.x, -ptFace.y);
+        draw(static_cast<cairo_t*>(cr));
+    }
+    return FlattenOver(layer, background, ptFace.x, ptFace.y);
+}
+
+template <typename DrawFn>
+std::vector<CCanvas> RenderLayers(const CCanvas& background, LayerSize size, int nCount, DrawFn draw)
+{
+    std::vector<CCanvas> frames;
+    for (int i = 0; i < nCount; ++i)
+        frames.push_back(RenderLayer(background, size, [&](cairo_t* cr) { draw(cr, i); }));
+    return frames;
+}
+
+void AddFrames(CContactSheet& sheet, const char* pszLabel, const std::vector<CCanvas>& frames)
+{
+    for (size_t i = 0; i < frames.size(); ++i)
+        sheet.AddFrame(std::string(pszLabel) + " " + std::to_string(i), frames[i], ptFace);
+}
+} // namespace
+
+CCanvas GenerateMakeoverArt(CContentSink& sink)
+{
+    CCanvas background = RenderScene(Lit());
+    Lit exitLit;
+    exitLit.bExit = true;
+    CCanvas exit = RenderScene(exitLit).Crop(ptExit.x, ptExit.y, EXIT_WIDTH, EXIT_HEIGHT);
+    Lit beforeLit;
+    beforeLit.bBefore = true;
+    CCanvas before = RenderScene(beforeLit).Crop(ptBefore.x, ptBefore.y, BEFORE_WIDTH, BEFORE_HEIGHT);
+    std::vector<CCanvas> leftArrow;
+    std::vector<CCanvas> rightArrow;
+    for (int nPhase = 0; nPhase < nArrowFrames; ++nPhase)
+    {
+        Lit arrows;
+        arrows.nLeftArrow = nPhase;
+        arrows.nRightArrow = nPhase;
+        CCanvas lit = RenderScene(arrows);
+        leftArrow.push_back(lit.Crop(ptLeftArrow.x, ptLeftArrow.y, ARROW_WIDTH, ARROW_HEIGHT));
+        rightArrow.push_back(lit.Crop(ptRightArrow.x, ptRightArrow.y, ARROW_WIDTH, ARROW_HEIGHT));
+    }
+    std::vector<CCanvas> eyes = RenderLayers(background, EYES_SIZE, Face::EYE_STYLES, Face::DrawEyeStyle);
+    std::vector<CCanvas> lips = RenderLayers(background, LIPS_SIZE, Face::LIP_STYLES, Face::DrawLipStyle);
+    std::vector<CCanvas> glasses = RenderLayers(background, GLASSES_SIZE, Face::GLASSES, Face::DrawGlassesOnFace);
+    std::vector<CCanvas> hair = RenderLayers(background, HAIR_SIZE, Face::HAIRSTYLES, Face::DrawHair);
+
+    sink.AddPicture(pszBackground, background);
+    sink.AddPicture(pszExit, exit);
+    sink.AddPicture(pszBefore, before);
+    for (int i = 0; i < nArrowFrames; ++i)
+    {
+        sink.AddPicture(apszLeftArrow[i], leftArrow[i]);
+        sink.AddPicture(apszRightArrow[i], rightArrow[i]);
+    }
+    sink.AddFrameSet(pszEyes, 1, eyes);
+    sink.AddFrameSet(pszLips, 1, lips);
+    sink.AddFrameSet(pszGlasses, 1, glasses);
+    sink.AddFrameSet(pszHair, 1, hair);
+
+    CContactSheet sheet(background);
+    sheet.Place(exit, ptExit);
+    sheet.Place(eyes[0], ptFace);
+    sheet.Place(lips[0], ptFace);
+    sheet.Place(hair[0], ptFace);
+    sheet.Place(before, ptBefore);
+    sheet.Place(leftArrow[0], ptLeftArrow);
+    sheet.Place(rightArrow[0], ptRightArrow);
+    sheet.Outline(rcExit);
+    sheet.Outline(rcBefore);
+    sheet.Outline(rcHairBack);
+    sheet.Outline(rcHairForward);
+    for (const LayoutRect& rc : arcEyes)
+        sheet.Outline(rc);
+    for (int k = 0; k < nLipStyles; ++k)
+        sheet.Outline(LipArea(k));
+    for (int i = 0; i < nGlassesAreas; ++i)
+        sheet.Outline(GlassesArea(i), Colour{1.0, 0.5, 0.0});
+    AddFrames(sheet, "eyes", eyes);
+    AddFrames(sheet, "lips", lips);
+    AddFrames(sheet, "glasses", glasses);
+    AddFrames(sheet, "hair", hair);
+    return sheet.Render();
+}
