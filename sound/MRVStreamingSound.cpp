@@ -1,0 +1,320 @@
+// MRVStreamingSound.cpp: set-up, the worker's refills and its end-of-stream handling.
+#include "sound/MRVStreamingSound.h"
+
+#include "core/DebugTrace.h"
+#include "sound/MRVSoundEngine.h"
+#include "sound/MRVSoundFile.h"
+#include "sound/SoundObserver.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace Platform;
+
+namespace
+{
+
+constexpr DWORD kStreamBufferFlags = AUDIO_BUFFER_CTRLFREQUENCY | AUDIO_BUFFER_CTRLPAN | AUDIO_BUFFER_CTRLVOLUME |
+                                     AUDIO_BUFFER_CTRLPOSITIONNOTIFY | AUDIO_BUFFER_GETCURRENTPOSITION2;
+// The end-of-stream wait checks the play cursor this often (and whenever a paced device nudges).
+constexpr DWORD kEndPollMs = 2;
+
+BOOL EngineReady()
+{
+    return g_pSoundEngine && g_pSoundEngine->IsReady();
+}
+
+} // namespace
+
+CMRVStreamingSound::CMRVStreamingSound()
+    : m_dwPlayCursor(0),
+      m_dwFileLength(0),
+      m_dwEndPosition(0),
+      m_dwEndDistance(0),
+      m_nHalf(0),
+      m_bStopped(FALSE),
+      m_pElement(nullptr),
+      m_Format(),
+      m_dwHalfFill{0, 0}
+{
+}
+
+CMRVStreamingSound::~CMRVStreamingSound()
+{
+    // The engine destroys the object only after its worker has ended; should one still wait,
+    // closing the events lets it go before it is joined.
+    if (m_pEvents)
+        m_pEvents->Close();
+    JoinThread();
+    m_bRunning = false;
+    m_File.ForceClose();
+}
+
+void CMRVStreamingSound::Signal(int nEvent)
+{
+    if (m_pEvents)
+        m_pEvents->Set(nEvent);
+}
+
+void CMRVStreamingSound::OnKill()
+{
+    if (m_pEvents)
+        m_pEvents->Close();
+}
+
+BYTE CMRVStreamingSound::SilenceByte() const
+{
+    return m_Format.wBitsPerSample == 8 ? 0x80 : 0x00;
+}
+
+BOOL CMRVStreamingSound::Init(CMRVSoundElement* pElement)
+{
+    // The buffer, events and file belong to a running worker: they cannot be set up again.
+    if (IsRunning())
+        return FALSE;
+    m_pElement = pElement;
+    m_bStopped = FALSE;
+    m_dwEndPosition = 0;
+    if (!EngineReady() || !pElement)
+        return FALSE;
+    m_strFileName = pElement->m_pSoundObject->m_strFileName;
+    if (!OpenFile())
+        return FALSE;
+
+    std::vector<BYTE> data;
+    if (!ReadFirstChunks(data) || !MakeBuffer(data))
+    {
+        ReleaseSetup();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CMRVStreamingSound::OpenFile()
+{
+    try
+    {
+        m_File.ForceClose();
+        m_File.Open(m_strFileName, 0);
+    }
+    catch (...)
+    {
+        DebugTrace("Unable to open %s in CMRVStreamingSound object", m_strFileName.c_str());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The header, then up to two chunks of samples: one for each half of the buffer.
+BOOL CMRVStreamingSound::ReadFirstChunks(std::vector<BYTE>& data)
+{
+    try
+    {
+        m_dwFileLength = m_File.GetLength();
+        BYTE header[kSoundHeaderSize];
+        MRVSoundHeader parsed;
+        if (m_File.Read(header, kSoundHeaderSize) != kSoundHeaderSize ||
+            !ParseSoundHeader(header, sizeof(header), &parsed))
+            return FALSE;
+        m_Format = parsed.format;
+        data.resize(kBufferSize);
+        data.resize(m_File.Read(data.data(), kBufferSize));
+    }
+    catch (const CMRVException&)
+    {
+        return FALSE;
+    }
+    m_dwHalfFill[1] = std::min<DWORD>(static_cast<DWORD>(data.size()), kHalfSize);
+    m_dwHalfFill[0] = static_cast<DWORD>(data.size()) - m_dwHalfFill[1];
+    return TRUE;
+}
+
+BOOL CMRVStreamingSound::MakeBuffer(const std::vector<BYTE>& data)
+{
+    DWORD dwFlags = kStreamBufferFlags;
+    if (m_pElement->m_pSoundObject->m_b3D)
+        dwFlags |= AUDIO_BUFFER_CTRL3D;
+    const AudioBufferDesc desc = {dwFlags, kBufferSize, &m_Format};
+    IAudioBuffer* pBuffer = g_pSoundEngine->GetDevice()->CreateBuffer(desc);
+    if (!pBuffer)
+        return FALSE;
+    m_pEvents = std::make_shared<CEventGroup>(3);
+    const AudioNotifyPosition positions[2] = {{0, m_pEvents, kEventWrap}, {kHalfSize, m_pEvents, kEventHalfWay}};
+    if (pBuffer->SetNotificationPositions(2, positions) != AUDIO_OK)
+    {
+        pBuffer->Release();
+        return FALSE;
+    }
+    if (m_pElement->m_pBuffer)
+        m_pElement->m_pBuffer->Release();
+    m_pElement->m_pBuffer = pBuffer;
+
+    void* pLocked = nullptr;
+    DWORD dwLocked = 0;
+    if (pBuffer->Lock(0, kBufferSize, &pLocked, &dwLocked) != AUDIO_OK)
+        return FALSE;
+    BYTE* pBytes = static_cast<BYTE*>(pLocked);
+    std::memset(pBytes, SilenceByte(), dwLocked);
+    std::memcpy(pBytes, data.data(), std::min<size_t>(dwLocked, data.size()));
+    return pBuffer->Unlock(pLocked, dwLocked) == AUDIO_OK ? TRUE : FALSE;
+}
+
+// A failed set-up leaves nothing behind that could play or be signalled.
+void CMRVStreamingSound::ReleaseSetup()
+{
+    if (m_pElement && m_pElement->m_pBuffer)
+    {
+        m_pElement->m_pBuffer->Release();
+        m_pElement->m_pBuffer = nullptr;
+    }
+    if (m_pEvents)
+        m_pEvents->Close();
+    m_pEvents.reset();
+    m_File.ForceClose();
+}
+
+DWORD CMRVStreamingSound::Run()
+{
+    for (;;)
+    {
+        const DWORD dwWait = m_pEvents ? m_pEvents->WaitAny(kWaitInfinite) : kWaitFailed;
+        if (dwWait == kWaitFailed)
+        {
+            m_bRunning = false;
+            return 0;
+        }
+        if (dwWait == static_cast<DWORD>(kEventStop))
+        {
+            HandleStop();
+            return 0;
+        }
+        if (m_bStopped)
+            continue;
+        // Entering the second half means the first has just been played, and wrapping to the
+        // start means the second has.
+        if (dwWait == static_cast<DWORD>(kEventHalfWay))
+            RefillHalf(1);
+        else if (dwWait == static_cast<DWORD>(kEventWrap))
+            RefillHalf(0);
+    }
+}
+
+void CMRVStreamingSound::RefillHalf(int nHalf)
+{
+    IAudioBuffer* pBuffer = m_pElement ? m_pElement->m_pBuffer : nullptr;
+    if (m_bStopped || !pBuffer || !EngineReady())
+        return;
+    m_nHalf = nHalf;
+    if (pBuffer->GetCurrentPosition(&m_dwPlayCursor) != AUDIO_OK)
+        m_dwPlayCursor = HalfOffset(1 - nHalf);
+
+    void* pLocked = nullptr;
+    DWORD dwLocked = 0;
+    if (pBuffer->Lock(HalfOffset(nHalf), kHalfSize, &pLocked, &dwLocked) != AUDIO_OK)
+        return;
+    BYTE* pBytes = static_cast<BYTE*>(pLocked);
+    const DWORD dwRead = ReadChunk(pBytes, dwLocked);
+    m_dwHalfFill[nHalf] = dwRead;
+    if (dwRead < dwLocked)
+    {
+        // The file is exhausted: what follows its last byte is silence, not the chunk that
+        // was played from here before.
+        std::memset(pBytes + dwRead, SilenceByte(), dwLocked - dwRead);
+        RecordEndPosition(nHalf, dwRead);
+        Signal(kEventStop);
+    }
+    pBuffer->Unlock(pLocked, dwLocked);
+}
+
+DWORD CMRVStreamingSound::ReadChunk(BYTE* pData, DWORD dwCount)
+{
+    try
+    {
+        const DWORD dwPosition = m_File.GetPosition();
+        const DWORD dwRemaining = m_dwFileLength > dwPosition ? m_dwFileLength - dwPosition : 0;
+        const DWORD dwWanted = std::min(dwCount, dwRemaining);
+        return dwWanted ? m_File.Read(pData, dwWanted) : 0;
+    }
+    catch (const CMRVException&)
+    {
+        return 0;
+    }
+}
+
+// The last refill wrote dwRemaining bytes at the start of half nHalf while the cursor plays
+// the other half. The stream is over once the cursor reaches the byte after the last sample:
+// in this half when it got any, else at the end of the other half's samples. The distance
+// from the cursor to that point is kept as well, because the cursor wraps on its way.
+void CMRVStreamingSound::RecordEndPosition(int nHalf, DWORD dwRemaining)
+{
+    const int nOther = 1 - nHalf;
+    const DWORD dwThisStart = HalfOffset(nHalf);
+    const DWORD dwCursor = m_dwPlayCursor % kBufferSize;
+    const bool bCursorInThisHalf = dwCursor >= dwThisStart && dwCursor < dwThisStart + kHalfSize;
+    DWORD dwEnd = 0;
+    if (dwRemaining > 0 || m_dwHalfFill[nOther] == kHalfSize)
+    {
+        dwEnd = dwThisStart + dwRemaining;
+        if (bCursorInThisHalf) // the worker is late: the cursor is already in this half
+            m_dwEndDistance = dwCursor < dwEnd ? dwEnd - dwCursor : 0;
+        else
+            m_dwEndDistance = (dwEnd + kBufferSize - dwCursor) % kBufferSize;
+    }
+    else
+    {
+        dwEnd = HalfOffset(nOther) + m_dwHalfFill[nOther];
+        m_dwEndDistance = (!bCursorInThisHalf && dwCursor < dwEnd) ? dwEnd - dwCursor : 0;
+    }
+    // 0 means "nothing to wait for"; the start of the buffer is also its end.
+    m_dwEndPosition = dwEnd == 0 ? kBufferSize : dwEnd;
+}
+
+void CMRVStreamingSound::HandleStop()
+{
+    m_bStopped = TRUE;
+    const BOOL bReachedEnd = m_dwEndPosition != 0;
+    IAudioBuffer* pBuffer = m_pElement ? m_pElement->m_pBuffer : nullptr;
+    if (bReachedEnd && pBuffer)
+        WaitForEndOfStream(pBuffer);
+    if (pBuffer)
+        pBuffer->Stop();
+    if (bReachedEnd)
+    {
+        if (ISoundObserver* pObserver = CurrentSoundObserver())
+            pObserver->OnSoundEnd(m_strFileName);
+    }
+    m_File.ForceClose();
+    // The flag goes before the events are closed: a paced device resumes the main thread on
+    // the close, and the engine then finds the worker finished. Destruction waits for the
+    // thread itself, so closing the events afterwards is safe.
+    m_bRunning = false;
+    if (m_pEvents)
+        m_pEvents->Close();
+}
+
+// Lets the buffer play on until the cursor has travelled to the end position. Leaves early
+// when the buffer stops or fails, when the engine asks again (stop event) or gives up on the
+// worker. Sleeps between looks instead of spinning.
+void CMRVStreamingSound::WaitForEndOfStream(IAudioBuffer* pBuffer)
+{
+    // The travel is summed look by look: between two looks the cursor moves far less than the
+    // buffer's length, while over the whole wait it may come all the way round.
+    DWORD dwLastCursor = m_dwPlayCursor % kBufferSize;
+    DWORD dwTravelled = 0;
+    while (m_bRunning && !IsKillRequested())
+    {
+        DWORD dwStatus = 0;
+        if (pBuffer->GetStatus(&dwStatus) != AUDIO_OK || !(dwStatus & AUDIO_STATUS_PLAYING))
+            return;
+        DWORD dwCursor = 0;
+        if (pBuffer->GetCurrentPosition(&dwCursor) != AUDIO_OK)
+            return;
+        dwTravelled += (dwCursor % kBufferSize + kBufferSize - dwLastCursor) % kBufferSize;
+        dwLastCursor = dwCursor % kBufferSize;
+        if (dwTravelled >= m_dwEndDistance)
+            return;
+        const DWORD dwWait = m_pEvents->WaitAny(kEndPollMs);
+        if (dwWait == static_cast<DWORD>(kEventStop) || dwWait == kWaitFailed)
+            return;
+    }
+}

@@ -1,0 +1,102 @@
+// SoundFileAndThreadsTest.cpp: the sound file's header and bounds, and the event groups the
+// streaming workers wait on.
+#include "SoundTestSupport.h"
+
+#include "platform/Threads.h"
+
+#include <atomic>
+#include <thread>
+
+using namespace SoundTest;
+using namespace Platform;
+
+namespace
+{
+
+struct LengthCase
+{
+    DWORD dwDataLengthField;
+    DWORD dwFileLength;
+    DWORD dwExpected;
+};
+
+TEST(SoundFileTest, WholeSoundDataIsCutToTheFile)
+{
+    const LengthCase cases[] = {
+        {100, 126, 100},        // exact
+        {50, 126, 50},          // shorter than what follows: only the data length is played
+        {101, 126, 100},        // one byte past the end
+        {0xFFFFFFFF, 126, 100}, // absurd
+        {10, 26, 0},            // header only
+        {10, 20, 0},            // not even a header
+    };
+    for (const LengthCase& test : cases)
+    {
+        MRVSoundHeader header = {};
+        header.dwDataLength = test.dwDataLengthField;
+        EXPECT_EQ(WholeSoundDataLength(header, test.dwFileLength), test.dwExpected) << test.dwDataLengthField;
+    }
+    const std::vector<BYTE> bytes = SoundFileBytes(kOutputFormat, std::vector<BYTE>(4), 9);
+    MRVSoundHeader header;
+    DWORD dwLength = 0;
+    ASSERT_TRUE(ParseWholeSound(bytes.data(), bytes.size(), &header, &dwLength));
+    EXPECT_EQ(dwLength, 4u);
+}
+
+TEST(EventGroupTest, LowestSetEventIsTakenFirstAndResets)
+{
+    CEventGroup events(3);
+    events.Set(2);
+    events.Set(0);
+    events.Set(0);
+    EXPECT_EQ(events.WaitAny(0), 0u);
+    EXPECT_EQ(events.WaitAny(0), 2u);
+    EXPECT_EQ(events.WaitAny(1), kWaitTimeout);
+    events.Set(7); // out of range: ignored
+    EXPECT_EQ(events.WaitAny(0), kWaitTimeout);
+    events.Close();
+    events.Set(1);
+    EXPECT_EQ(events.WaitAny(kWaitInfinite), kWaitFailed);
+}
+
+// A consumer that counts what it takes; the driver only goes on once it is waiting again.
+TEST(EventGroupTest, WaitUntilIdleWaitsForTheConsumerToComeBack)
+{
+    CEventGroup events(2);
+    std::atomic<int> nTaken{0};
+    std::atomic<int> nPolls{0};
+    std::thread consumer(
+        [&]
+        {
+            for (;;)
+            {
+                const DWORD dwWait = events.WaitAny(nTaken.load() >= 5 ? 50 : kWaitInfinite);
+                if (dwWait == kWaitFailed)
+                    return;
+                if (dwWait == kWaitTimeout)
+                    ++nPolls;
+                else
+                {
+                    SleepRealTime(1);
+                    ++nTaken;
+                }
+            }
+        });
+    for (int i = 1; i <= 5; ++i)
+    {
+        events.Set(i % 2);
+        EXPECT_TRUE(events.WaitUntilIdle(5000));
+        EXPECT_EQ(nTaken.load(), i);
+    }
+    // A polling consumer is nudged into one more look before it counts as idle.
+    EXPECT_TRUE(events.WaitUntilIdle(5000));
+    const int nBefore = nPolls.load();
+    events.Nudge();
+    EXPECT_TRUE(events.WaitUntilIdle(5000));
+    EXPECT_GE(nPolls.load(), nBefore + 1);
+    events.Close();
+    consumer.join();
+    EXPECT_TRUE(events.WaitUntilIdle(0));
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+// SoundTestSupport.h: sound files made in code, and a fixture with the global engine on the
+// headless audio device under a virtual clock, with traces and output captured.
+#pragma once
+
+#include "platform/AudioDevice.h"
+#include "platform/TraceSink.h"
+#include "platform/headless/HeadlessAudioDevice.h"
+#include "platform/headless/HeadlessClock.h"
+#include "sound/MRVSoundEngine.h"
+#include "sound/MRVSoundFile.h"
+#include "sound/SoundObserver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace SoundTest
+{
+
+inline Platform::WaveFormat PcmFormat(WORD nChannels, DWORD dwRate, WORD wBits)
+{
+    const WORD nBlockAlign = static_cast<WORD>(nChannels * wBits / 8);
+    return {Platform::kWaveFormatPcm, nChannels, dwRate, dwRate * nBlockAlign, nBlockAlign, wBits, 0};
+}
+
+inline const Platform::WaveFormat kOutputFormat = PcmFormat(1, 22050, 16);
+
+// Distinct, never-silent 16-bit samples, so that a gap, a repeat or a stray sample shows.
+inline std::vector<int16_t> TestSamples(size_t nCount, uint32_t dwSeed = 1)
+{
+    std::vector<int16_t> samples(nCount);
+    uint32_t dwState = dwSeed * 2654435761u + 12345u;
+    for (int16_t& nSample : samples)
+    {
+        dwState = dwState * 1664525u + 1013904223u;
+        nSample = static_cast<int16_t>(dwState >> 16);
+        if (nSample == 0)
+            nSample = 1;
+    }
+    return samples;
+}
+
+inline std::vector<BYTE> SampleBytes(const std::vector<int16_t>& samples)
+{
+    std::vector<BYTE> bytes;
+    for (int16_t nSample : samples)
+    {
+        bytes.push_back(static_cast<BYTE>(static_cast<uint16_t>(nSample) & 0xFF));
+        bytes.push_back(static_cast<BYTE>(static_cast<uint16_t>(nSample) >> 8));
+    }
+    return bytes;
+}
+
+inline void PutLe(std::vector<BYTE>& bytes, uint32_t dwValue, int nBytes)
+{
+    for (int i = 0; i < nBytes; ++i)
+        bytes.push_back(static_cast<BYTE>(dwValue >> (8 * i)));
+}
+
+// The bytes of a sound file; the data length field is the data's size unless given.
+inline std::vector<BYTE> SoundFileBytes(const Platform::WaveFormat& format, const std::vector<BYTE>& data,
+                                        int64_t nDataLengthField = -1)
+{
+    std::vector<BYTE> bytes = {'M', 'R', 'V', 'S'};
+    PutLe(bytes, format.wFormatTag, 2);
+    PutLe(bytes, format.nChannels, 2);
+    PutLe(bytes, format.nSamplesPerSec, 4);
+    PutLe(bytes, format.nAvgBytesPerSec, 4);
+    PutLe(bytes, format.nBlockAlign, 2);
+    PutLe(bytes, format.wBitsPerSample, 2);
+    PutLe(bytes, format.cbSize, 2);
+    PutLe(bytes, static_cast<uint32_t>(nDataLengthField < 0 ? data.size() : nDataLengthField), 4);
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    return bytes;
+}
+
+// Remembers what the engine reports to its observer.
+class RecordingObserver : public ISoundObserver
+{
+public:
+    void OnSoundPlay(const std::string& strFileName, BOOL bLoop) override
+    {
+        Add("play " + strFileName + (bLoop ? " loop" : " once"));
+    }
+    void OnSoundStop(const std::string& strFileName) override { Add("stop " + strFileName); }
+    void OnSoundEnd(const std::string& strFileName) override { Add("end " + strFileName); }
+    std::vector<std::string> Lines() const
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        return m_Lines;
+    }
+
+private:
+    void Add(const std::string& strLine)
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        m_Lines.push_back(strLine);
+    }
+    mutable std::mutex m_Mutex;
+    std::vector<std::string> m_Lines;
+};
+
+// The global engine on a headless device whose output is kept in memory.
+class EngineFixture : public ::testing::Test
+{
+protected:
+    EngineFixture() : m_ScopedClock(m_Clock), m_Audio(m_Clock), m_ScopedSink(m_Trace)
+    {
+        const auto* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_Folder = std::filesystem::temp_directory_path() /
+                   (std::string("velvina_sound_") + pInfo->test_suite_name() + "_" + pInfo->name());
+        std::filesystem::remove_all(m_Folder);
+        std::filesystem::create_directories(m_Folder);
+        m_Audio.SetCaptureInMemory(TRUE);
+        m_pPreviousBackend = Platform::SetAudioBackend(&m_Audio);
+        m_pPreviousObserver = SetSoundObserver(&m_Observer);
+    }
+
+    ~EngineFixture() override
+    {
+        DestroySoundEngine();
+        SetSoundObserver(m_pPreviousObserver);
+        Platform::SetAudioBackend(m_pPreviousBackend);
+        std::filesystem::remove_all(m_Folder);
+    }
+
+    // Creates and initialises the global engine; FALSE when Init failed.
+    BOOL StartEngine()
+    {
+        CreateSoundEngine();
+        return g_pSoundEngine->Init(reinterpret_cast<HWND>(this));
+    }
+
+    std::string WriteFile(const std::string& strName, const std::vector<BYTE>& bytes)
+    {
+        const std::string strPath = (m_Folder / strName).string();
+        std::ofstream stream(strPath, std::ios::binary | std::ios::trunc);
+        stream.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return strPath;
+    }
+
+    std::string WriteSamples(const std::string& strName, const std::vector<int16_t>& samples)
+    {
+        return WriteFile(strName, SoundFileBytes(kOutputFormat, SampleBytes(samples)));
+    }
+
+    // Lets game time pass as the main loop does, in ticks.
+    void AdvanceMs(DWORD dwTotal, DWORD dwTick = 33)
+    {
+        for (DWORD dwDone = 0; dwDone < dwTotal; dwDone += dwTick)
+            m_Clock.Advance(std::min(dwTick, dwTotal - dwDone));
+    }
+
+    // Advances until the sound has stopped (at most dwLimitMs); returns the game time it took.
+    DWORD AdvanceUntilSilent(CMRVSoundObject* pSound, DWORD dwLimitMs)
+    {
+        DWORD dwWaited = 0;
+        while (g_pSoundEngine->IsSoundPlaying(pSound) && dwWaited < dwLimitMs)
+        {
+            m_Clock.Advance(33);
+            dwWaited += 33;
+        }
+        return dwWaited;
+    }
+
+    size_t TraceCount(const std::string& strText) const
+    {
+        const std::vector<std::string> messages = m_Trace.Messages();
+        return static_cast<size_t>(
+            std::count(messages.begin(), messages.end(), strText + "\r\n"));
+    }
+
+    Platform::CVirtualClock m_Clock;
+    Platform::ScopedClock m_ScopedClock;
+    Platform::CHeadlessAudio m_Audio;
+    Platform::CaptureTraceSink m_Trace;
+    Platform::ScopedTraceSink m_ScopedSink;
+    RecordingObserver m_Observer;
+    std::filesystem::path m_Folder;
+
+private:
+    Platform::IAudioBackend* m_pPreviousBackend = nullptr;
+    ISoundObserver* m_pPreviousObserver = nullptr;
+};
+
+} // namespace SoundTest

@@ -1,0 +1,211 @@
+// StreamingTest.cpp: streamed and whole-loaded sounds through the engine on the headless
+// device, checked sample for sample, and the end and removal of streaming workers.
+#include "SoundTestSupport.h"
+
+#include <chrono>
+
+using namespace SoundTest;
+
+namespace
+{
+
+class StreamingTest : public EngineFixture
+{
+protected:
+    CMRVSoundObject* StartStream(const std::string& strPath)
+    {
+        CMRVSoundObject* pSound = g_pSoundEngine->AddStreamingSoundObject();
+        pSound->SetFileName(strPath.c_str());
+        EXPECT_TRUE(g_pSoundEngine->InitStreamingSoundObject(pSound));
+        EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, TRUE));
+        return pSound;
+    }
+
+    // The output holds exactly the samples, from its first frame, and silence after them.
+    void ExpectExactOutput(const std::vector<int16_t>& samples)
+    {
+        const std::vector<int16_t>& out = m_Audio.GetCaptured();
+        ASSERT_GE(out.size(), samples.size());
+        size_t nFirstDifference = samples.size();
+        for (size_t i = 0; i < samples.size(); ++i)
+        {
+            if (out[i] != samples[i])
+            {
+                nFirstDifference = i;
+                break;
+            }
+        }
+        EXPECT_EQ(nFirstDifference, samples.size()) << "first wrong sample";
+        const size_t nLoud = static_cast<size_t>(
+            std::count_if(out.begin() + static_cast<std::ptrdiff_t>(samples.size()), out.end(),
+                          [](int16_t n) { return n != 0; }));
+        EXPECT_EQ(nLoud, 0u) << "samples after the end of the sound";
+    }
+};
+
+struct StreamCase
+{
+    const char* pszName;
+    size_t nDataBytes;
+};
+
+class StreamLengthTest : public StreamingTest, public ::testing::WithParamInterface<StreamCase>
+{
+};
+
+TEST_P(StreamLengthTest, StreamedFileComesOutSampleForSampleThenSilence)
+{
+    ASSERT_TRUE(StartEngine());
+    const std::vector<int16_t> samples = TestSamples(GetParam().nDataBytes / 2, 7);
+    CMRVSoundObject* pSound = StartStream(WriteSamples("stream.mrs", samples));
+
+    const DWORD dwPlayMs = static_cast<DWORD>(samples.size() * 1000 / 22050);
+    const DWORD dwTaken = AdvanceUntilSilent(pSound, dwPlayMs + 3000);
+    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+    // The stream stops soon after its last sample, not a buffer's length later; a file that
+    // fits the buffer is found exhausted when the cursor first enters the second half.
+    EXPECT_LE(dwTaken, std::max<DWORD>(dwPlayMs, 726) + 100);
+    AdvanceMs(500);
+    ExpectExactOutput(samples);
+    EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
+    const std::vector<std::string> lines = m_Observer.Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "end " + (m_Folder / "stream.mrs").string());
+    g_pSoundEngine->RemoveSoundObject(pSound);
+    EXPECT_EQ(m_Trace.Messages().size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, StreamLengthTest,
+                         ::testing::Values(StreamCase{"Empty", 0}, StreamCase{"OneSample", 2},
+                                           StreamCase{"UnderOneChunk", 20000}, StreamCase{"OneChunk", 32000},
+                                           StreamCase{"OneChunkAndSome", 32000 + 4410},
+                                           StreamCase{"TwoChunks", 64000}, StreamCase{"TwoChunksAndSome", 64000 + 2},
+                                           StreamCase{"ThreeChunks", 96000},
+                                           StreamCase{"FiveChunksAndSome", 5 * 32000 + 31998},
+                                           StreamCase{"TenSeconds", 441000}),
+                         [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
+
+TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)
+{
+    ASSERT_TRUE(StartEngine());
+    const std::vector<int16_t> samples = TestSamples(30000, 3);
+    // Three extra samples after the data length must not be heard.
+    std::vector<BYTE> data = SampleBytes(samples);
+    const std::vector<BYTE> extra = SampleBytes(TestSamples(3, 9));
+    data.insert(data.end(), extra.begin(), extra.end());
+    const std::string strPath =
+        WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, static_cast<int64_t>(samples.size() * 2)));
+
+    CMRVSoundObject* pSound = g_pSoundEngine->AddSoundObject();
+    pSound->SetFileName(strPath.c_str());
+    ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
+    ASSERT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
+    AdvanceMs(2000);
+    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+    ExpectExactOutput(samples);
+}
+
+TEST_F(StreamingTest, RemovalInTheMiddleEndsTheWorkerQuickly)
+{
+    ASSERT_TRUE(StartEngine());
+    CMRVSoundObject* pSound = StartStream(WriteSamples("long.mrs", TestSamples(22050 * 8)));
+    AdvanceMs(2000);
+    ASSERT_TRUE(g_pSoundEngine->IsSoundPlaying(pSound));
+    ASSERT_TRUE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
+
+    const auto start = std::chrono::steady_clock::now();
+    g_pSoundEngine->RemoveSoundObject(pSound);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 100);
+    EXPECT_EQ(m_Trace.Messages().size(), 0u);
+    // No end was reported: the file had not run out.
+    EXPECT_EQ(m_Observer.Lines().size(), 1u);
+}
+
+TEST_F(StreamingTest, FlushEndsEveryWorker)
+{
+    ASSERT_TRUE(StartEngine());
+    CMRVSoundObject* pFirst = StartStream(WriteSamples("a.mrs", TestSamples(22050 * 5, 1)));
+    CMRVSoundObject* pSecond = StartStream(WriteSamples("b.mrs", TestSamples(22050 * 5, 2)));
+    AdvanceMs(1000);
+    ASSERT_TRUE(g_pSoundEngine->IsStreamingThreadRunning(pFirst));
+    ASSERT_TRUE(g_pSoundEngine->IsStreamingThreadRunning(pSecond));
+    DestroySoundEngine();
+    EXPECT_EQ(g_pSoundEngine, nullptr);
+    EXPECT_EQ(m_Trace.Messages().size(), 0u);
+    EXPECT_FALSE(m_Audio.IsDeviceOpen());
+}
+
+TEST_F(StreamingTest, MissingStreamedFileStaysSilentAndRemovesAtOnce)
+{
+    ASSERT_TRUE(StartEngine());
+    CMRVSoundObject* pSound = g_pSoundEngine->AddStreamingSoundObject();
+    const std::string strPath = (m_Folder / "missing.mrs").string();
+    pSound->SetFileName(strPath.c_str());
+    EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound));
+    EXPECT_EQ(TraceCount("Unable to open " + strPath + " in CMRVStreamingSound object"), 1u);
+    EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
+    EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, TRUE));
+    AdvanceMs(500);
+    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+    g_pSoundEngine->RemoveSoundObject(pSound);
+    EXPECT_EQ(m_Trace.Messages().size(), 1u); // no shut-down warning
+}
+
+TEST_F(StreamingTest, BrokenStreamedFilesFailTheSetUp)
+{
+    ASSERT_TRUE(StartEngine());
+    const std::vector<BYTE> header = SoundFileBytes(kOutputFormat, {});
+    const std::vector<std::vector<BYTE>> files = {
+        {},                                                       // empty
+        std::vector<BYTE>(header.begin(), header.begin() + 25),  // one byte short of a header
+        SoundFileBytes(PcmFormat(3, 22050, 16), SampleBytes(TestSamples(100))), // unplayable format
+    };
+    for (size_t i = 0; i < files.size(); ++i)
+    {
+        CMRVSoundObject* pSound = g_pSoundEngine->AddStreamingSoundObject();
+        pSound->SetFileName(WriteFile("broken" + std::to_string(i) + ".mrs", files[i]).c_str());
+        EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound)) << i;
+        EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound)) << i;
+        EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, TRUE));
+        EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound)) << i;
+        g_pSoundEngine->RemoveSoundObject(pSound);
+    }
+}
+
+TEST_F(StreamingTest, LostStreamingBufferIsRestoredAndTheStreamGoesOn)
+{
+    ASSERT_TRUE(StartEngine());
+    const std::vector<int16_t> samples = TestSamples(22050 * 4, 5);
+    CMRVSoundObject* pSound = StartStream(WriteSamples("lost.mrs", samples));
+    AdvanceMs(1000);
+    m_Audio.LoseAllBuffers();
+    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+    EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, TRUE));
+    EXPECT_EQ(TraceCount("Error: DSBSTATUS_BUFFERLOST in CMRVSoundEngine::CheckForLostBuffers"), 1u);
+    EXPECT_TRUE(g_pSoundEngine->IsSoundPlaying(pSound));
+    AdvanceUntilSilent(pSound, 10000);
+    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+    EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
+    // The last chunk of the file was still heard.
+    const std::vector<int16_t>& out = m_Audio.GetCaptured();
+    const std::vector<int16_t> tail(samples.end() - 1000, samples.end());
+    EXPECT_NE(std::search(out.begin(), out.end(), tail.begin(), tail.end()), out.end());
+}
+
+// A file that loses its end while it is streamed ends the stream where the bytes stop.
+TEST_F(StreamingTest, FileCutShortWhileStreamingEndsTheStreamThere)
+{
+    ASSERT_TRUE(StartEngine());
+    const std::vector<int16_t> samples = TestSamples(22050 * 5, 12);
+    const std::string strPath = WriteSamples("cut.mrs", samples);
+    CMRVSoundObject* pSound = StartStream(strPath);
+    AdvanceMs(1000); // the first three chunks have been read
+    std::filesystem::resize_file(strPath, kSoundHeaderSize + 100000);
+    AdvanceUntilSilent(pSound, 10000);
+    AdvanceMs(200);
+    ExpectExactOutput(std::vector<int16_t>(samples.begin(), samples.begin() + 50000));
+    EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
+}
+
+} // namespace
