@@ -32,10 +32,21 @@ public:
     CMRVImage& operator=(const CMRVImage&) = delete;
 
     // Records (assets/MRVImage.cpp).
+    // Every loader refuses a record that is inconsistent: data size above buffer size, an
+    // uncompressed payload whose data size differs from its buffer size, a raw pixel array
+    // whose buffer size is not width x height x 2, or fewer bytes than the header announces.
+    // A refused load returns 0 and leaves the image empty (0 x 0, no pixels).
+
+    // Fills the image from a .mri file; the payload stays as stored (compressed if flagged).
     BOOL Load(const char* pszPath);
+    // Fills the image from a record in memory whose extent the caller vouches for.
     BOOL LoadFromMemory(const BYTE* pRecord);
-    BOOL LoadFromMemory(const BYTE* pRecord, size_t nRecordSize); // bounded form for frame sets
+    // Same, for a record of nRecordSize bytes (a frame-set entry): the payload must lie inside.
+    BOOL LoadFromMemory(const BYTE* pRecord, size_t nRecordSize);
+    // A blank raw image of zero pixels (flags 2, or 6 when bTransparent).
     BOOL Create(int nWidth, int nHeight, BOOL bTransparent);
+    // Decodes the compressed payload in place. pScratch is null or a caller buffer of at least
+    // buffer size bytes. On failure (a corrupt stream) the image is left exactly as it was.
     BOOL Decompress(BYTE* pScratch);
 
     // Pixels and drawing (graphics/).
@@ -80,4 +91,9 @@ public:
 
 private:
     void Reset();
+    BOOL LoadRecord(const BYTE* pRecord, size_t nRecordSize);
+    BOOL ReadHeader(const BYTE* pHeader);
+    BOOL IsHeaderConsistent() const;
+    BOOL AllocatePixels();
+    BOOL DecodePayload(BYTE* pOut) const;
 };

@@ -1,0 +1,68 @@
+// FuzzMriLoader.cpp: arbitrary bytes as a .mri file through CMRVImage::Load and Decompress,
+// and through the bounded LoadFromMemory, which must accept and decode exactly the same.
+#include "FuzzSupport.h"
+
+#include "assets/MRVImage.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace
+{
+
+// One file per fuzzing process, removed when the process ends.
+struct TempFile
+{
+    std::string strPath = "/tmp/fuzz_mri_loader_" + std::to_string(getpid()) + ".mri";
+    ~TempFile() { std::remove(strPath.c_str()); }
+};
+
+const std::string& TempPath()
+{
+    static const TempFile file;
+    return file.strPath;
+}
+
+bool WriteTempFile(const uint8_t* pData, size_t nSize)
+{
+    FILE* pFile = std::fopen(TempPath().c_str(), "wb");
+    if (!pFile)
+        return false;
+    const bool bWritten = std::fwrite(pData, 1, nSize, pFile) == nSize;
+    return std::fclose(pFile) == 0 && bWritten;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
+{
+    AssetFuzz::SilenceTraces();
+    if (AssetFuzz::BufferSizeTooLarge(pData, nSize) || !WriteTempFile(pData, nSize))
+        return 0;
+
+    CMRVImage fromFile;
+    CMRVImage fromMemory;
+    const BOOL bFileLoaded = fromFile.Load(TempPath().c_str());
+    const BOOL bMemoryLoaded = fromMemory.LoadFromMemory(pData, nSize);
+    if (bFileLoaded != bMemoryLoaded)
+        std::abort();
+    if (!bFileLoaded)
+        return 0;
+
+    const DWORD dwBufferSize = fromFile.GetBufferSize();
+    const BOOL bFileDecoded = fromFile.Decompress(nullptr);
+    // A cleared scratch, like the buffer Decompress makes for itself, so both give equal pixels.
+    BYTE* pScratch = new BYTE[dwBufferSize + 1]();
+    const BOOL bMemoryDecoded = fromMemory.Decompress(pScratch);
+    delete[] pScratch;
+    if (bFileDecoded != bMemoryDecoded || fromFile.GetFlags() != fromMemory.GetFlags() ||
+        fromFile.GetDataSize() != fromMemory.GetDataSize())
+        std::abort();
+    if (std::memcmp(fromFile.GetPixels(), fromMemory.GetPixels(), fromFile.GetDataSize()) != 0)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,77 @@
+// ContentFormats.h: writing the game's content files and reading their headers back.
+//   image record (.mri, and each .mrm frame): "MRVX", flags, width, height, buffer size,
+//     data size (20 bytes), then the payload;
+//   frame set (.mrm): the tag "MRVM" in the 4 reserved bytes, frame rate, frame count, then
+//     per frame a 32-bit record length and the record;
+//   sound file (.mrs): the tag "MRVS" in the 4 unexamined bytes, an 18-byte PCM format record,
+//     the data length, then the samples.
+// The game ignores both tags; they only let a person recognise the files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace MRVPacker
+{
+
+constexpr size_t IMAGE_HEADER_SIZE = 20;
+constexpr size_t FRAMESET_HEADER_SIZE = 8;
+constexpr size_t SOUND_HEADER_SIZE = 26;
+constexpr uint16_t WAVE_FORMAT_PCM_TAG = 1;
+
+struct ImageHeader
+{
+    uint32_t dwFlags = 0;
+    uint16_t wWidth = 0;
+    uint16_t wHeight = 0;
+    uint32_t dwBufferSize = 0;
+};
+
+// Reads and checks a record's header against the nSize bytes that hold it: the header is
+// complete, data size does not exceed buffer size, an uncompressed payload is exactly buffer
+// size long, a raw pixel array is width x height x 2 bytes and the payload is all there.
+bool ParseImageRecord(const uint8_t* pRecord, size_t nSize, ImageHeader* pHeader, uint32_t* pDataSize,
+                      std::string* pError);
+
+struct FrameEntry
+{
+    size_t nOffset = 0; // of the record, from the start of the file
+    size_t nSize = 0;   // the entry's length
+};
+
+// Reads a frame set's header and entries: every entry complete, at least a record header
+// long, and exactly as long as its record (20 + data size).
+bool ParseFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate, std::vector<FrameEntry>* pFrames,
+                   std::string* pError);
+
+// Header + payload; the data size field is the payload's length.
+std::vector<uint8_t> BuildImageRecord(const ImageHeader& header, const std::vector<uint8_t>& payload);
+
+// Frame-set file from complete image records, in order.
+std::vector<uint8_t> BuildFrameSet(uint16_t wFrameRate, const std::vector<std::vector<uint8_t>>& records);
+
+struct SoundFormat
+{
+    uint16_t wFormatTag = WAVE_FORMAT_PCM_TAG;
+    uint16_t nChannels = 0;
+    uint32_t nSamplesPerSec = 0;
+    uint32_t nAvgBytesPerSec = 0;
+    uint16_t nBlockAlign = 0;
+    uint16_t wBitsPerSample = 0;
+    uint16_t cbSize = 0;
+};
+
+// The format of PCM samples with the given layout (block alignment and byte rate derived).
+SoundFormat MakePcmFormat(uint16_t nChannels, uint32_t nSamplesPerSec, uint16_t wBitsPerSample);
+
+// Sound file whose data length is the length of the samples.
+std::vector<uint8_t> BuildSoundFile(const SoundFormat& format, const uint8_t* pSamples, size_t nSize);
+
+// Reads a sound file's header and checks it: long enough, PCM, a consistent format, a data
+// length that fits in what follows the header. On failure returns false and says why.
+bool ParseSoundFile(const std::vector<uint8_t>& file, SoundFormat* pFormat, uint32_t* pDataLength,
+                    std::string* pError);
+
+} // namespace MRVPacker

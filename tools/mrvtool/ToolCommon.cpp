@@ -1,0 +1,137 @@
+// ToolCommon.cpp: messages, file access, file kinds and option parsing for mrvtool.
+#include "ToolCommon.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace MRVTool
+{
+
+int BadFile(const std::string& strFile, const std::string& strWhat)
+{
+    std::cerr << "mrvtool: " << strFile << ": " << strWhat << "\n";
+    return EXIT_BAD_INPUT;
+}
+
+int UsageError(const std::string& strWhat)
+{
+    std::cerr << "mrvtool: " << strWhat << "\n" << UsageText();
+    return EXIT_USAGE;
+}
+
+const char* UsageText()
+{
+    return "usage:\n"
+           "  mrvtool pack IN.png OUT.mri [--key | --rle] [--store]\n"
+           "  mrvtool packset OUT.mrm --fps N IN.png...\n"
+           "  mrvtool sound IN.wav OUT.mrs\n"
+           "  mrvtool unpack IN.mri OUT.png | IN.mrm OUTDIR\n"
+           "  mrvtool decode IN.mri OUT.bin\n"
+           "  mrvtool info FILE\n"
+           "  mrvtool verify FILE...\n";
+}
+
+bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes, std::string* pError)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    if (!file)
+    {
+        *pError = std::string("cannot open: ") + std::strerror(errno);
+        return false;
+    }
+    pBytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad())
+    {
+        *pError = "read error";
+        return false;
+    }
+    return true;
+}
+
+bool WriteFileBytes(const std::string& strPath, const std::vector<uint8_t>& bytes, std::string* pError)
+{
+    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
+    if (file)
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file)
+    {
+        *pError = std::string("cannot write: ") + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+FileKind DetectFileKind(const std::string& strPath, const std::vector<uint8_t>& bytes)
+{
+    std::string strExtension = std::filesystem::path(strPath).extension().string();
+    std::transform(strExtension.begin(), strExtension.end(), strExtension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (strExtension == ".mri")
+        return FileKind::Image;
+    if (strExtension == ".mrm")
+        return FileKind::FrameSet;
+    if (strExtension == ".mrs")
+        return FileKind::Sound;
+    const std::string strTag(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(4, bytes.size())));
+    if (strTag == "MRVX")
+        return FileKind::Image;
+    if (strTag == "MRVM")
+        return FileKind::FrameSet;
+    if (strTag == "MRVS")
+        return FileKind::Sound;
+    return FileKind::Unknown;
+}
+
+bool ParsedArgs::Has(const std::string& strName) const
+{
+    return std::any_of(options.begin(), options.end(), [&](const auto& option) { return option.first == strName; });
+}
+
+std::string ParsedArgs::Value(const std::string& strName) const
+{
+    for (const auto& option : options)
+    {
+        if (option.first == strName)
+            return option.second;
+    }
+    return std::string();
+}
+
+bool ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& flagOptions,
+               const std::vector<std::string>& valueOptions, ParsedArgs* pOut, std::string* pError)
+{
+    auto isOneOf = [](const std::string& strArg, const std::vector<std::string>& names) {
+        return std::find(names.begin(), names.end(), strArg) != names.end();
+    };
+    for (size_t i = 0; i < args.size(); ++i)
+    {
+        const std::string& strArg = args[i];
+        if (strArg.size() < 2 || strArg.compare(0, 2, "--") != 0)
+            pOut->positional.push_back(strArg);
+        else if (isOneOf(strArg, flagOptions))
+            pOut->options.emplace_back(strArg, std::string());
+        else if (!isOneOf(strArg, valueOptions))
+        {
+            *pError = "unknown option " + strArg;
+            return false;
+        }
+        else if (i + 1 == args.size())
+        {
+            *pError = "option " + strArg + " needs a value";
+            return false;
+        }
+        else
+        {
+            pOut->options.emplace_back(strArg, args[i + 1]);
+            ++i;
+        }
+    }
+    return true;
+}
+
+} // namespace MRVTool
