@@ -1,0 +1,37 @@
+// SceneSupport.h: what the scenes' Load steps share: preparing a picture for the display,
+// loading a background, turning a layout rectangle into a hot spot and setting up a
+// highlight sprite. Depends on assets/, graphics/, scene/ and the layout tables.
+#pragma once
+
+#include "assets/MRVImage.h"
+#include "game/layout/LayoutTypes.h"
+#include "graphics/MRVRect.h"
+#include "platform/WinTypes.h"
+
+class CMRVSprite;
+class CScene;
+
+// Loads a picture (other than a background) for a scene: decodes it when it is stored
+// compressed and converts it to the display's layout unless nPixelFormat is 1 (5-6-5, the
+// layout pictures are stored in). A picture that cannot be loaded stays empty (0x0, drawn as
+// nothing) and FALSE is returned; the scene goes on without it.
+BOOL PrepareSceneImage(CMRVImage& image, const char* pszPath, int nPixelFormat, DWORD dwRedMask,
+                       DWORD dwGreenMask, DWORD dwBlueMask);
+
+// Loads a background and decodes it when it is stored compressed; the scene's SetBackground
+// converts it. FALSE only when a compressed picture does not decode (a missing file is not
+// checked: SetBackground then leaves the screen black).
+BOOL LoadSceneBackground(CMRVImage& image, const char* pszPath);
+
+// A hot-spot rectangle from a layout table.
+inline CMRVRect LayoutToRect(const LayoutRect& rc)
+{
+    return CMRVRect(rc.left, rc.top, rc.right, rc.bottom);
+}
+
+// Sets up a one-frame highlight sprite showing the whole of image at pt on layer 0, hidden,
+// with the given draw mode, and adds it to the scene's draw list.
+void AddHighlightSprite(CScene& scene, CMRVSprite& sprite, CMRVImage& image, LayoutPoint pt, LONG nDrawMode);
+
+// Shows the system wait cursor while a scene loads; returns the cursor to restore after.
+HCURSOR ShowWaitCursor();

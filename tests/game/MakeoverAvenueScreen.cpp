@@ -1,0 +1,150 @@
+// MakeoverAvenueScreen.cpp: expected screens drawn from the built content.
+#include "tests/game/MakeoverAvenueScreen.h"
+
+#include "graphics/MRVAnimation.h"
+#include "platform/headless/HeadlessDisplay.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace GameTest
+{
+
+namespace
+{
+
+constexpr DWORD kRed565 = 0xF800;
+constexpr DWORD kGreen565 = 0x07E0;
+constexpr DWORD kBlue565 = 0x001F;
+
+std::string ContentPath(const std::string& strRelative)
+{
+    return BuiltContentRoot() + "/content/" + strRelative;
+}
+
+// A content picture loaded and decoded; empty when the file is missing or bad.
+std::unique_ptr<CMRVImage> LoadPicture(const std::string& strPicture)
+{
+    auto pImage = std::make_unique<CMRVImage>();
+    if (pImage->Load(ContentPath(strPicture).c_str()) && pImage->IsCompressed())
+        pImage->Decompress(nullptr);
+    return pImage;
+}
+
+std::unique_ptr<CMRVAnimation> LoadFrameSet(const std::string& strFrameSet)
+{
+    auto pFrames = std::make_unique<CMRVAnimation>();
+    pFrames->Load(ContentPath(strFrameSet).c_str(), kRed565, kGreen565, kBlue565);
+    return pFrames;
+}
+
+void DrawImage(const CMRVImage& image, CMRVImage& screen, LayoutPoint pt)
+{
+    image.BlitTo(&screen, pt.x, pt.y, 0, 0, image.GetWidth(), image.GetHeight());
+}
+
+bool Inside(const LayoutRect& rc, int x, int y)
+{
+    return rc.left <= x && x < rc.right && rc.top <= y && y < rc.bottom;
+}
+
+} // namespace
+
+CExpectedScreen::CExpectedScreen(const std::string& strBackground) : m_pScreen(std::make_unique<CMRVImage>())
+{
+    m_pScreen->Create(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, FALSE);
+    std::unique_ptr<CMRVImage> pBackground = LoadPicture(strBackground);
+    DrawImage(*pBackground, *m_pScreen, LayoutPoint{0, 0});
+}
+
+void CExpectedScreen::DrawPicture(const std::string& strPicture, LayoutPoint pt)
+{
+    DrawImage(*LoadPicture(strPicture), *m_pScreen, pt);
+}
+
+void CExpectedScreen::DrawFrame(const std::string& strFrameSet, int nFrame, LayoutPoint pt)
+{
+    std::unique_ptr<CMRVAnimation> pFrames = LoadFrameSet(strFrameSet);
+    if (nFrame >= 0 && nFrame < pFrames->m_nFrameCount)
+        DrawImage(*pFrames->GetFrameEntry(nFrame).pImage, *m_pScreen, pt);
+}
+
+bool CExpectedScreen::Matches(const CMRVImage& screen, const RgbImage& shot, const LayoutRect& rc,
+                              std::string* pWhy, const LayoutRect& rcSkip)
+{
+    if (shot.nWidth != LAYOUT_SCREEN_WIDTH || shot.nHeight != LAYOUT_SCREEN_HEIGHT)
+    {
+        *pWhy = "no 640x480 shot";
+        return false;
+    }
+    const Platform::DisplayPixelFormat format = Platform::CHeadlessDisplay::Format565();
+    const WORD* pPixels = screen.GetPixelWords();
+    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, LAYOUT_SCREEN_HEIGHT); ++y)
+        for (int x = std::max(rc.left, 0); x < std::min(rc.right, LAYOUT_SCREEN_WIDTH); ++x)
+        {
+            if (Inside(rcSkip, x, y))
+                continue;
+            BYTE rgb[3];
+            Platform::PixelToRgb(pPixels[y * LAYOUT_SCREEN_WIDTH + x], format, rgb);
+            if (!std::equal(rgb, rgb + 3, shot.At(x, y)))
+            {
+                *pWhy = "differs at screen (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+                return false;
+            }
+        }
+    return true;
+}
+
+bool CExpectedScreen::MatchesShot(const RgbImage& shot, const LayoutRect& rc, std::string* pWhy,
+                                  const LayoutRect& rcSkip) const
+{
+    return Matches(*m_pScreen, shot, rc, pWhy, rcSkip);
+}
+
+bool CExpectedScreen::MatchesShot(const RgbImage& shot, std::string* pWhy, const LayoutRect& rcSkip) const
+{
+    return MatchesShot(shot, LayoutRect{0, 0, LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT}, pWhy, rcSkip);
+}
+
+bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::string (&astrFrames)[3],
+                                           LayoutPoint pt, std::string* pWhy) const
+{
+    for (const std::string& strFrame : astrFrames)
+    {
+        CMRVImage screen;
+        screen.Create(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, FALSE);
+        DrawImage(*m_pScreen, screen, LayoutPoint{0, 0});
+        DrawImage(*LoadPicture(strFrame), screen, pt);
+        if (Matches(screen, shot, PictureArea(strFrame, pt), pWhy, LayoutRect{0, 0, 0, 0}))
+            return true;
+    }
+    return false;
+}
+
+int ContentFrameCount(const std::string& strFrameSet)
+{
+    return LoadFrameSet(strFrameSet)->m_nFrameCount;
+}
+
+LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt)
+{
+    std::unique_ptr<CMRVImage> pImage = LoadPicture(strPicture);
+    return LayoutRect{pt.x, pt.y, pt.x + pImage->GetWidth(), pt.y + pImage->GetHeight()};
+}
+
+bool RanWithoutSound(const RunResult& run)
+{
+    return run.strTrace.find("Unable to create Sound Manager") != std::string::npos;
+}
+
+std::string ContentRelative(const char* pszGamePath)
+{
+    std::string strPath = pszGamePath;
+    const std::string strPrefix = ".\\content\\";
+    if (strPath.compare(0, strPrefix.size(), strPrefix) == 0)
+        strPath.erase(0, strPrefix.size());
+    std::replace(strPath.begin(), strPath.end(), '\\', '/');
+    return strPath;
+}
+
+} // namespace GameTest
