@@ -1,0 +1,193 @@
+// GraphicsTestSupport.h: small pictures, guarded destinations, hand-made compressed streams
+// and a settable clock for the graphics tests.
+#pragma once
+
+#include "assets/MRVImage.h"
+#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+namespace GraphicsTest
+{
+
+// A width x height pixel grid inside a guard band: writes outside the grid break GuardIntact.
+class GuardedBuffer
+{
+public:
+    GuardedBuffer(int nWidth, int nHeight, WORD wFill, int nGuard = 8)
+        : m_nWidth(nWidth), m_nHeight(nHeight), m_nGuard(nGuard), m_nPitch(nWidth + 2 * nGuard),
+          m_Pixels(static_cast<size_t>(m_nPitch) * (nHeight + 2 * nGuard), kGuard)
+    {
+        for (int y = 0; y < nHeight; ++y)
+            std::fill_n(&At(0, y), nWidth, wFill);
+    }
+    WORD* Origin() { return &m_Pixels[static_cast<size_t>(m_nGuard) * m_nPitch + m_nGuard]; }
+    LONG PitchBytes() const { return m_nPitch * 2; }
+    WORD& At(int x, int y) { return Origin()[static_cast<ptrdiff_t>(y) * m_nPitch + x]; }
+    bool GuardIntact() const
+    {
+        for (size_t i = 0; i < m_Pixels.size(); ++i)
+        {
+            const int x = static_cast<int>(i % m_nPitch) - m_nGuard, y = static_cast<int>(i / m_nPitch) - m_nGuard;
+            if ((x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight) && m_Pixels[i] != kGuard)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static constexpr WORD kGuard = 0xDEAD;
+    int m_nWidth, m_nHeight, m_nGuard, m_nPitch;
+    std::vector<WORD> m_Pixels;
+};
+
+inline void PutLE(std::vector<BYTE>& out, uint32_t v, int nBytes)
+{
+    for (int i = 0; i < nBytes; ++i)
+        out.push_back(static_cast<BYTE>(v >> (8 * i)));
+}
+
+// A whole image record: header and payload.
+inline std::vector<BYTE> MakeRecord(DWORD dwFlags, int nWidth, int nHeight, const std::vector<BYTE>& payload,
+                                    DWORD dwBufferSize)
+{
+    std::vector<BYTE> record = {'M', 'R', 'V', 'X'};
+    PutLE(record, dwFlags, 4);
+    PutLE(record, static_cast<uint32_t>(nWidth), 2);
+    PutLE(record, static_cast<uint32_t>(nHeight), 2);
+    PutLE(record, dwBufferSize, 4);
+    PutLE(record, static_cast<uint32_t>(payload.size()), 4);
+    record.insert(record.end(), payload.begin(), payload.end());
+    return record;
+}
+
+// A run-coded payload, record by record (type, reserved byte, 32-bit count, pixels).
+class RunList
+{
+public:
+    RunList& Transparent(uint32_t nCount) { return Header(0, nCount); }
+    RunList& Opaque(std::initializer_list<WORD> pixels)
+    {
+        Header(1, static_cast<uint32_t>(pixels.size()));
+        for (WORD p : pixels)
+            PutLE(m_Bytes, p, 2);
+        return *this;
+    }
+    RunList& End() { return Header(2, 0); }
+    RunList& Raw(std::initializer_list<BYTE> bytes)
+    {
+        m_Bytes.insert(m_Bytes.end(), bytes);
+        return *this;
+    }
+    const std::vector<BYTE>& Bytes() const { return m_Bytes; }
+
+private:
+    RunList& Header(BYTE nType, uint32_t nCount)
+    {
+        m_Bytes.push_back(nType);
+        m_Bytes.push_back(0);
+        PutLE(m_Bytes, nCount, 4);
+        return *this;
+    }
+    std::vector<BYTE> m_Bytes;
+};
+
+// A decoded raw picture (colour-keyed when bKeyed) holding the given pixels, row by row.
+inline std::unique_ptr<CMRVImage> MakeRaw(int nWidth, int nHeight, const std::vector<WORD>& pixels, bool bKeyed = false)
+{
+    auto image = std::make_unique<CMRVImage>();
+    EXPECT_TRUE(image->Create(nWidth, nHeight, bKeyed ? TRUE : FALSE));
+    if (!pixels.empty())
+        std::memcpy(image->GetPixels(), pixels.data(), std::min<size_t>(pixels.size() * 2, image->GetBufferSize()));
+    return image;
+}
+
+inline std::unique_ptr<CMRVImage> MakeRunCoded(int nWidth, int nHeight, const RunList& runs)
+{
+    auto image = std::make_unique<CMRVImage>();
+    const std::vector<BYTE>& payload = runs.Bytes();
+    const std::vector<BYTE> record =
+        MakeRecord(MRVIMAGE_RUNCODED, nWidth, nHeight, payload, static_cast<DWORD>(payload.size()));
+    EXPECT_TRUE(image->LoadFromMemory(record.data(), record.size()));
+    return image;
+}
+
+// A compressed stream of literals only, coded with the decoder's initial tables (no model
+// update is ever sent, so they never change), then the end-of-block symbol. The bytes 0, 32,
+// 48 and 255 take 7 bits, every other byte 8 or more.
+inline std::vector<BYTE> LiteralStream(const std::vector<BYTE>& data)
+{
+    static const int kWidths[16] = {2, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5};
+    std::vector<BYTE> out;
+    uint32_t nBits = 0;
+    int nBitCount = 0;
+    auto put = [&](uint32_t nValue, int nWidth) {
+        for (int i = nWidth - 1; i >= 0; --i)
+        {
+            nBits = (nBits << 1) | ((nValue >> i) & 1u);
+            if (++nBitCount == 8)
+            {
+                out.push_back(static_cast<BYTE>(nBits));
+                nBits = 0;
+                nBitCount = 0;
+            }
+        }
+    };
+    auto putCode = [&](int nCode) {
+        for (int c = 0, nFirst = 0; c < 16; nFirst += 1 << kWidths[c], ++c)
+            if (nCode < nFirst + (1 << kWidths[c]))
+                return put(static_cast<uint32_t>(c), 4), put(static_cast<uint32_t>(nCode - nFirst), kWidths[c]);
+    };
+    for (BYTE b : data)
+        putCode(b == 0 ? 16 : b == 32 ? 17 : b == 48 ? 18 : b == 255 ? 19 : 20 + (b - 1) - (b > 32) - (b > 48));
+    putCode(273);
+    put(0, (8 - nBitCount) % 8);
+    return out;
+}
+
+// A compressed raw frame of nWidth x nHeight pixels all equal to wPixel.
+inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel)
+{
+    std::vector<BYTE> raw;
+    for (int i = 0; i < nWidth * nHeight; ++i)
+        PutLE(raw, wPixel, 2);
+    return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight, LiteralStream(raw),
+                      static_cast<DWORD>(raw.size()));
+}
+
+// A .mrm file image: header, then one length-prefixed record per frame.
+inline std::vector<BYTE> MakeFrameSet(uint16_t nFrameRate, const std::vector<std::vector<BYTE>>& records)
+{
+    std::vector<BYTE> file = {'M', 'R', 'V', 'M'};
+    PutLE(file, nFrameRate, 2);
+    PutLE(file, static_cast<uint32_t>(records.size()), 2);
+    for (const std::vector<BYTE>& record : records)
+    {
+        PutLE(file, static_cast<uint32_t>(record.size()), 4);
+        file.insert(file.end(), record.begin(), record.end());
+    }
+    return file;
+}
+
+// Game time that moves only when the test says so; installed for the object's life.
+class FakeClock : public Platform::IClock
+{
+public:
+    FakeClock() : m_pPrevious(Platform::SetClock(this)) {}
+    ~FakeClock() override { Platform::SetClock(m_pPrevious); }
+    DWORD TimeGetTime() override { return m_dwNow; }
+    void Sleep(DWORD dwMilliseconds) override { m_dwNow += dwMilliseconds; }
+    DWORD GetTickCount() override { return m_dwNow; }
+    DWORD m_dwNow = 0;
+
+private:
+    Platform::IClock* m_pPrevious;
+};
+
+} // namespace GraphicsTest
