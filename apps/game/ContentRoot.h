@@ -1,0 +1,23 @@
+// ContentRoot.h: where the game finds its content/ folder.
+//
+// In order: the working directory, the executable's folder, and ../share/velvina beside the
+// executable (an installed game). The first folder that holds content/ becomes the working
+// directory, since the game names its files relative to it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace GameApp
+{
+
+struct ContentSearch
+{
+    bool bFound = false;
+    std::string strRoot;                // the folder holding content/, when found
+    std::vector<std::string> Searched;  // every folder looked at, in order
+};
+
+ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::string& strExecutableDir);
+
+} // namespace GameApp

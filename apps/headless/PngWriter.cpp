@@ -1,0 +1,47 @@
+// PngWriter.cpp: the libpng calls behind WritePngRgb.
+#include "apps/headless/PngWriter.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace Runner
+{
+
+namespace
+{
+struct FileCloser
+{
+    void operator()(FILE* pFile) const { std::fclose(pFile); }
+};
+} // namespace
+
+bool WritePngRgb(const std::string& strPath, int nWidth, int nHeight, const std::vector<uint8_t>& rgb)
+{
+    if (nWidth <= 0 || nHeight <= 0 || rgb.size() != static_cast<size_t>(nWidth) * nHeight * 3)
+        return false;
+    std::unique_ptr<FILE, FileCloser> pFile(std::fopen(strPath.c_str(), "wb"));
+    if (!pFile)
+        return false;
+    png_structp pPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!pPng)
+        return false;
+    png_infop pInfo = png_create_info_struct(pPng);
+    if (!pInfo || setjmp(png_jmpbuf(pPng)))
+    {
+        png_destroy_write_struct(&pPng, &pInfo);
+        return false;
+    }
+    png_init_io(pPng, pFile.get());
+    png_set_IHDR(pPng, pInfo, static_cast<png_uint_32>(nWidth), static_cast<png_uint_32>(nHeight), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(pPng, pInfo);
+    for (int y = 0; y < nHeight; ++y)
+        png_write_row(pPng, rgb.data() + static_cast<size_t>(y) * nWidth * 3);
+    png_write_end(pPng, nullptr);
+    png_destroy_write_struct(&pPng, &pInfo);
+    return std::ferror(pFile.get()) == 0;
+}
+
+} // namespace Runner

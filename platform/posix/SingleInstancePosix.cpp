@@ -1,0 +1,43 @@
+// SingleInstancePosix.cpp: flock on a per-user lock file; the descriptor is never closed, so
+// the lock lasts exactly as long as the process.
+#include "platform/posix/SingleInstancePosix.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace Platform
+{
+
+std::string CPosixSingleInstance::LockPath(const char* pszName)
+{
+    const char* pszDir = std::getenv("XDG_RUNTIME_DIR");
+    std::string strPath = (pszDir && *pszDir) ? pszDir : "/tmp";
+    strPath += "/velvina-";
+    for (const char* p = pszName; *p; ++p)
+    {
+        const char ch = *p;
+        const bool bPlain = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '-';
+        strPath += bPlain ? ch : '_';
+    }
+    strPath += ".lock";
+    return strPath;
+}
+
+BOOL CPosixSingleInstance::Acquire(const char* pszName)
+{
+    const int nFile = ::open(LockPath(pszName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (nFile < 0)
+        return TRUE;
+    if (::flock(nFile, LOCK_EX | LOCK_NB) != 0)
+    {
+        const bool bHeld = errno == EWOULDBLOCK;
+        ::close(nFile);
+        return bHeld ? FALSE : TRUE;
+    }
+    return TRUE; // nFile stays open, holding the lock
+}
+
+} // namespace Platform

@@ -1,0 +1,77 @@
+// SdlWindow.h: the window-and-messages service on SDL2.
+//
+// One borderless window that fills the desktop (Alt+Enter toggles a 640x480 window; the
+// toggle never reaches the game). SDL events become Windows-style messages: mouse positions
+// are mapped into the 640x480 picture (events over the bars are dropped), keys become
+// virtual-key codes, closing the window becomes WM_CLOSE. The window shows our own icon and
+// arrow cursor; LoadCursor(IDC_WAIT) gives the system wait cursor.
+#pragma once
+
+#include "platform/MessageQueue.h"
+
+#include <SDL.h>
+
+#include <deque>
+#include <map>
+
+namespace Platform
+{
+
+class CSdlDisplay;
+
+class CSdlWindow : public IWindowService
+{
+public:
+    CSdlWindow() = default;
+    ~CSdlWindow() override;
+    CSdlWindow(const CSdlWindow&) = delete;
+    CSdlWindow& operator=(const CSdlWindow&) = delete;
+
+    SDL_Window* GetSdlWindow() const { return m_pWindow; }
+    // The display that draws into this window (told about exposure and device loss).
+    void AttachDisplay(CSdlDisplay* pDisplay) { m_pDisplay = pDisplay; }
+    BOOL IsFullscreen() const;
+    void SetFullscreen(BOOL bFullscreen);
+
+    // IWindowBackend
+    BOOL PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
+    HCURSOR LoadCursor(int nCursorId) override;
+    HCURSOR SetCursor(HCURSOR hCursor) override;
+
+    // IWindowService
+    HWND CreateWindow(const WindowDesc& desc) override;
+    void ShowWindow(HWND hWnd, int nCmdShow) override;
+    void UpdateWindow(HWND hWnd) override;
+    BOOL IsWindow(HWND hWnd) override;
+    int GetSystemMetrics(int nIndex) override;
+    BOOL PeekMessage(WindowMessage& msg) override;
+    BOOL GetMessage(WindowMessage& msg) override;
+    void WaitMessage(DWORD dwTimeout) override;
+    LRESULT DispatchMessage(const WindowMessage& msg) override;
+    LRESULT DefWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
+    BOOL DestroyWindow(HWND hWnd) override;
+    void PostQuitMessage(int nExitCode) override;
+
+private:
+    HWND Handle() const { return reinterpret_cast<HWND>(m_pWindow); }
+    void PumpEvents();
+    void Translate(const SDL_Event& event);
+    void TranslateMouse(UINT nMessage, int nX, int nY);
+    void TranslateKey(const SDL_KeyboardEvent& key);
+    void TranslateWindowEvent(const SDL_WindowEvent& window);
+    WPARAM ModifierFlags() const;
+
+    SDL_Window* m_pWindow = nullptr;
+    CSdlDisplay* m_pDisplay = nullptr;
+    PFNWINDOWPROC m_pfnWindowProc = nullptr;
+    BOOL m_bAlive = FALSE;
+    BOOL m_bFullscreen = FALSE; // covering the display (by the window manager or by itself)
+    BOOL m_bVideoStarted = FALSE;
+    std::deque<WindowMessage> m_Queue;
+    WPARAM m_wButtons = 0; // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
+    SDL_Cursor* m_pClassCursor = nullptr;
+    std::map<int, SDL_Cursor*> m_SystemCursors;
+    HCURSOR m_hShownCursor = nullptr;
+};
+
+} // namespace Platform

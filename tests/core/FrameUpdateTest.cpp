@@ -1,0 +1,116 @@
+// Tests of the frame update and presentation: lost surfaces, failed locks and unlocks, and
+// what reaches the screen.
+#include "ShellTestSupport.h"
+
+namespace
+{
+
+const std::string kLockFailed = "Unable to lock surface in Core::UpdateFrame()\r\n";
+const std::string kLoopContinue = "UpdateFrame return FALSE, performing continue.\n\r\n";
+
+TEST_F(ShellTest, PresentedFrameReachesThePrimarySurfaceThroughThePitch)
+{
+    CloseAt(20);
+    ASSERT_EQ(RunGame(), 0);
+    const Platform::CHeadlessSurface* pPrimary = m_Display.Primary();
+    ASSERT_NE(pPrimary, nullptr);
+    EXPECT_GT(m_Display.Back()->PitchPixels(), 640); // the back surface's rows are padded
+    for (int y : {0, 1, 240, 479})
+        EXPECT_EQ(pPrimary->Pixels()[y * pPrimary->PitchPixels()], static_cast<WORD>(y)) << y;
+}
+
+TEST_F(ShellTest, LostBackSurfaceThatRestoresIsDrawnInTheSamePass)
+{
+    m_Window.ScheduleAction(20, [this]() { m_Display.Back()->Lose(); });
+    CloseAt(40);
+    ASSERT_EQ(RunGame(), 0);
+
+    // Frames at 0, 16 and 32: the one at 32 finds the surface lost, restores it and draws.
+    ASSERT_EQ(m_Record.DrawFullFlags.size(), 3u);
+    EXPECT_FALSE(m_Record.DrawFullFlags[2]); // a restored back surface asks for no full frame
+    EXPECT_EQ(CountTrace(kLockFailed), 1);
+    EXPECT_EQ(CountTrace(kLoopContinue), 0);
+    EXPECT_EQ(m_Display.Back()->RestoreCount(), 1);
+    EXPECT_EQ(m_Display.Back()->LastLockFlags(), static_cast<DWORD>(Platform::LOCK_WAIT));
+    EXPECT_EQ(m_Display.Primary()->BltCount(), 3);
+}
+
+TEST_F(ShellTest, LostPrimarySurfaceMakesTheNextFrameComplete)
+{
+    m_Window.ScheduleAction(20, [this]() { m_Display.Primary()->Lose(); });
+    CloseAt(60);
+    ASSERT_EQ(RunGame(), 0);
+
+    ASSERT_EQ(m_Record.DrawFullFlags.size(), 4u);
+    const BOOL expected[] = {TRUE, FALSE, FALSE, TRUE};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(m_Record.DrawFullFlags[i], expected[i]) << "frame " << i;
+    EXPECT_EQ(CountTrace("Primary surface was lost.\n\r\n"), 1);
+    EXPECT_EQ(m_Display.Primary()->RestoreCount(), 1);
+}
+
+// Each failure inside the frame update gives its traces, no draw (unless the lock worked),
+// no presentation in that pass, and the loop carries on.
+TEST(ShellFrameFailureTest, FailuresAreTracedAndThePassPresentsNothing)
+{
+    struct Case
+    {
+        const char* pszName;
+        std::function<void(Platform::CHeadlessSurface&)> fnInject;
+        std::vector<std::string> traces;
+        size_t nDraws; // in the failing pass
+    };
+    const Case cases[] = {
+        {"lock fails",
+         [](Platform::CHeadlessSurface& back) { back.FailLocks(1); },
+         {kLockFailed, "Unable to lock surface after attept to restore, in Core::UpdateFrame()\r\n"},
+         0},
+        {"restore fails",
+         [](Platform::CHeadlessSurface& back) {
+             back.Lose();
+             back.FailRestores(1);
+         },
+         {kLockFailed, "Unable to retore lost surface in Core::UpdateFrame()\r\n"},
+         0},
+        {"second lock fails",
+         [](Platform::CHeadlessSurface& back) {
+             back.Lose();
+             back.FailLocks(2); // the lost one reports the loss first; the retry fails
+         },
+         {kLockFailed, "Unable to lock retored surface in Core::UpdateFrame()\r\n"},
+         0},
+        {"unlock fails",
+         [](Platform::CHeadlessSurface& back) { back.FailUnlocks(1); },
+         {"Unable to unlock surface, in Core::UpdateFrame()\r\n"},
+         1},
+    };
+    for (const Case& c : cases)
+    {
+        ShellMachine m;
+        // Frames fall at 0 and 16; the failure hits the one at 16.
+        m.m_Window.ScheduleAction(10, [&m, &c]() { c.fnInject(*m.m_Display.Back()); });
+        m.CloseAt(20);
+        ASSERT_EQ(m.RunGame(), 0) << c.pszName;
+
+        std::vector<std::string> expected = c.traces;
+        expected.push_back(kLoopContinue);
+        EXPECT_EQ(m.TracesFrom(c.traces[0].c_str()), expected) << c.pszName;
+        EXPECT_EQ(m.m_Record.DrawFullFlags.size(), 1 + c.nDraws) << c.pszName;
+        EXPECT_EQ(m.m_Display.Primary()->BltCount(), 1) << c.pszName;
+        EXPECT_FALSE(m.m_Display.Back()->IsLocked()) << c.pszName;
+    }
+}
+
+TEST_F(ShellTest, DisplayThatStaysLostTracesOncePerRefreshWithoutSpinning)
+{
+    m_Window.ScheduleAction(10, [this]() {
+        m_Display.Back()->Lose();
+        m_Display.Back()->FailRestores(1000000);
+    });
+    CloseAt(170);
+    ASSERT_EQ(RunGame(), 0);
+    // Attempts at 16, 32, ..., 160: one per refresh period, each traced.
+    EXPECT_EQ(CountTrace(kLoopContinue), 10);
+}
+
+} // namespace
