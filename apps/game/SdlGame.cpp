@@ -3,6 +3,8 @@
 
 #include "core/Core.h"
 #include "platform/posix/SingleInstancePosix.h"
+#include "platform/AudioDevice.h"
+#include "platform/sdl/SdlAudioDevice.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -19,9 +21,12 @@ int RunSdlGame(void (*pfnRegisterScenes)())
         Platform::CSdlWindow window;
         Platform::CSdlDisplay display(window);
         Platform::CPosixSingleInstance lock;
+        Platform::CSdlAudio audio;
         Platform::IWindowBackend* pPrevious = Platform::SetWindowBackend(&window);
+        Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&audio);
         pfnRegisterScenes();
         nExitCode = Core::AppMain(Core::Services{&window, &display, &lock}, SW_SHOWDEFAULT);
+        Platform::SetAudioBackend(pPreviousAudio);
         Platform::SetWindowBackend(pPrevious);
     }
     SDL_Quit();

@@ -5,13 +5,17 @@
 #include "apps/headless/PngWriter.h"
 #include "apps/headless/RunnerScript.h"
 #include "core/Core.h"
+#include "core/CoreSound.h"
 #include "core/DebugTrace.h"
 #include "platform/TraceSink.h"
+#include "platform/AudioDevice.h"
+#include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessDisplay.h"
 #include "platform/headless/HeadlessSingleInstance.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "scene/SceneDirector.h"
+#include "sound/SoundObserver.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -21,6 +25,7 @@
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <mutex>
 #include <sstream>
 
 #ifndef VELVINA_DEFAULT_ROOT
@@ -79,7 +84,7 @@ BOOL ReadScript(const std::string& strScript, std::string& strText)
     return TRUE;
 }
 
-class CRunner
+class CRunner : private ISoundObserver
 {
 public:
     CRunner(const Options& options, FILE* pJournal)
@@ -87,8 +92,17 @@ public:
           m_pJournal(pJournal),
           m_Window(m_Clock),
           m_Display(FormatByName(options.strFormat)),
+          m_Audio(m_Clock),
           m_ClockScope(m_Clock)
     {
+    }
+
+    // Sets up the virtual audio device as --audio and --audio-out ask; FALSE when the capture
+    // file cannot be written.
+    BOOL SetUpAudio()
+    {
+        m_Audio.SetOpenFails(m_Options.audio == AudioMode::Fail);
+        return m_Options.strAudioOut.empty() || m_Audio.SetCaptureFile(m_Options.strAudioOut);
     }
 
     // Lays the script out on the game's timeline; the close request follows its last line.
@@ -110,9 +124,14 @@ public:
     int Run()
     {
         Platform::IWindowBackend* pPrevious = Platform::SetWindowBackend(&m_Window);
+        Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&m_Audio);
+        ISoundObserver* pPreviousObserver = SetSoundObserver(this);
+        Core::EnableSoundEngine(m_Options.audio != AudioMode::None);
         g_SceneDirector.SetSceneObserver(&CRunner::OnSceneChange, this);
         const int nExitCode = Core::AppMain(Core::Services{&m_Window, &m_Display, &m_Lock}, SW_SHOWDEFAULT);
         g_SceneDirector.SetSceneObserver(nullptr, nullptr);
+        SetSoundObserver(pPreviousObserver);
+        Platform::SetAudioBackend(pPreviousAudio);
         Platform::SetWindowBackend(pPrevious);
         Journal("quit %d", nExitCode);
         if (m_bShotFailed)
@@ -126,10 +145,20 @@ private:
         static_cast<CRunner*>(pContext)->Journal("scene %d %s", nState, pszClassName);
     }
 
+    // Sound lines: play and stop come from the main thread, the end of a stream from its
+    // worker, so Journal serialises its writes.
+    void OnSoundPlay(const std::string& strFileName, BOOL bLoop) override
+    {
+        Journal("sound play %s %s", strFileName.c_str(), bLoop ? "loop" : "once");
+    }
+    void OnSoundStop(const std::string& strFileName) override { Journal("sound stop %s", strFileName.c_str()); }
+    void OnSoundEnd(const std::string& strFileName) override { Journal("sound end %s", strFileName.c_str()); }
+
     void Journal(const char* pszFormat, ...) VELVINA_PRINTF_FORMAT(2, 3)
     {
         if (!m_pJournal)
             return;
+        std::lock_guard<std::mutex> lock(m_JournalMutex);
         std::fprintf(m_pJournal, "%u ", static_cast<unsigned>(m_Clock.TimeGetTime()));
         va_list args;
         va_start(args, pszFormat);
@@ -208,7 +237,9 @@ private:
     Platform::CHeadlessWindow m_Window;
     Platform::CHeadlessDisplay m_Display;
     Platform::CHeadlessSingleInstance m_Lock;
+    Platform::CHeadlessAudio m_Audio;
     Platform::ScopedClock m_ClockScope;
+    std::mutex m_JournalMutex;
     BOOL m_bTimedOut = FALSE;
     BOOL m_bShotFailed = FALSE;
 };
@@ -255,6 +286,8 @@ int RunHeadless(const std::vector<std::string>& args, void (*pfnRegisterScenes)(
     for (Command& command : commands)
         if (command.kind == CommandKind::Shot)
             command.strFile = (startDir / command.strFile).string();
+    if (!options.strAudioOut.empty())
+        options.strAudioOut = (startDir / options.strAudioOut).string();
     const std::string strRoot = options.strRoot.empty() ? std::string(VELVINA_DEFAULT_ROOT) : options.strRoot;
     std::filesystem::current_path(strRoot, error);
     if (error)
@@ -269,8 +302,17 @@ int RunHeadless(const std::vector<std::string>& args, void (*pfnRegisterScenes)(
     int nStatus = 0;
     {
         CRunner runner(options, pJournal.get());
-        runner.Schedule(commands);
-        nStatus = runner.Run();
+        if (!runner.SetUpAudio())
+        {
+            std::fprintf(stderr, "velvina-headless: cannot open the audio output file '%s'\n",
+                         options.strAudioOut.c_str());
+            nStatus = kExitIoError;
+        }
+        else
+        {
+            runner.Schedule(commands);
+            nStatus = runner.Run();
+        }
     }
     if (pTraceSink)
         Platform::SetTraceSink(pPreviousSink);
