@@ -10,13 +10,19 @@ function(velvina_module name)
   target_link_libraries(${name} PUBLIC velvina_options ${ARG_PUBLIC_DEPENDS} PRIVATE ${ARG_DEPENDS})
 endfunction()
 
-# velvina_test(NAME SOURCES ... DEPENDS ...): a GoogleTest executable registered with CTest.
+# velvina_test(NAME SOURCES ... DEPENDS ... [RESOURCE_LOCK name]): a GoogleTest executable
+# registered with CTest. Tests that share a resource (the built content, whose files the game
+# opens without sharing) name it in RESOURCE_LOCK so that CTest never runs them at once.
 function(velvina_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "SOURCES;DEPENDS" ${ARGN})
+  set(properties TIMEOUT 300)
+  if(ARG_RESOURCE_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE velvina_options ${ARG_DEPENDS} GTest::gtest GTest::gtest_main Threads::Threads)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()
 
 # velvina_fuzzer(NAME SOURCES ... DEPENDS ...): a libFuzzer target (clang, VELVINA_FUZZ=ON).
