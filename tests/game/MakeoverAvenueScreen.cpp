@@ -137,6 +137,38 @@ bool RanWithoutSound(const RunResult& run)
     return run.strTrace.find("Unable to create Sound Manager") != std::string::npos;
 }
 
+std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOccurrence)
+{
+    const int nScene = run.SceneIndex(nState, nOccurrence);
+    if (nScene < 0)
+        return {};
+    int nStart = nScene;
+    while (nStart > 0 && run.journal[nStart - 1].strKind != "scene")
+        --nStart;
+    // The previous scene's destructor stops come first; the visit begins with its first play.
+    while (nStart < nScene &&
+           !(run.journal[nStart].strKind == "sound" && run.journal[nStart].fields[0] == "play"))
+        ++nStart;
+    std::vector<JournalEvent> sounds;
+    for (size_t i = nStart; i < run.journal.size(); ++i)
+    {
+        const JournalEvent& event = run.journal[i];
+        if (event.strKind == "scene" && static_cast<int>(i) > nScene)
+            break;
+        if (event.strKind == "sound" && event.fields.size() >= 2 && event.fields[0] != "end")
+            sounds.push_back(event);
+    }
+    return sounds;
+}
+
+std::string SoundText(const JournalEvent& event)
+{
+    std::string strText = event.fields[0] + " " + SoundFile(event);
+    if (event.fields[0] == "play")
+        strText += " " + event.fields.back();
+    return strText;
+}
+
 std::string ContentRelative(const char* pszGamePath)
 {
     std::string strPath = pszGamePath;

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace GameTest
 {
@@ -54,6 +55,14 @@ LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt);
 // Whether the run had no sound engine (the audio device could not be opened), so that its
 // journal cannot show sounds.
 bool RanWithoutSound(const RunResult& run);
+
+// The play and stop events from the Load of the nOccurrence-th visit of scene nState (a scene
+// plays its first sounds before the journal names it) up to the next scene's line: the
+// visit's own sounds, then those of the next scene's Load.
+std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOccurrence = 0);
+
+// An event as "play lounge.mrs loop" or "stop mmovo.mrs".
+std::string SoundText(const JournalEvent& event);
 
 // A content path ('.\content\mmo\x.mri' as the game names it) relative to content/.
 std::string ContentRelative(const char* pszGamePath);

@@ -218,42 +218,27 @@ TEST(MakeoverScene, SoundsOfEveryPickAndOfTheExit)
                  Line("click", 300, 420) + Line("click", 20, 40) + "wait 2500\n" + ScriptWallToMakeover());
     if (RanWithoutSound(run))
         GTEST_SKIP() << "the runner has no sound engine";
-    const int nFirst = run.SceneIndex(4, 0);
-    const int nWall = run.SceneIndex(2, 1);
-    const int nSecond = run.SceneIndex(4, 1);
-    ASSERT_TRUE(nFirst >= 0 && nWall > nFirst && nSecond > nWall) << run.Text();
-
-    // The visit's sounds, from its start to the wall's return.
-    std::vector<std::string> plays;
-    std::vector<std::string> stops;
-    unsigned nExitPlayed = 0;
-    for (int i = nFirst; i < nWall; ++i)
-    {
-        const JournalEvent& event = run.journal[i];
-        if (event.strKind != "sound" || event.fields.size() < 2)
-            continue;
-        if (event.fields[0] == "play")
-            plays.push_back(SoundFile(event) + " " + event.fields.back());
-        if (event.fields[0] == "stop")
-            stops.push_back(SoundFile(event));
-        if (IsSound(event, "play", "ottoman.mrs"))
-            nExitPlayed = event.nTime;
-    }
-    const std::vector<std::string> expected = {"lounge.mrs loop",   "mmovo.mrs loop",    "mmoeyes.mrs once",
-                                               "mmolips.mrs once",  "mmoglass.mrs once", "hairback.mrs once",
-                                               "hairforw.mrs once", "before.mrs once",   "ottoman.mrs once"};
-    EXPECT_EQ(plays, expected) << run.Text();
-    EXPECT_NE(std::find(stops.begin(), stops.end(), "lounge.mrs"), stops.end()) << run.Text();
-    EXPECT_NE(std::find(stops.begin(), stops.end(), "mmovo.mrs"), stops.end()) << run.Text();
-    EXPECT_GE(run.journal[nWall].nTime, nExitPlayed + ML::dwExitDelayMs) << run.Text();
+    const std::vector<JournalEvent> visit = VisitSounds(run, 4, 0);
+    const std::vector<std::string> expected = {
+        "play lounge.mrs loop",   "play mmovo.mrs loop",    "play mmoeyes.mrs once",  "play mmolips.mrs once",
+        "play mmoglass.mrs once", "play hairback.mrs once", "play hairforw.mrs once", "play before.mrs once",
+        "stop lounge.mrs",        "stop mmovo.mrs",         "play ottoman.mrs once"};
+    ASSERT_GE(visit.size(), expected.size()) << run.Text();
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(SoundText(visit[i]), expected[i]) << run.Text();
+    // The click after the ottoman's is ignored: no studio sound plays any more.
+    for (size_t i = expected.size(); i < visit.size(); ++i)
+        EXPECT_FALSE(visit[i].fields[0] == "play" && visit[i].fields[1].find("\\mmo\\") != std::string::npos)
+            << visit[i].strLine;
+    // The game stands still while the ottoman sound plays.
+    const int nBack = run.SceneIndex(2, 1);
+    ASSERT_GE(nBack, 0) << run.Text();
+    EXPECT_GE(run.journal[nBack].nTime, visit[expected.size() - 1].nTime + ML::dwExitDelayMs) << run.Text();
 
     // The second visit's music starts with the lounge track again.
-    for (size_t i = nSecond; i < run.journal.size(); ++i)
-        if (run.journal[i].strKind == "sound" && IsMusic(SoundFile(run.journal[i])))
-        {
-            EXPECT_TRUE(IsSound(run.journal[i], "play", "lounge.mrs")) << run.journal[i].strLine;
-            break;
-        }
+    const std::vector<JournalEvent> again = VisitSounds(run, 4, 1);
+    ASSERT_FALSE(again.empty()) << run.Text();
+    EXPECT_EQ(SoundText(again[0]), "play lounge.mrs loop") << run.Text();
 }
 
 TEST(MakeoverScene, MusicStartsWithLoungeAndRotatesWhenATrackEnds)
@@ -265,13 +250,10 @@ TEST(MakeoverScene, MusicStartsWithLoungeAndRotatesWhenATrackEnds)
     const RunResult run = RunGame(dir, ScriptToMakeover() + "wait 4000\n", options);
     if (RanWithoutSound(run))
         GTEST_SKIP() << "the runner has no sound engine";
-    const int nVisit = run.SceneIndex(4);
-    ASSERT_GE(nVisit, 0) << run.Text();
     std::vector<JournalEvent> music;
-    for (size_t i = nVisit; i < run.journal.size(); ++i)
-        if (run.journal[i].strKind == "sound" && run.journal[i].fields[0] == "play" &&
-            IsMusic(SoundFile(run.journal[i])))
-            music.push_back(run.journal[i]);
+    for (const JournalEvent& event : VisitSounds(run, 4))
+        if (event.fields[0] == "play" && IsMusic(SoundFile(event)))
+            music.push_back(event);
     ASSERT_GE(music.size(), 2u) << run.Text();
     EXPECT_TRUE(IsSound(music[0], "play", "lounge.mrs")) << run.Text();
     for (const JournalEvent& play : music)

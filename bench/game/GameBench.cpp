@@ -1,0 +1,243 @@
+// GameBench.cpp: how long each scene takes to load, and how fast and how lean a long scripted
+// session through every scene runs on the headless runner. Prints FIGURE lines:
+//   load_ms_<scene>     median wall time of the scene's constructor and Load, on the virtual
+//                       clock, against the built content, with a sound engine on the virtual
+//                       audio device
+//   playthrough_speedup game time / wall time of a 10-minute session (velvina-headless)
+//   peak_rss_mb         the session's peak resident set (the runner's ru_maxrss)
+// Usage: bench_game [CONTENT_ROOT [HEADLESS_PATH]]; defaults are the build's.
+#include "game/AvenueScene.h"
+#include "game/CreditsScene.h"
+#include "game/MakeoverScene.h"
+#include "game/SignInScene.h"
+#include "game/SplashScene.h"
+#include "game/WallScene.h"
+#include "game/layout/AvenueLayout.h"
+#include "game/layout/MakeoverLayout.h"
+#include "game/layout/SignInLayout.h"
+#include "game/layout/SplashLayout.h"
+#include "game/layout/WallLayout.h"
+#include "platform/AudioDevice.h"
+#include "platform/headless/HeadlessAudioDevice.h"
+#include "platform/headless/HeadlessClock.h"
+#include "scene/SceneDirector.h"
+#include "sound/MRVSoundEngine.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using Clock = std::chrono::steady_clock;
+
+constexpr DWORD kRed565 = 0xF800;
+constexpr DWORD kGreen565 = 0x07E0;
+constexpr DWORD kBlue565 = 0x001F;
+constexpr int kLoadRepeats = 9;
+constexpr unsigned kSessionMs = 600000;
+
+struct SceneLoader
+{
+    const char* pszName;
+    PFNCREATESCENE pfnCreate;
+};
+
+const SceneLoader kScenes[] = {
+    {"splash", &CreateLoadedScene<CSPlashScene>},     {"signin", &CreateLoadedScene<CSignInScene>},
+    {"wall", &CreateLoadedScene<CWallScene>},         {"avenue", &CreateLoadedScene<CAvenueScene>},
+    {"makeover", &CreateLoadedScene<CMakeoverScene>}, {"credits", &CreateLoadedScene<CCreditsScene>},
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median time of making and loading a scene; the scene is deleted outside the timing.
+double MeasureLoadMs(const SceneLoader& loader)
+{
+    std::vector<double> times;
+    for (int i = 0; i < kLoadRepeats; ++i)
+    {
+        const Clock::time_point start = Clock::now();
+        std::unique_ptr<CScene> pScene(loader.pfnCreate(kRed565, kGreen565, kBlue565));
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return Median(times);
+}
+
+void MeasureSceneLoads()
+{
+    Platform::CVirtualClock clock;
+    Platform::ScopedClock useClock(clock);
+    Platform::CHeadlessAudio audio(clock);
+    Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&audio);
+    // The virtual device only asks for some window to be named; no window is needed here.
+    static char s_StandInWindow;
+    CreateSoundEngine();
+    if (g_pSoundEngine && !g_pSoundEngine->Init(reinterpret_cast<HWND>(&s_StandInWindow)))
+        DestroySoundEngine();
+    if (!g_pSoundEngine)
+        std::fprintf(stderr, "bench_game: no sound engine, scenes load without their sounds\n");
+    for (const SceneLoader& loader : kScenes)
+        std::printf("FIGURE load_ms_%s %.2f\n", loader.pszName, MeasureLoadMs(loader));
+    DestroySoundEngine();
+    Platform::SetAudioBackend(pPreviousAudio);
+}
+
+// A script and the game time its waits add up to.
+class CSessionScript
+{
+public:
+    void Click(const LayoutRect& rc)
+    {
+        m_strText += "click " + std::to_string((rc.left + rc.right) / 2) + " " +
+                     std::to_string((rc.top + rc.bottom) / 2) + "\n";
+    }
+    void Wait(unsigned nMs)
+    {
+        m_strText += "wait " + std::to_string(nMs) + "\n";
+        m_nMs += nMs;
+    }
+    void ClickAndWait(const LayoutRect& rc, unsigned nMs)
+    {
+        Click(rc);
+        Wait(nMs);
+    }
+    unsigned Ms() const { return m_nMs; }
+    const std::string& Text() const { return m_strText; }
+
+private:
+    std::string m_strText;
+    unsigned m_nMs = 0;
+};
+
+// One round from the sign-in screen back to it: the wall, the makeover with every kind of
+// pick, the wall, the avenue with every row's arrows, the wall, and the boot. The waits
+// leave room for the exits' sounds.
+void AddSessionRound(CSessionScript& script)
+{
+    namespace ML = MakeoverLayout;
+    namespace AL = AvenueLayout;
+    script.ClickAndWait(SignInLayout::rcContinue, 3000);
+    script.ClickAndWait(WallLayout::rcMakeover, 1000);
+    for (const LayoutRect& rc : {ML::arcEyes[3], ML::LipArea(5), ML::GlassesArea(7), ML::rcHairForward,
+                                 ML::rcHairBack, ML::rcBefore, ML::arcEyes[11]})
+        script.ClickAndWait(rc, 1500);
+    script.ClickAndWait(ML::rcExit, 3000);
+    script.ClickAndWait(WallLayout::rcAvenue, 1000);
+    for (const AL::AvenueRow& row : AL::aRows)
+    {
+        script.ClickAndWait(row.rcLeftArrow, 700);
+        script.ClickAndWait(row.rcRightArrow, 700);
+    }
+    script.ClickAndWait(AL::rcExit, 2000);
+    script.ClickAndWait(WallLayout::rcBoot, 2500);
+}
+
+// About kSessionMs of game time: the splash, rounds through every scene, then farewell and
+// the credits, whose first click ends the game.
+std::string SessionScript()
+{
+    // Long enough for the farewell voice and the pause after it.
+    constexpr unsigned kFarewellMs = 15000;
+    CSessionScript script;
+    script.Wait(500);
+    script.ClickAndWait(SplashLayout::rcButton, 1500);
+    CSessionScript round;
+    AddSessionRound(round);
+    while (script.Ms() + round.Ms() + kFarewellMs + 1000 <= kSessionMs)
+        AddSessionRound(script);
+    script.ClickAndWait(SignInLayout::rcFarewell, std::max(kFarewellMs, kSessionMs - script.Ms() - 1000));
+    script.ClickAndWait(LayoutRect{0, 0, 639, 479}, 1000);
+    return script.Text();
+}
+
+// The game time of the session's last journal line; the visits of each scene go to stderr so
+// that a session that went astray shows.
+unsigned ReadSessionJournal(const std::string& strJournal)
+{
+    std::ifstream journal(strJournal);
+    std::string strLine;
+    unsigned nLast = 0;
+    std::map<std::string, int> visits;
+    while (std::getline(journal, strLine))
+    {
+        std::istringstream words(strLine);
+        std::string strKind, strState, strClass;
+        words >> nLast >> strKind;
+        if (strKind == "scene" && words >> strState >> strClass)
+            ++visits[strClass];
+    }
+    for (const auto& visit : visits)
+        std::fprintf(stderr, "bench_game: %d visits of %s\n", visit.second, visit.first.c_str());
+    return nLast;
+}
+
+int RunSession(const std::string& strRoot, const std::string& strHeadless)
+{
+    char szDir[] = "/tmp/velvina-bench-XXXXXX";
+    if (!mkdtemp(szDir))
+        return 1;
+    const std::string strDir = szDir;
+    const std::string strScript = strDir + "/session.txt";
+    const std::string strJournal = strDir + "/journal.txt";
+    const std::string strTrace = strDir + "/trace.txt";
+    std::ofstream(strScript) << SessionScript();
+
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0)
+    {
+        execl(strHeadless.c_str(), strHeadless.c_str(), "--root", strRoot.c_str(), "--script",
+              strScript.c_str(), "--journal", strJournal.c_str(), "--trace", strTrace.c_str(), "--max-ms",
+              "900000", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int nStatus = 0;
+    rusage usage = {};
+    if (pid < 0 || wait4(pid, &nStatus, 0, &usage) != pid)
+        return 1;
+    const double dWallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const unsigned nGameMs = ReadSessionJournal(strJournal);
+    std::remove(strScript.c_str());
+    std::remove(strJournal.c_str());
+    std::remove(strTrace.c_str());
+    rmdir(strDir.c_str());
+    if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0)
+        std::fprintf(stderr, "bench_game: the session ended with status %d\n", WEXITSTATUS(nStatus));
+    std::fprintf(stderr, "bench_game: session of %u ms game time in %.0f ms\n", nGameMs, dWallMs);
+    std::printf("FIGURE playthrough_speedup %.1f\n", nGameMs / dWallMs);
+    std::printf("FIGURE peak_rss_mb %.1f\n", usage.ru_maxrss / 1024.0); // ru_maxrss is in KiB
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string strRoot = argc > 1 ? argv[1] : VELVINA_BENCH_CONTENT_ROOT;
+    const std::string strHeadless = argc > 2 ? argv[2] : VELVINA_BENCH_HEADLESS;
+    // The scenes name their files relative to the working directory.
+    if (chdir(strRoot.c_str()) != 0)
+    {
+        std::fprintf(stderr, "bench_game: cannot enter %s\n", strRoot.c_str());
+        return 1;
+    }
+    MeasureSceneLoads();
+    std::fflush(stdout);
+    return RunSession(strRoot, strHeadless);
+}
