@@ -64,44 +64,24 @@ TEST(FrameSet, LoadsFramesAndTheirRecords)
     EXPECT_EQ(DecodeFrames(frames), (std::vector<std::string>{ std::string("abc\0\0", 5), "abcabcabc" }));
 }
 
-TEST(FrameSet, FrameRateZeroIsReportedAsStored)
+// Frame rate 0 is reported as stored; an empty set and bytes after the last record load.
+TEST(FrameSet, OddButValidFilesLoad)
 {
-    CMRVFrameSet frames;
-    const Bytes file = FrameSet(0, { StreamRecord(5, kAbcStream) });
-    ASSERT_TRUE(frames.LoadFromMemory(file.data(), file.size()));
-    EXPECT_EQ(frames.GetFrameRate(), 0);
-    EXPECT_EQ(frames.GetFrameCount(), 1);
-}
-
-TEST(FrameSet, EmptySetAndTrailingBytesLoad)
-{
-    CMRVFrameSet frames;
+    Bytes tail = FrameSet(0, { StreamRecord(5, kAbcStream) });
+    tail.insert(tail.end(), { 1, 2, 3 });
     const Bytes empty = FrameSet(5, {});
+    CMRVFrameSet frames;
     EXPECT_TRUE(frames.LoadFromMemory(empty.data(), empty.size()));
     EXPECT_EQ(frames.GetFrameCount(), 0);
-
-    Bytes tail = FrameSet(5, { StreamRecord(5, kAbcStream) });
-    tail.insert(tail.end(), { 1, 2, 3 });
-    EXPECT_TRUE(frames.LoadFromMemory(tail.data(), tail.size()));
+    ASSERT_TRUE(frames.LoadFromMemory(tail.data(), tail.size()));
+    EXPECT_EQ(frames.GetFrameRate(), 0);
     EXPECT_EQ(frames.GetFrameCount(), 1);
-}
-
-TEST(FrameSet, FrameIndexOutsideTheSetGivesNoRecord)
-{
-    CMRVFrameSet frames;
-    const Bytes file = FrameSet(5, { StreamRecord(5, kAbcStream) });
-    ASSERT_TRUE(frames.LoadFromMemory(file.data(), file.size()));
     for (int nIndex : { -1, 1, 1000 })
     {
         size_t nSize = 99;
-        EXPECT_EQ(frames.GetFrameRecord(nIndex, &nSize), nullptr);
+        EXPECT_EQ(frames.GetFrameRecord(nIndex, &nSize), nullptr) << nIndex;
         EXPECT_EQ(nSize, 0u);
     }
-}
-
-TEST(FrameSet, MissingFileFails)
-{
-    CMRVFrameSet frames;
     EXPECT_FALSE(frames.Load((::testing::TempDir() + "no-such-set.mrm").c_str()));
     EXPECT_EQ(frames.GetFrameCount(), 0);
 }
@@ -127,6 +107,8 @@ TEST(FrameSet, TruncatedOrInconsistentFilesFailToLoad)
         { "record cut short", Bytes(good.begin(), good.end() - 1) },
         { "length past the end of the file", withLength(nSecondEntry, 26) },
         { "length shorter than a record header", withLength(nSecondEntry, 19) },
+        { "last length shorter than a record header",
+          WithLength(Bytes(good.begin(), good.begin() + nSecondEntry + 4 + 19), nSecondEntry, 19) },
         { "length longer than its record", withLength(8, 24) },
         { "record longer than its length", oddRecordFile },
     };

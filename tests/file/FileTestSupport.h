@@ -67,20 +67,24 @@ inline ::testing::AssertionResult Raises(const std::function<void()>& operation,
     return ::testing::AssertionFailure() << "nothing raised, expected code " << nCode;
 }
 
-// True when a second object can open the file with this mode now; the open is undone at once.
-inline bool CanOpen(const std::string& strPath, DWORD dwMode)
+// True when this object could open the file with this mode; false when the open raised.
+inline bool TryOpen(CMRVFile& file, const std::string& strPath, DWORD dwMode)
 {
-    CMRVFile file;
     try
     {
-        file.Open(strPath, dwMode);
+        return file.Open(strPath, dwMode) == TRUE;
     }
     catch (const CMRVException&)
     {
         return false;
     }
-    file.Close();
-    return true;
+}
+
+// True when a second object can open the file with this mode now; the open is undone at once.
+inline bool CanOpen(const std::string& strPath, DWORD dwMode)
+{
+    CMRVFile file;
+    return TryOpen(file, strPath, dwMode);
 }
 
 const char* const kOpenFailedText =

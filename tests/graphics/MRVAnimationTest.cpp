@@ -68,8 +68,6 @@ TEST_F(MRVAnimationTest, LoadDecodesEveryFrameAndConvertsOnlyFor555)
     EXPECT_EQ(animation.m_nFramePeriod, 250);
     EXPECT_EQ(animation.m_nWidth, 4);
     EXPECT_EQ(animation.m_nHeight, 2);
-    EXPECT_EQ(animation.m_pScratch, nullptr);
-    EXPECT_EQ(animation.m_nScratchSize, 0);
     for (int i = 0; i < 3; ++i)
     {
         const CMRVImage* pFrame = animation.m_Frames[i].pImage;
@@ -94,20 +92,19 @@ TEST_F(MRVAnimationTest, UpdateStepsOnlyAfterMoreThanAPeriod)
     m_Clock.m_dwNow = 10000;
     CMRVAnimation animation;
     ASSERT_TRUE(animation.Load(strPath.c_str(), 0xF800, 0x07E0, 0x001F));
-    EXPECT_EQ(animation.m_nFramePeriod, 500);
-    m_Clock.m_dwNow = 10499;
-    animation.Update();
-    EXPECT_EQ(animation.m_nCurrentFrame, 0);
-    m_Clock.m_dwNow = 10500;
-    animation.Update();
-    EXPECT_EQ(animation.m_nCurrentFrame, 0);
-    m_Clock.m_dwNow = 11250; // two whole periods; the extra 250 ms are dropped
-    animation.Update();
-    EXPECT_EQ(animation.m_nCurrentFrame, 2);
-    EXPECT_EQ(animation.m_dwLastStep, 11250u);
-    m_Clock.m_dwNow = 11750;
-    animation.Update();
-    EXPECT_EQ(animation.m_nCurrentFrame, 2);
+    // Not at 499 or 500 ms; at 1250 ms two whole periods, the extra 250 ms dropped (so 1750 ms
+    // is not yet a third).
+    const struct
+    {
+        DWORD dwNow;
+        LONG nFrame;
+    } kSteps[] = {{10499, 0}, {10500, 0}, {11250, 2}, {11750, 2}};
+    for (const auto& step : kSteps)
+    {
+        m_Clock.m_dwNow = step.dwNow;
+        animation.Update();
+        EXPECT_EQ(animation.m_nCurrentFrame, step.nFrame) << step.dwNow;
+    }
 }
 
 TEST_F(MRVAnimationTest, UpdateStartsOverAfterLastFrameWithoutLoop)

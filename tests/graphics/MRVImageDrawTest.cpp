@@ -80,10 +80,6 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
          {0, 0, 0, 0, 4, 3}, {{0, 1}, {1, 1}}},
         {"2.5 rows transparent", 4, 4, RunList().Transparent(10).Opaque({1, 2, 3}).Transparent(3).End(),
          {0, 0, 0, 0, 4, 4}, {{2, 2}, {3, 2}, {0, 3}}},
-        {"sx = sy = 0 keeps left column and top row", 2, 2, RunList().Opaque({1, 2, 3, 4}).End(),
-         {20, 30, 0, 0, 2, 2}, {{20, 30}, {21, 30}, {20, 31}, {21, 31}}},
-        {"source offset", 3, 3, RunList().Opaque({1, 2, 3, 4, 5, 6, 7, 8, 9}).End(), {10, 10, 1, 1, 2, 1},
-         {{10, 10}, {11, 10}}},
         {"no end record", 2, 1, RunList().Opaque({1, 2}), {0, 0, 0, 0, 2, 1}, {{0, 0}, {1, 0}}},
     };
     for (const auto& c : cases)
