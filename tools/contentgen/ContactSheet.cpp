@@ -30,6 +30,12 @@ void CContactSheet::AddFrame(const std::string& strLabel, const CCanvas& frame, 
     m_thumbs.push_back(Thumb{strLabel, std::move(panel)});
 }
 
+void CContactSheet::AddFrames(const std::string& strLabel, const std::vector<CCanvas>& frames, LayoutPoint pt)
+{
+    for (size_t i = 0; i < frames.size(); ++i)
+        AddFrame(strLabel + " " + std::to_string(i), frames[i], pt);
+}
+
 CCanvas CContactSheet::Render() const
 {
     constexpr int nColumns = 5;

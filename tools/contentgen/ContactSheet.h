@@ -22,6 +22,8 @@ public:
     void Outline(const LayoutRect& rc, const Colour& colour = Colour{0.0, 0.9, 1.0});
     // A panel showing frame over the background, cropped to the frame's bounds.
     void AddFrame(const std::string& strLabel, const CCanvas& frame, LayoutPoint pt);
+    // One panel per frame of a frame set placed at pt, labelled "<label> <frame number>".
+    void AddFrames(const std::string& strLabel, const std::vector<CCanvas>& frames, LayoutPoint pt);
 
     CCanvas Render() const;
 

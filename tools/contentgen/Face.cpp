@@ -163,12 +163,8 @@ void DrawBaseEye(cairo_t* cr, double ex, double ey, int nSide)
     PathEyeWhite(cr, ex, ey);
     cairo_clip(cr);
     PathEllipse(cr, ex, ey, 7.5, 7.5);
-    cairo_pattern_t* pIris = cairo_pattern_create_radial(ex, ey, 1, ex, ey, 7.5);
-    cairo_pattern_add_color_stop_rgb(pIris, 0, 0.45, 0.30, 0.15);
-    cairo_pattern_add_color_stop_rgb(pIris, 1, 0.20, 0.10, 0.05);
-    cairo_set_source(cr, pIris);
-    cairo_fill(cr);
-    cairo_pattern_destroy(pIris);
+    FillGradient(cr, cairo_pattern_create_radial(ex, ey, 1, ex, ey, 7.5), Colour{0.45, 0.30, 0.15},
+                 Colour{0.20, 0.10, 0.05}, false);
     PathEllipse(cr, ex, ey, 3.2, 3.2);
     SetColour(cr, Colour{0.05, 0.02, 0.05});
     cairo_fill(cr);
@@ -177,9 +173,7 @@ void DrawBaseEye(cairo_t* cr, double ex, double ey, int nSide)
     cairo_fill(cr);
     cairo_restore(cr);
     PathEyeLid(cr, ex, ey);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2.2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 2.2);
     // Brow.
     cairo_move_to(cr, ex - nSide * 20, ey - 20);
     cairo_curve_to(cr, ex - nSide * 8, ey - 30, ex + nSide * 8, ey - 30, ex + nSide * 22, ey - 22);
@@ -199,13 +193,12 @@ void PathLips(cairo_t* cr, double dFull)
     cairo_close_path(cr);
 }
 
-void DrawLipLine(cairo_t* cr)
+// The line where the lips meet.
+void DrawLipLine(cairo_t* cr, const Colour& colour)
 {
     cairo_move_to(cr, CX - MOUTH_RX + 1, MOUTH_Y);
     cairo_curve_to(cr, CX - 8, MOUTH_Y + 3, CX + 8, MOUTH_Y + 3, CX + MOUTH_RX - 1, MOUTH_Y);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    Stroke(cr, colour, 1.5);
 }
 } // namespace
 
@@ -237,15 +230,9 @@ void DrawBase(cairo_t* cr)
     PathEllipse(cr, CX + 82, 200, 10, 18);
     FillAndOutline(cr, Palette::SkinShade, 1.5);
     PathHead(cr);
-    cairo_pattern_t* pSkin = cairo_pattern_create_radial(CX - 20, 170, 20, CX, 200, 130);
-    cairo_pattern_add_color_stop_rgb(pSkin, 0, 1.0, 0.90, 0.82);
-    cairo_pattern_add_color_stop_rgb(pSkin, 1, Palette::Skin.r, Palette::Skin.g - 0.05, Palette::Skin.b - 0.06);
-    cairo_set_source(cr, pSkin);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pSkin);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2.2);
-    cairo_stroke(cr);
+    FillGradient(cr, cairo_pattern_create_radial(CX - 20, 170, 20, CX, 200, 130), Colour{1.0, 0.90, 0.82},
+                 Colour{Palette::Skin.r, Palette::Skin.g - 0.05, Palette::Skin.b - 0.06}, true);
+    Stroke(cr, Palette::Plum, 2.2);
     DrawGlow(cr, CX - 48, 232, 20, WithAlpha(Palette::Magenta, 0.18));
     DrawGlow(cr, CX + 48, 232, 20, WithAlpha(Palette::Magenta, 0.18));
     DrawBaseEye(cr, CX - EYE_DX, EYE_Y, -1);
@@ -255,13 +242,11 @@ void DrawBase(cairo_t* cr)
     cairo_curve_to(cr, CX + 8, 215, CX + 10, 226, CX + 2, 230);
     cairo_move_to(cr, CX - 8, 229);
     cairo_curve_to(cr, CX - 5, 232, CX - 2, 232, CX + 2, 230);
-    SetColour(cr, Darker(Palette::SkinShade, 0.15));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Darker(Palette::SkinShade, 0.15), 2);
     // Natural lips.
     PathLips(cr, 0.9);
     FillAndOutline(cr, Colour{0.88, 0.55, 0.55}, 1.5);
-    DrawLipLine(cr);
+    DrawLipLine(cr, Palette::Plum);
     cairo_restore(cr);
 }
 
@@ -287,9 +272,7 @@ void DrawEyeStyle(cairo_t* cr, int nStyle)
         }
         // Liner and lashes along the lid.
         PathEyeLid(cr, ex, ey);
-        SetColour(cr, style.liner);
-        cairo_set_line_width(cr, 3.5);
-        cairo_stroke(cr);
+        Stroke(cr, style.liner, 3.5);
         const double tail = ex + nSide * EYE_RX;
         if (style.bWing)
         {
@@ -321,15 +304,9 @@ void DrawLipStyle(cairo_t* cr, int nStyle)
     const Colour& colour = g_aLips[nStyle];
     cairo_save(cr);
     PathLips(cr, 1.0);
-    FillVertical(cr, MOUTH_Y - 11, Lighter(colour, 0.1), MOUTH_Y + 11, Darker(colour, 0.15));
-    PathLips(cr, 1.0);
-    SetColour(cr, Darker(colour, 0.45));
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    cairo_move_to(cr, CX - MOUTH_RX + 1, MOUTH_Y);
-    cairo_curve_to(cr, CX - 8, MOUTH_Y + 3, CX + 8, MOUTH_Y + 3, CX + MOUTH_RX - 1, MOUTH_Y);
-    SetColour(cr, Darker(colour, 0.5));
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, MOUTH_Y - 11, Lighter(colour, 0.1), MOUTH_Y + 11, Darker(colour, 0.15),
+                          Darker(colour, 0.45), 1.5);
+    DrawLipLine(cr, Darker(colour, 0.5));
     // Gloss on the lower lip.
     PathEllipse(cr, CX - 4, MOUTH_Y + 6, 7, 2);
     SetColour(cr, WithAlpha(Palette::White, 0.85));
@@ -414,23 +391,17 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
         if (style.shape == LENS_BROWLINE)
         {
             // Only the brow bar is thick; the rest of the rim is a thin wire.
-            SetColour(cr, Palette::Gold);
-            cairo_set_line_width(cr, dLine * 0.4);
-            cairo_stroke(cr);
+            Stroke(cr, Palette::Gold, dLine * 0.4);
             cairo_move_to(cr, nSide * 1.4 - 1.05, -0.55);
             cairo_line_to(cr, nSide * 1.4 + 1.05, -0.55);
-            SetColour(cr, style.frame);
-            cairo_set_line_width(cr, dLine * 1.8);
-            cairo_stroke(cr);
+            Stroke(cr, style.frame, dLine * 1.8);
         }
         else
         {
             SetColour(cr, Palette::Plum);
             cairo_set_line_width(cr, dLine * 1.6);
             cairo_stroke_preserve(cr);
-            SetColour(cr, style.frame);
-            cairo_set_line_width(cr, dLine);
-            cairo_stroke(cr);
+            Stroke(cr, style.frame, dLine);
         }
         // A glint on the glass.
         cairo_move_to(cr, nSide * 1.4 - 0.45, -0.2);
@@ -443,17 +414,13 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
         {
             cairo_move_to(cr, nSide * 2.4, -0.3);
             cairo_line_to(cr, nSide * 2.75, -0.2);
-            SetColour(cr, style.frame);
-            cairo_set_line_width(cr, dLine);
-            cairo_stroke(cr);
+            Stroke(cr, style.frame, dLine);
         }
     }
     // Bridge.
     cairo_move_to(cr, -0.45, -0.25);
     cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
-    SetColour(cr, style.frame);
-    cairo_set_line_width(cr, dLine * 1.2);
-    cairo_stroke(cr);
+    Stroke(cr, style.frame, dLine * 1.2);
     cairo_restore(cr);
 }
 } // namespace
@@ -482,16 +449,11 @@ void DrawGlassesBetween(cairo_t* cr, double x1, double y1, double x2, double y2,
 
 namespace
 {
+// Fills the current path with the hair colour, shaded from y0 down to y1. Hair has no outline:
+// its locks blend into each other.
 void FillHair(cairo_t* cr, const Colour& colour, double y0, double y1)
 {
     FillVertical(cr, y0, Lighter(colour, 0.15), y1, Darker(colour, 0.3));
-}
-
-void StrokeHair(cairo_t* cr)
-{
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
 }
 
 // Soft shine streaks across the crown.
@@ -516,6 +478,13 @@ void PathVolume(cairo_t* cr, double dWidth, double dTop, double dBottom, double 
     cairo_curve_to(cr, CX - dWidth - dFlare, dBottom - 20, CX - dWidth, dBottom - 60, CX - dWidth, dTop + 120);
     cairo_curve_to(cr, CX - dWidth, dTop + 60, CX - dWidth * 0.8, dTop, CX, dTop);
     cairo_close_path(cr);
+}
+
+// The back volume filled in the hair colour.
+void DrawVolume(cairo_t* cr, const Colour& colour, double dWidth, double dTop, double dBottom, double dFlare)
+{
+    PathVolume(cr, dWidth, dTop, dBottom, dFlare);
+    FillHair(cr, colour, dTop, dBottom);
 }
 
 void ClearFace(cairo_t* cr)
@@ -559,17 +528,12 @@ void DrawHair(cairo_t* cr, int nStyle)
         // Pulled straight back into a small bun: the bare look.
         PathEllipse(cr, CX, 62, 24, 20);
         FillHair(cr, c, 42, 82);
-        StrokeHair(cr);
-        PathVolume(cr, 86, 72, 200, 0);
-        FillHair(cr, c, 72, 200);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 86, 72, 200, 0);
         ClearFace(cr);
         DrawShine(cr, c, 95);
         break;
     case HAIR_LONG:
-        PathVolume(cr, 98, 70, 380, 20);
-        FillHair(cr, c, 70, 380);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 98, 70, 380, 20);
         ClearFace(cr);
         cairo_move_to(cr, CX, 76);
         cairo_curve_to(cr, CX - 40, 90, CX - 80, 130, CX - 84, 200);
@@ -580,35 +544,26 @@ void DrawHair(cairo_t* cr, int nStyle)
         cairo_curve_to(cr, CX + 80, 130, CX + 40, 90, CX, 76);
         cairo_close_path(cr);
         FillHair(cr, c, 76, 200);
-        StrokeHair(cr);
         DrawShine(cr, c, 88);
         break;
     case HAIR_CURLS:
-        PathVolume(cr, 118, 55, 330, 25);
-        FillHair(cr, c, 55, 330);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 118, 55, 330, 25);
         DrawCurls(cr, c, CX - 130, CX + 130, 62, 320, 14);
         ClearFace(cr);
         DrawCurls(cr, c, CX - 60, CX + 60, 96, 118, 12);
         break;
     case HAIR_BOB:
-        PathVolume(cr, 96, 72, 290, -6);
-        FillHair(cr, c, 72, 290);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 96, 72, 290, -6);
         ClearFace(cr);
         PathFringe(cr, 30, 0);
         FillHair(cr, c, 80, 160);
-        StrokeHair(cr);
         DrawShine(cr, Palette::Lilac, 92);
         break;
     case HAIR_PIXIE:
-        PathVolume(cr, 90, 66, 190, -10);
-        FillHair(cr, c, 66, 190);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 90, 66, 190, -10);
         ClearFace(cr);
         PathFringe(cr, 20, 40);
         FillHair(cr, c, 80, 150);
-        StrokeHair(cr);
         for (int i = 0; i < 6; ++i)
         {
             cairo_move_to(cr, CX - 60 + i * 22, 84);
@@ -625,19 +580,14 @@ void DrawHair(cairo_t* cr, int nStyle)
         cairo_curve_to(cr, CX + 110, 220, CX + 100, 120, CX + 40, 90);
         cairo_close_path(cr);
         FillHair(cr, c, 50, 300);
-        StrokeHair(cr);
-        PathVolume(cr, 86, 74, 190, -4);
-        FillHair(cr, c, 74, 190);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 86, 74, 190, -4);
         ClearFace(cr);
         PathEllipse(cr, CX + 38, 78, 10, 8);
         FillAndOutline(cr, Palette::Magenta, 1.5);
         DrawShine(cr, c, 92);
         break;
     case HAIR_WAVES:
-        PathVolume(cr, 104, 64, 370, 30);
-        FillHair(cr, c, 64, 370);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 104, 64, 370, 30);
         for (int i = 0; i < 5; ++i)
         {
             const double y = 180 + i * 38;
@@ -647,33 +597,23 @@ void DrawHair(cairo_t* cr, int nStyle)
                 cairo_curve_to(cr, CX + nSide * 110, y + 10, CX + nSide * 90, y + 25, CX + nSide * 120, y + 30);
             }
         }
-        SetColour(cr, WithAlpha(Lighter(c, 0.5), 0.9));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, WithAlpha(Lighter(c, 0.5), 0.9), 3);
         ClearFace(cr);
         PathFringe(cr, 10, -50);
         FillHair(cr, c, 80, 150);
-        StrokeHair(cr);
         break;
     case HAIR_BEEHIVE:
         PathEllipse(cr, CX, 70, 78, 52);
         FillHair(cr, c, 18, 122);
-        StrokeHair(cr);
-        PathVolume(cr, 88, 90, 220, -8);
-        FillHair(cr, c, 90, 220);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 88, 90, 220, -8);
         ClearFace(cr);
         cairo_move_to(cr, CX - 60, 70);
         cairo_curve_to(cr, CX - 20, 40, CX + 30, 40, CX + 60, 75);
-        SetColour(cr, Palette::Gold);
-        cairo_set_line_width(cr, 6);
-        cairo_stroke(cr);
+        Stroke(cr, Palette::Gold, 6);
         DrawShine(cr, Palette::White, 34);
         break;
     case HAIR_BRAIDS:
-        PathVolume(cr, 88, 72, 200, -6);
-        FillHair(cr, c, 72, 200);
-        StrokeHair(cr);
+        DrawVolume(cr, c, 88, 72, 200, -6);
         for (int nSide = -1; nSide <= 1; nSide += 2)
             for (int i = 0; i < 8; ++i)
             {
@@ -702,23 +642,12 @@ void DrawEyeCompact(cairo_t* cr, double cx, double cy, double r, int nStyle)
 {
     const EyeStyle& style = g_aEyes[nStyle];
     PathEllipse(cr, cx, cy, r, r);
-    FillVertical(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2));
-    PathEllipse(cr, cx, cy, r, r);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.3);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2), Palette::Plum, 1.3);
     const double ri = r * 0.72;
     PathEllipse(cr, cx, cy, ri, ri);
-    cairo_pattern_t* pPan = cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.3, 1, cx, cy, ri);
-    const Colour hi = style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2);
-    cairo_pattern_add_color_stop_rgb(pPan, 0, hi.r, hi.g, hi.b);
-    cairo_pattern_add_color_stop_rgb(pPan, 1, style.shadow.r, style.shadow.g, style.shadow.b);
-    cairo_set_source(cr, pPan);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pPan);
-    SetColour(cr, Darker(style.shadow, 0.5));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    FillGradient(cr, cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.3, 1, cx, cy, ri),
+                 style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2), style.shadow, true);
+    Stroke(cr, Darker(style.shadow, 0.5), 1);
 }
 
 void DrawLipstick(cairo_t* cr, double x, double y, double w, double h, int nStyle)
@@ -734,11 +663,7 @@ void DrawLipstick(cairo_t* cr, double x, double y, double w, double h, int nStyl
     cairo_close_path(cr);
     FillAndOutline(cr, colour, 1.1);
     PathRoundedRect(cr, x + 1, y + h * 0.45, w - 2, h * 0.55 - 1, 2);
-    FillVertical(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25));
-    PathRoundedRect(cr, x + 1, y + h * 0.45, w - 2, h * 0.55 - 1, 2);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.1);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25), Palette::Plum, 1.1);
     cairo_move_to(cr, x + 3, y + h * 0.6);
     cairo_line_to(cr, x + w - 3, y + h * 0.6);
     SetColour(cr, Darker(Palette::Gold, 0.35));

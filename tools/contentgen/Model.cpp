@@ -18,8 +18,6 @@ constexpr double WAIST_Y = 196;
 constexpr double HIP_Y = 236;
 constexpr double ANKLE_Y = 352;
 
-const int g_anItems[ITEM_ROWS] = {6, 4, 6, 6, 6, 6, 6};
-
 void PathTorso(cairo_t* cr, double dTop, double dBottom, double dFlare)
 {
     // From the shoulders through the waist to the hips, or flaring below them.
@@ -59,14 +57,8 @@ void FillStroke(cairo_t* cr, const Colour& colour)
 void FillGarment(cairo_t* cr, const Colour& colour, double y0, double y1)
 {
     cairo_save(cr);
-    cairo_pattern_t* pShade = cairo_pattern_create_linear(CX - 40, y0, CX + 40, y1);
-    const Colour hi = Lighter(colour, 0.25);
-    const Colour lo = Darker(colour, 0.2);
-    cairo_pattern_add_color_stop_rgb(pShade, 0, hi.r, hi.g, hi.b);
-    cairo_pattern_add_color_stop_rgb(pShade, 1, lo.r, lo.g, lo.b);
-    cairo_set_source(cr, pShade);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pShade);
+    FillGradient(cr, cairo_pattern_create_linear(CX - 40, y0, CX + 40, y1), Lighter(colour, 0.25), Darker(colour, 0.2),
+                 true);
     SetColour(cr, Palette::Plum);
     cairo_set_line_width(cr, 1.6);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -86,9 +78,7 @@ void DrawSleeves(cairo_t* cr, const Colour& colour, double dLength)
         SetColour(cr, Palette::Plum);
         cairo_set_line_width(cr, 16);
         cairo_stroke_preserve(cr);
-        SetColour(cr, colour);
-        cairo_set_line_width(cr, 13);
-        cairo_stroke(cr);
+        Stroke(cr, colour, 13);
         cairo_restore(cr);
     }
 }
@@ -123,9 +113,7 @@ void DrawTop(cairo_t* cr, int nItem)
             cairo_move_to(cr, CX + nSide * 14, SHOULDER_Y + 2);
             cairo_line_to(cr, CX + nSide * 20, SHOULDER_Y - 6);
         }
-        SetColour(cr, Darker(c, 0.4));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, Darker(c, 0.4), 3);
         if (nItem == 3)
             for (int i = 0; i < 24; ++i)
                 DrawSparkle(cr, CX - 22 + (i % 6) * 9, 120 + (i / 6) * 24 + (i % 2) * 8, 3, Palette::White);
@@ -146,9 +134,7 @@ void DrawTop(cairo_t* cr, int nItem)
         cairo_move_to(cr, CX - 20, SHOULDER_Y);
         cairo_line_to(cr, CX, 170);
         cairo_line_to(cr, CX + 20, SHOULDER_Y);
-        SetColour(cr, Palette::Gold);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, Palette::Gold, 3);
         for (int i = 0; i < 2; ++i)
         {
             PathEllipse(cr, CX, 185 + i * 18, 3, 3);
@@ -198,9 +184,7 @@ void DrawDress(cairo_t* cr, int nItem)
         // A waist sash.
         cairo_move_to(cr, CX - 20, WAIST_Y);
         cairo_line_to(cr, CX + 20, WAIST_Y);
-        SetColour(cr, nItem == 1 ? Palette::Gold : Palette::PaleGold);
-        cairo_set_line_width(cr, 5);
-        cairo_stroke(cr);
+        Stroke(cr, nItem == 1 ? Palette::Gold : Palette::PaleGold, 5);
         break;
     }
 }
@@ -260,9 +244,7 @@ void DrawBottom(cairo_t* cr, int nItem)
                 cairo_move_to(cr, CX + i * 5, WAIST_Y + 8);
                 cairo_line_to(cr, CX + i * 7.5, hem - 1);
             }
-            SetColour(cr, Palette::DeepTeal);
-            cairo_set_line_width(cr, 1.2);
-            cairo_stroke(cr);
+            Stroke(cr, Palette::DeepTeal, 1.2);
         }
         break;
     }
@@ -373,9 +355,7 @@ void DrawHandbag(cairo_t* cr, double x, double y, double w, double h, const Colo
     // Handle from the hand at (x, y), bag hanging below it.
     cairo_move_to(cr, x - w * 0.3, y + (bShoulder ? 30 : 8));
     cairo_curve_to(cr, x - w * 0.3, y - 6, x + w * 0.3, y - 6, x + w * 0.3, y + (bShoulder ? 30 : 8));
-    SetColour(cr, Darker(c, 0.4));
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, Darker(c, 0.4), 3);
     const double top = y + (bShoulder ? 28 : 6);
     PathRoundedRect(cr, x - w / 2, top, w, h, 6);
     FillGarment(cr, c, top, top + h);
@@ -451,9 +431,7 @@ void DrawShoe(cairo_t* cr, int nItem)
         {
             SetColour(cr, Palette::Skin);
             cairo_fill_preserve(cr);
-            SetColour(cr, c);
-            cairo_set_line_width(cr, 3);
-            cairo_stroke(cr);
+            Stroke(cr, c, 3);
         }
         else
             FillGarment(cr, c, ANKLE_Y - 4, ANKLE_Y + 18);
@@ -469,32 +447,32 @@ void DrawShoe(cairo_t* cr, int nItem)
         }
     }
 }
+
+// How many items each row has and what draws them, in row order.
+struct RowItems
+{
+    int nItems;
+    void (*pfnDraw)(cairo_t* cr, int nItem);
+};
+const RowItems g_aRows[ITEM_ROWS] = {
+    {6, DrawHh}, {4, DrawFac}, {6, DrawTop}, {6, DrawDress}, {6, DrawBottom}, {6, DrawAcc}, {6, DrawShoe},
+};
 } // namespace
 
 int ItemCount(Row row)
 {
-    return g_anItems[row];
+    return g_aRows[row].nItems;
 }
 
 void DrawBackdrop(cairo_t* cr, double x, double y, double w, double h)
 {
     cairo_save(cr);
     PathRoundedRect(cr, x + 1, y + 1, w - 2, h - 2, 18);
-    cairo_pattern_t* pSpot = cairo_pattern_create_radial(CX, 120, 20, CX, 200, h * 0.6);
-    cairo_pattern_add_color_stop_rgb(pSpot, 0, 1.0, 0.98, 0.95);
-    cairo_pattern_add_color_stop_rgb(pSpot, 1, 0.86, 0.78, 0.95);
-    cairo_set_source(cr, pSpot);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pSpot);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    FillGradient(cr, cairo_pattern_create_radial(CX, 120, 20, CX, 200, h * 0.6), Colour{1.0, 0.98, 0.95},
+                 Colour{0.86, 0.78, 0.95}, true);
+    Stroke(cr, Palette::Gold, 3);
     PathEllipse(cr, CX, 372, 72, 11);
-    FillVertical(cr, 360, Palette::PaleGold, 384, Palette::Gold);
-    PathEllipse(cr, CX, 372, 72, 11);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, 360, Palette::PaleGold, 384, Palette::Gold, Palette::Plum, 1.5);
     // Legs, arms, neck and head.
     for (int nSide = -1; nSide <= 1; nSide += 2)
     {
@@ -505,9 +483,7 @@ void DrawBackdrop(cairo_t* cr, double x, double y, double w, double h)
         PathArm(cr, nSide, 13);
         SetColour(cr, Palette::Plum);
         cairo_stroke_preserve(cr);
-        SetColour(cr, Palette::Skin);
-        cairo_set_line_width(cr, 10);
-        cairo_stroke(cr);
+        Stroke(cr, Palette::Skin, 10);
         PathEllipse(cr, CX + nSide * 50, 236, 6, 9);
         FillStroke(cr, Palette::Skin);
     }
@@ -527,41 +503,14 @@ void DrawBackdrop(cairo_t* cr, double x, double y, double w, double h)
     }
     cairo_move_to(cr, CX - 4, HEAD_Y + 16);
     cairo_curve_to(cr, CX - 2, HEAD_Y + 18, CX + 2, HEAD_Y + 18, CX + 4, HEAD_Y + 16);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 1.2);
     cairo_restore(cr);
 }
 
 void DrawItem(cairo_t* cr, Row row, int nItem)
 {
     cairo_save(cr);
-    switch (row)
-    {
-    case ITEMS_HH:
-        DrawHh(cr, nItem);
-        break;
-    case ITEMS_FAC:
-        DrawFac(cr, nItem);
-        break;
-    case ITEMS_TOP:
-        DrawTop(cr, nItem);
-        break;
-    case ITEMS_DRE:
-        DrawDress(cr, nItem);
-        break;
-    case ITEMS_BOT:
-        DrawBottom(cr, nItem);
-        break;
-    case ITEMS_ACC:
-        DrawAcc(cr, nItem);
-        break;
-    case ITEMS_SHOE:
-        DrawShoe(cr, nItem);
-        break;
-    default:
-        break;
-    }
+    g_aRows[row].pfnDraw(cr, nItem);
     cairo_restore(cr);
 }
 } // namespace Model

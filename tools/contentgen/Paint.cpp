@@ -80,14 +80,62 @@ void FillAndOutline(cairo_t* cr, const Colour& fill, double dLineWidth, const Co
     cairo_stroke(cr);
 }
 
-void FillVertical(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom)
+namespace
+{
+// Sets a vertical gradient between the given rows as the source.
+void SetVerticalGradient(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom)
 {
     cairo_pattern_t* pGradient = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(pGradient, 0, top.r, top.g, top.b, top.a);
     cairo_pattern_add_color_stop_rgba(pGradient, 1, bottom.r, bottom.g, bottom.b, bottom.a);
     cairo_set_source(cr, pGradient);
+    cairo_pattern_destroy(pGradient); // the context holds its own reference
+}
+} // namespace
+
+void FillVertical(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom)
+{
+    SetVerticalGradient(cr, y0, top, y1, bottom);
     cairo_fill(cr);
+}
+
+void Stroke(cairo_t* cr, const Colour& c, double dLineWidth)
+{
+    SetColour(cr, c);
+    cairo_set_line_width(cr, dLineWidth);
+    cairo_stroke(cr);
+}
+
+void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom,
+                           const Colour& edge, double dLineWidth)
+{
+    SetVerticalGradient(cr, y0, top, y1, bottom);
+    cairo_fill_preserve(cr);
+    Stroke(cr, edge, dLineWidth);
+}
+
+void FillGradient(cairo_t* cr, cairo_pattern_t* pGradient, const Colour& from, const Colour& to, bool bKeepPath)
+{
+    cairo_pattern_add_color_stop_rgb(pGradient, 0, from.r, from.g, from.b);
+    cairo_pattern_add_color_stop_rgb(pGradient, 1, to.r, to.g, to.b);
+    cairo_set_source(cr, pGradient);
+    if (bKeepPath)
+        cairo_fill_preserve(cr);
+    else
+        cairo_fill(cr);
     cairo_pattern_destroy(pGradient);
+}
+
+void DrawFramedCard(cairo_t* cr, double x, double y, double w, double h, double r, const Colour& top,
+                    const Colour& bottom)
+{
+    PathRoundedRect(cr, x, y, w, h, r);
+    FillVertical(cr, y, top, y + h, bottom);
+    PathRoundedRect(cr, x, y, w, h, r);
+    SetColour(cr, Palette::Gold);
+    cairo_set_line_width(cr, 8);
+    cairo_stroke_preserve(cr);
+    Stroke(cr, Palette::Plum, 1.5);
 }
 
 void DrawGlow(cairo_t* cr, double cx, double cy, double r, const Colour& c)
@@ -104,13 +152,8 @@ void DrawGlow(cairo_t* cr, double cx, double cy, double r, const Colour& c)
 void PaintSoftBackdrop(cairo_t* cr, double w, double h, const Colour& from, const Colour& to, const Colour& glowA,
                        const Colour& glowB)
 {
-    cairo_pattern_t* pGradient = cairo_pattern_create_linear(0, 0, w, h);
-    cairo_pattern_add_color_stop_rgb(pGradient, 0, from.r, from.g, from.b);
-    cairo_pattern_add_color_stop_rgb(pGradient, 1, to.r, to.g, to.b);
     cairo_rectangle(cr, 0, 0, w, h);
-    cairo_set_source(cr, pGradient);
-    cairo_fill(cr);
-    cairo_pattern_destroy(pGradient);
+    FillGradient(cr, cairo_pattern_create_linear(0, 0, w, h), from, to, false);
     DrawGlow(cr, w * 0.18, h * 0.2, w * 0.45, glowA);
     DrawGlow(cr, w * 0.85, h * 0.85, w * 0.5, glowB);
 }
@@ -149,9 +192,7 @@ void DrawGlossyButton(cairo_t* cr, double x, double y, double w, double h, const
     {
         // Gold halo around the lit button.
         PathRoundedRect(cr, x - 3, y - 3, w + 6, h + 6, r + 3);
-        SetColour(cr, WithAlpha(Palette::Gold, 0.85));
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
+        Stroke(cr, WithAlpha(Palette::Gold, 0.85), 4);
     }
     PathRoundedRect(cr, x, y, w, h, r);
     FillVertical(cr, y, Lighter(base, 0.35), y + h, Darker(base, 0.25));
@@ -159,16 +200,11 @@ void DrawGlossyButton(cairo_t* cr, double x, double y, double w, double h, const
     PathRoundedRect(cr, x + 4, y + 3, w - 8, h * 0.45, r * 0.8);
     FillVertical(cr, y + 3, WithAlpha(Palette::White, bLit ? 0.75 : 0.6), y + h * 0.5, WithAlpha(Palette::White, 0.05));
     PathRoundedRect(cr, x, y, w, h, r);
-    SetColour(cr, bLit ? Palette::Gold : Palette::Plum);
-    cairo_set_line_width(cr, bLit ? 3.0 : 2.0);
-    cairo_stroke(cr);
-    TextStyle text;
-    text.dSize = style.dFontSize;
+    Stroke(cr, bLit ? Palette::Gold : Palette::Plum, bLit ? 3.0 : 2.0);
+    TextStyle text = CentredText(style.dFontSize, bLit ? Palette::PaleGold : style.text);
     text.bSerif = style.bSerif;
-    text.fill = bLit ? Palette::PaleGold : style.text;
     text.outline = Darker(base, 0.55);
     text.dOutline = 2.5;
-    text.dAnchor = 0.5;
     DrawText(cr, x + w / 2, y + h / 2 + style.dFontSize * 0.36, strLabel, text);
     cairo_restore(cr);
 }
@@ -183,6 +219,32 @@ void SelectFont(cairo_t* cr, const TextStyle& style)
     cairo_set_font_size(cr, style.dSize);
 }
 } // namespace
+
+TextStyle CentredText(double dSize, const Colour& fill)
+{
+    TextStyle style;
+    style.dSize = dSize;
+    style.fill = fill;
+    style.dAnchor = 0.5;
+    return style;
+}
+
+TextStyle SerifCaption(double dSize, const Colour& fill, const Colour& outline, double dOutline)
+{
+    TextStyle style = CentredText(dSize, fill);
+    style.bSerif = true;
+    style.bItalic = true;
+    style.outline = outline;
+    style.dOutline = dOutline;
+    return style;
+}
+
+TextStyle TitleStyle(double dSize)
+{
+    TextStyle style = SerifCaption(dSize, Palette::Magenta, Palette::PaleGold, 2);
+    style.fillBottom = Palette::DeepMagenta;
+    return style;
+}
 
 double TextWidth(cairo_t* cr, const std::string& strText, const TextStyle& style)
 {
@@ -237,17 +299,8 @@ void DrawArrow(cairo_t* cr, double x, double y, double w, double h, bool bLeft, 
     cairo_close_path(cr);
     const Colour fill = bLit ? Lighter(base, 0.25 + 0.1 * nPhase) : base;
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_pattern_t* pGradient = cairo_pattern_create_linear(0, y, 0, y + h);
-    const Colour top = Lighter(fill, 0.45);
-    const Colour bottom = Darker(fill, 0.2);
-    cairo_pattern_add_color_stop_rgb(pGradient, 0, top.r, top.g, top.b);
-    cairo_pattern_add_color_stop_rgb(pGradient, 1, bottom.r, bottom.g, bottom.b);
-    cairo_set_source(cr, pGradient);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pGradient);
-    SetColour(cr, bLit ? Palette::Plum : Darker(base, 0.6));
-    cairo_set_line_width(cr, 2.0);
-    cairo_stroke(cr);
+    FillGradient(cr, cairo_pattern_create_linear(0, y, 0, y + h), Lighter(fill, 0.45), Darker(fill, 0.2), true);
+    Stroke(cr, bLit ? Palette::Plum : Darker(base, 0.6), 2.0);
     // Gloss dot near the back edge.
     PathEllipse(cr, (tip + back * 2) / 3, cy - h * 0.18, w * 0.12, h * 0.08);
     SetColour(cr, WithAlpha(Palette::White, 0.7));
@@ -270,11 +323,7 @@ void DrawOttoman(cairo_t* cr, double x, double y, double w, double h, bool bLit)
     }
     // Body: a drum with a rounded top.
     PathRoundedRect(cr, x + 2, y + h * 0.28, w - 4, h * 0.56, 10);
-    FillVertical(cr, y + h * 0.28, Lighter(base, 0.2), y + h * 0.84, Darker(base, 0.35));
-    PathRoundedRect(cr, x + 2, y + h * 0.28, w - 4, h * 0.56, 10);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, y + h * 0.28, Lighter(base, 0.2), y + h * 0.84, Darker(base, 0.35), Palette::Plum, 2);
     // Buttoned tufts.
     for (int i = 0; i < 3; ++i)
     {
@@ -284,21 +333,12 @@ void DrawOttoman(cairo_t* cr, double x, double y, double w, double h, bool bLit)
     }
     // Cushion top.
     PathEllipse(cr, x + w / 2, y + h * 0.28, w / 2 - 1, h * 0.2);
-    cairo_pattern_t* pTop = cairo_pattern_create_radial(x + w * 0.4, y + h * 0.2, 2, x + w / 2, y + h * 0.28, w / 2);
-    const Colour shine = Lighter(base, 0.6);
-    cairo_pattern_add_color_stop_rgb(pTop, 0, shine.r, shine.g, shine.b);
-    cairo_pattern_add_color_stop_rgb(pTop, 1, base.r, base.g, base.b);
-    cairo_set_source(cr, pTop);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pTop);
-    SetColour(cr, bLit ? Palette::Gold : Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillGradient(cr, cairo_pattern_create_radial(x + w * 0.4, y + h * 0.2, 2, x + w / 2, y + h * 0.28, w / 2),
+                 Lighter(base, 0.6), base, true);
+    Stroke(cr, bLit ? Palette::Gold : Palette::Plum, 2);
     // Gold piping.
     cairo_move_to(cr, x + 4, y + h * 0.45);
     cairo_curve_to(cr, x + w * 0.3, y + h * 0.52, x + w * 0.7, y + h * 0.52, x + w - 4, y + h * 0.45);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Gold, 2);
     cairo_restore(cr);
 }

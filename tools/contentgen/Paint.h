@@ -50,6 +50,22 @@ void FillAndOutline(cairo_t* cr, const Colour& fill, double dLineWidth = 2.0, co
 // Fills the current path with a vertical gradient between the given rows.
 void FillVertical(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom);
 
+// Strokes the current path in a colour and line width (the width stays set afterwards).
+void Stroke(cairo_t* cr, const Colour& c, double dLineWidth);
+
+// Fills the current path with a vertical gradient, then strokes its edge.
+void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom,
+                           const Colour& edge, double dLineWidth);
+
+// Fills the current path from a gradient pattern given two opaque stops, at 0 and 1, and
+// releases the pattern. bKeepPath leaves the path for a stroke that follows.
+void FillGradient(cairo_t* cr, cairo_pattern_t* pGradient, const Colour& from, const Colour& to, bool bKeepPath);
+
+// A framed card: a rounded panel with a vertical gradient, a broad gold border and a thin
+// plum line along its middle.
+void DrawFramedCard(cairo_t* cr, double x, double y, double w, double h, double r, const Colour& top,
+                    const Colour& bottom);
+
 // A soft full-area backdrop: diagonal gradient between two tints with two large glows.
 void PaintSoftBackdrop(cairo_t* cr, double w, double h, const Colour& from, const Colour& to, const Colour& glowA,
                        const Colour& glowB);
@@ -90,6 +106,12 @@ struct TextStyle
     Colour fillBottom{-1, 0, 0}; // when r >= 0, a vertical gradient from fill to fillBottom
 };
 void DrawText(cairo_t* cr, double x, double y, const std::string& strText, const TextStyle& style);
+// Bold upright sans, centred on x; callers adjust the face from there.
+TextStyle CentredText(double dSize, const Colour& fill);
+// Bold serif italic, centred on x: the lettering of signs, captions and titles.
+TextStyle SerifCaption(double dSize, const Colour& fill, const Colour& outline = Palette::Plum, double dOutline = 0.0);
+// The scene titles: magenta fading to deep magenta, edged in pale gold.
+TextStyle TitleStyle(double dSize);
 double TextWidth(cairo_t* cr, const std::string& strText, const TextStyle& style);
 
 // A glossy arrow pointing left or right inside the box; nPhase (0-2) pulses the glow of a lit

@@ -3,13 +3,12 @@
 // The row highlights are the lit rows, the arrow frames pulse in gold, and the items of each
 // row are drawn on the model and flattened over the backdrop.
 #include "art/SceneArt.h"
+#include "art/SceneRender.h"
 
 #include "ContactSheet.h"
 #include "Model.h"
 #include "Paint.h"
 #include "game/layout/AvenueLayout.h"
-
-#include <string>
 
 namespace
 {
@@ -24,11 +23,6 @@ constexpr int EXIT_HEIGHT = 80;
 constexpr int ARROW_SIZE = 34;
 const Colour LIT_BAND = Mix(Palette::PaleGold, Palette::Blush, 0.4);
 
-struct LayerSize
-{
-    int nWidth;
-    int nHeight;
-};
 constexpr LayerSize LAYER_SIZES[ROW_COUNT] = {{226, 200}, {226, 110}, {226, 250}, {226, 345},
                                                {226, 345}, {226, 130}, {226, 120}};
 const char* const ROW_LABELS[ROW_COUNT] = {"Hair", "Face", "Tops", "Dresses", "Bottoms", "Accessories", "Shoes"};
@@ -58,19 +52,13 @@ void DrawRow(cairo_t* cr, int nRow, bool bLit)
     if (bLit)
     {
         PathRoundedRect(cr, 2, y + 2, BAND_WIDTH - 4, h - 4, 12);
-        FillVertical(cr, y, Lighter(LIT_BAND, 0.4), y + h, LIT_BAND);
-        PathRoundedRect(cr, 2, y + 2, BAND_WIDTH - 4, h - 4, 12);
-        SetColour(cr, Palette::Gold);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        FillVerticalAndStroke(cr, y, Lighter(LIT_BAND, 0.4), y + h, LIT_BAND, Palette::Gold, 3);
     }
     else
     {
         cairo_move_to(cr, 10, y + h - 1);
         cairo_line_to(cr, BAND_WIDTH - 10, y + h - 1);
-        SetColour(cr, WithAlpha(Palette::Magenta, 0.18));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        Stroke(cr, WithAlpha(Palette::Magenta, 0.18), 1);
     }
     DrawRowArrow(cr, row.ptLeftArrow, true, false, 0);
     DrawRowArrow(cr, row.ptRightArrow, false, false, 0);
@@ -91,11 +79,7 @@ void DrawBoutique(cairo_t* cr)
 {
     // A shop front with a striped awning and a lit window.
     cairo_rectangle(cr, 484, 60, 148, 300);
-    FillVertical(cr, 60, Palette::Cream, 360, Palette::Blush);
-    cairo_rectangle(cr, 484, 60, 148, 300);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, 60, Palette::Cream, 360, Palette::Blush, Palette::Plum, 2);
     for (int i = 0; i < 8; ++i)
     {
         cairo_move_to(cr, 476 + i * 20, 30);
@@ -106,11 +90,7 @@ void DrawBoutique(cairo_t* cr)
         FillAndOutline(cr, i % 2 ? Palette::White : Palette::Teal, 1.2);
     }
     PathRoundedRect(cr, 496, 96, 124, 170, 6);
-    FillVertical(cr, 96, Colour{0.75, 0.93, 0.93}, 266, Colour{0.85, 0.80, 0.95});
-    PathRoundedRect(cr, 496, 96, 124, 170, 6);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, 96, Colour{0.75, 0.93, 0.93}, 266, Colour{0.85, 0.80, 0.95}, Palette::Gold, 4);
     // A dress form in the window.
     cairo_move_to(cr, 545, 130);
     cairo_curve_to(cr, 540, 170, 552, 190, 536, 240);
@@ -130,11 +110,8 @@ void DrawBoutique(cairo_t* cr)
     PathEllipse(cr, 576, 322, 3, 3);
     SetColour(cr, Palette::Gold);
     cairo_fill(cr);
-    TextStyle sign;
-    sign.dSize = 12;
+    TextStyle sign = CentredText(12, Palette::Plum);
     sign.bSerif = true;
-    sign.fill = Palette::Plum;
-    sign.dAnchor = 0.5;
     DrawText(cr, 558, 86, "BOUTIQUE", sign);
 }
 
@@ -160,23 +137,12 @@ void DrawAvenueScene(cairo_t* cr, const Lit& lit)
     // The model's stage as the background shows it when no backdrop is drawn over it.
     Model::DrawBackdrop(cr, ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
     DrawOttoman(cr, ptExit.x + 2, ptExit.y + 4, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
-    TextStyle title;
-    title.dSize = 28;
-    title.bSerif = true;
-    title.bItalic = true;
-    title.fill = Palette::Magenta;
-    title.fillBottom = Palette::DeepMagenta;
-    title.outline = Palette::PaleGold;
-    title.dOutline = 2;
-    title.dAnchor = 0.5;
-    DrawText(cr, 500, 446, "Seventh Avenue", title);
+    DrawText(cr, 500, 446, "Seventh Avenue", TitleStyle(28));
 }
 
 CCanvas RenderScene(const Lit& lit)
 {
-    CCanvas canvas(640, 480);
-    DrawAvenueScene(CDraw(canvas), lit);
-    return canvas;
+    return RenderScreen([&lit](cairo_t* cr) { DrawAvenueScene(cr, lit); });
 }
 
 CCanvas RenderArrowFrame(bool bLeft, int nPhase)
@@ -193,22 +159,12 @@ CCanvas RenderArrowFrame(bool bLeft, int nPhase)
     return FlattenOver(arrow, band, 0, 0, 110);
 }
 
+// Every item of a row drawn on the model and flattened over the scene.
 std::vector<CCanvas> RenderItems(int nRow, const CCanvas& under)
 {
-    const LayoutPoint pt = aRows[nRow].ptLayer;
-    const LayerSize size = LAYER_SIZES[nRow];
-    std::vector<CCanvas> frames;
-    for (int i = 0; i < Model::ItemCount(Model::Row(nRow)); ++i)
-    {
-        CCanvas layer(size.nWidth, size.nHeight);
-        {
-            CDraw cr(layer);
-            cairo_translate(cr, -pt.x, -pt.y);
-            Model::DrawItem(cr, Model::Row(nRow), i);
-        }
-        frames.push_back(FlattenOver(layer, under, pt.x, pt.y));
-    }
-    return frames;
+    const Model::Row row = Model::Row(nRow);
+    return RenderLayers(under, aRows[nRow].ptLayer, LAYER_SIZES[nRow], Model::ItemCount(row),
+                        [row](cairo_t* cr, int nItem) { Model::DrawItem(cr, row, nItem); });
 }
 } // namespace
 
@@ -269,8 +225,6 @@ CCanvas GenerateAvenueArt(CContentSink& sink)
         sheet.Outline(row.rcRightArrow);
     }
     for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
-        for (size_t i = 0; i < items[nRow].size(); ++i)
-            sheet.AddFrame(std::string(aRows[nRow].pszName) + " " + std::to_string(i), items[nRow][i],
-                           aRows[nRow].ptLayer);
+        sheet.AddFrames(aRows[nRow].pszName, items[nRow], aRows[nRow].ptLayer);
     return sheet.Render();
 }

@@ -1,5 +1,6 @@
 // CreditsArt.cpp: the farewell credits: the team's roles under the title on a framed card.
 #include "art/SceneArt.h"
+#include "art/SceneRender.h"
 
 #include "ContactSheet.h"
 #include "Paint.h"
@@ -12,32 +13,12 @@ void DrawCreditsScene(cairo_t* cr)
     PaintSoftBackdrop(cr, 640, 480, Palette::DeepMagenta, Darker(Palette::DeepTeal, 0.25),
                       WithAlpha(Palette::Magenta, 0.6), WithAlpha(Palette::Teal, 0.5));
     PaintPinStripes(cr, 0, 0, 640, 480, WithAlpha(Palette::White, 0.04), 9);
-    PathRoundedRect(cr, 110, 40, 420, 400, 24);
-    FillVertical(cr, 40, WithAlpha(Palette::Cream, 0.95), 440, WithAlpha(Palette::Blush, 0.95));
-    PathRoundedRect(cr, 110, 40, 420, 400, 24);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 8);
-    cairo_stroke_preserve(cr);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    DrawFramedCard(cr, 110, 40, 420, 400, 24, WithAlpha(Palette::Cream, 0.95), WithAlpha(Palette::Blush, 0.95));
 
-    TextStyle title;
-    title.dSize = 44;
-    title.bSerif = true;
-    title.bItalic = true;
-    title.fill = Palette::Magenta;
-    title.fillBottom = Palette::DeepMagenta;
-    title.outline = Palette::PaleGold;
-    title.dOutline = 2;
-    title.dAnchor = 0.5;
-    DrawText(cr, 320, 108, "Farewell", title);
-    TextStyle thanks;
-    thanks.dSize = 15;
+    DrawText(cr, 320, 108, "Farewell", TitleStyle(44));
+    TextStyle thanks = CentredText(15, Palette::Plum);
     thanks.bBold = false;
     thanks.bItalic = true;
-    thanks.fill = Palette::Plum;
-    thanks.dAnchor = 0.5;
     DrawText(cr, 320, 136, "Thank you for playing VelvinaDemo", thanks);
 
     const char* const aRoles[][2] = {
@@ -49,16 +30,9 @@ void DrawCreditsScene(cairo_t* cr)
     double y = 190;
     for (const auto& role : aRoles)
     {
-        TextStyle heading;
-        heading.dSize = 14;
-        heading.fill = Palette::Teal;
-        heading.dAnchor = 0.5;
-        DrawText(cr, 320, y, role[0], heading);
-        TextStyle name;
-        name.dSize = 20;
+        DrawText(cr, 320, y, role[0], CentredText(14, Palette::Teal));
+        TextStyle name = CentredText(20, Palette::Plum);
         name.bSerif = true;
-        name.fill = Palette::Plum;
-        name.dAnchor = 0.5;
         DrawText(cr, 320, y + 26, role[1], name);
         y += 58;
     }
@@ -74,8 +48,7 @@ void DrawCreditsScene(cairo_t* cr)
 
 CCanvas GenerateCreditsArt(CContentSink& sink)
 {
-    CCanvas background(640, 480);
-    DrawCreditsScene(CDraw(background));
+    CCanvas background = RenderScreen(DrawCreditsScene);
     sink.AddPicture(CreditsLayout::pszBackground, background);
     CContactSheet sheet(background);
     return sheet.Render();

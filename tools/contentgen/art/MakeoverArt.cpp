@@ -3,6 +3,7 @@
 // gold mirror on the right, with the ottoman below it. The four face layers (eyes, lips,
 // glasses, hair) are drawn at the face's position and flattened over the bare face.
 #include "art/SceneArt.h"
+#include "art/SceneRender.h"
 
 #include "ContactSheet.h"
 #include "Face.h"
@@ -10,7 +11,6 @@
 #include "game/layout/MakeoverLayout.h"
 
 #include <cmath>
-#include <string>
 
 namespace
 {
@@ -23,11 +23,6 @@ constexpr int BEFORE_HEIGHT = 106;
 constexpr int ARROW_WIDTH = 32;
 constexpr int ARROW_HEIGHT = 40;
 
-struct LayerSize
-{
-    int nWidth;
-    int nHeight;
-};
 constexpr LayerSize EYES_SIZE{250, 185};
 constexpr LayerSize LIPS_SIZE{210, 260};
 constexpr LayerSize GLASSES_SIZE{270, 200};
@@ -64,11 +59,7 @@ void DrawLabel(cairo_t* cr, double x, double y, const char* pszText)
 void DrawTray(cairo_t* cr, double x, double y, double w, double h)
 {
     PathRoundedRect(cr, x, y, w, h, 10);
-    FillVertical(cr, y, Palette::Cream, y + h, Mix(Palette::Blush, Palette::Lilac, 0.5));
-    PathRoundedRect(cr, x, y, w, h, 10);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, y, Palette::Cream, y + h, Mix(Palette::Blush, Palette::Lilac, 0.5), Palette::Gold, 2);
 }
 
 void DrawEyeSwatches(cairo_t* cr)
@@ -155,16 +146,8 @@ void DrawBeforeSnapshot(cairo_t* cr, bool bLit)
     Face::DrawHair(cr, 0);
     cairo_restore(cr);
     cairo_rectangle(cr, x + 5, y + 5, w - 10, w - 10);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    TextStyle caption;
-    caption.dSize = 13;
-    caption.bSerif = true;
-    caption.bItalic = true;
-    caption.fill = bLit ? Palette::Magenta : Palette::Plum;
-    caption.dAnchor = 0.5;
-    DrawText(cr, x + w / 2, y + h - 12, "Before", caption);
+    Stroke(cr, Palette::Plum, 1);
+    DrawText(cr, x + w / 2, y + h - 12, "Before", SerifCaption(13, bLit ? Palette::Magenta : Palette::Plum));
     cairo_restore(cr);
 }
 
@@ -180,12 +163,8 @@ void DrawHairArrows(cairo_t* cr, const Lit& lit)
 void DrawMirror(cairo_t* cr)
 {
     Face::PathMirror(cr);
-    cairo_pattern_t* pGlass = cairo_pattern_create_linear(240, 17, 560, 393);
-    cairo_pattern_add_color_stop_rgb(pGlass, 0, 0.80, 0.95, 0.95);
-    cairo_pattern_add_color_stop_rgb(pGlass, 1, 0.78, 0.72, 0.92);
-    cairo_set_source(cr, pGlass);
-    cairo_fill(cr);
-    cairo_pattern_destroy(pGlass);
+    FillGradient(cr, cairo_pattern_create_linear(240, 17, 560, 393), Colour{0.80, 0.95, 0.95}, Colour{0.78, 0.72, 0.92},
+                 false);
     cairo_save(cr);
     Face::PathMirror(cr);
     cairo_clip(cr);
@@ -199,13 +178,9 @@ void DrawMirror(cairo_t* cr)
     Face::DrawBase(cr);
     cairo_restore(cr);
     Face::PathMirror(cr);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 10);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Gold, 10);
     PathEllipse(cr, Face::MIRROR_X, Face::MIRROR_Y, Face::MIRROR_RX + 5, Face::MIRROR_RY + 5);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 1.5);
     Face::PathMirror(cr);
     cairo_stroke(cr);
     for (int i = 0; i < 12; ++i)
@@ -226,9 +201,7 @@ void DrawPerfume(cairo_t* cr)
     cairo_set_source(cr, pGlass);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(pGlass);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 2);
     PathRoundedRect(cr, 594, 314, 16, 16, 3);
     FillAndOutline(cr, Palette::Gold, 1.5);
     PathEllipse(cr, 602, 306, 10, 9);
@@ -245,9 +218,7 @@ void DrawMakeoverScene(cairo_t* cr, const Lit& lit)
     FillVertical(cr, 0, Mix(Palette::Lilac, Palette::White, 0.3), 480, Palette::Lilac);
     cairo_move_to(cr, 244, 0);
     cairo_line_to(cr, 244, 480);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Gold, 3);
     DrawEyeSwatches(cr);
     DrawLipSwatches(cr);
     DrawGlassesSwatches(cr);
@@ -259,51 +230,12 @@ void DrawMakeoverScene(cairo_t* cr, const Lit& lit)
     DrawSparkle(cr, 600, 60, 10, Palette::Gold);
     DrawSparkle(cr, 585, 250, 7, Palette::Gold);
     DrawOttoman(cr, ptExit.x + 2, ptExit.y + 6, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
-    TextStyle title;
-    title.dSize = 44;
-    title.bSerif = true;
-    title.bItalic = true;
-    title.fill = Palette::Magenta;
-    title.fillBottom = Palette::DeepMagenta;
-    title.outline = Palette::PaleGold;
-    title.dOutline = 2;
-    title.dAnchor = 0.5;
-    DrawText(cr, 490, 452, "Makeover", title);
+    DrawText(cr, 490, 452, "Makeover", TitleStyle(44));
 }
 
 CCanvas RenderScene(const Lit& lit)
 {
-    CCanvas canvas(640, 480);
-    DrawMakeoverScene(CDraw(canvas), lit);
-    return canvas;
-}
-
-// Draws one layer frame at the face's position and flattens it over the bare face.
-template <typename DrawFn>
-CCanvas RenderLayer(const CCanvas& background, LayerSize size, DrawFn draw)
-{
-    CCanvas layer(size.nWidth, size.nHeight);
-    {
-        CDraw cr(layer);
-        cairo_translate(cr, -ptFace.x, -ptFace.y);
-        draw(static_cast<cairo_t*>(cr));
-    }
-    return FlattenOver(layer, background, ptFace.x, ptFace.y);
-}
-
-template <typename DrawFn>
-std::vector<CCanvas> RenderLayers(const CCanvas& background, LayerSize size, int nCount, DrawFn draw)
-{
-    std::vector<CCanvas> frames;
-    for (int i = 0; i < nCount; ++i)
-        frames.push_back(RenderLayer(background, size, [&](cairo_t* cr) { draw(cr, i); }));
-    return frames;
-}
-
-void AddFrames(CContactSheet& sheet, const char* pszLabel, const std::vector<CCanvas>& frames)
-{
-    for (size_t i = 0; i < frames.size(); ++i)
-        sheet.AddFrame(std::string(pszLabel) + " " + std::to_string(i), frames[i], ptFace);
+    return RenderScreen([&lit](cairo_t* cr) { DrawMakeoverScene(cr, lit); });
 }
 } // namespace
 
@@ -327,10 +259,11 @@ CCanvas GenerateMakeoverArt(CContentSink& sink)
         leftArrow.push_back(lit.Crop(ptLeftArrow.x, ptLeftArrow.y, ARROW_WIDTH, ARROW_HEIGHT));
         rightArrow.push_back(lit.Crop(ptRightArrow.x, ptRightArrow.y, ARROW_WIDTH, ARROW_HEIGHT));
     }
-    std::vector<CCanvas> eyes = RenderLayers(background, EYES_SIZE, Face::EYE_STYLES, Face::DrawEyeStyle);
-    std::vector<CCanvas> lips = RenderLayers(background, LIPS_SIZE, Face::LIP_STYLES, Face::DrawLipStyle);
-    std::vector<CCanvas> glasses = RenderLayers(background, GLASSES_SIZE, Face::GLASSES, Face::DrawGlassesOnFace);
-    std::vector<CCanvas> hair = RenderLayers(background, HAIR_SIZE, Face::HAIRSTYLES, Face::DrawHair);
+    std::vector<CCanvas> eyes = RenderLayers(background, ptFace, EYES_SIZE, Face::EYE_STYLES, Face::DrawEyeStyle);
+    std::vector<CCanvas> lips = RenderLayers(background, ptFace, LIPS_SIZE, Face::LIP_STYLES, Face::DrawLipStyle);
+    std::vector<CCanvas> glasses = RenderLayers(background, ptFace, GLASSES_SIZE, Face::GLASSES,
+                                                Face::DrawGlassesOnFace);
+    std::vector<CCanvas> hair = RenderLayers(background, ptFace, HAIR_SIZE, Face::HAIRSTYLES, Face::DrawHair);
 
     sink.AddPicture(pszBackground, background);
     sink.AddPicture(pszExit, exit);
@@ -363,9 +296,9 @@ CCanvas GenerateMakeoverArt(CContentSink& sink)
         sheet.Outline(LipArea(k));
     for (int i = 0; i < nGlassesAreas; ++i)
         sheet.Outline(GlassesArea(i), Colour{1.0, 0.5, 0.0});
-    AddFrames(sheet, "eyes", eyes);
-    AddFrames(sheet, "lips", lips);
-    AddFrames(sheet, "glasses", glasses);
-    AddFrames(sheet, "hair", hair);
+    sheet.AddFrames("eyes", eyes, ptFace);
+    sheet.AddFrames("lips", lips, ptFace);
+    sheet.AddFrames("glasses", glasses, ptFace);
+    sheet.AddFrames("hair", hair, ptFace);
     return sheet.Render();
 }

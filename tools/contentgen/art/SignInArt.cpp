@@ -2,13 +2,13 @@
 // with the Farewell and Continue buttons in the lower corners. The talking animation's frames
 // are the host's head with six mouth shapes; frame 0 is the resting smile.
 #include "art/SceneArt.h"
+#include "art/SceneRender.h"
 
 #include "ContactSheet.h"
 #include "Paint.h"
 #include "game/layout/SignInLayout.h"
 
 #include <cmath>
-#include <string>
 
 namespace
 {
@@ -48,9 +48,7 @@ void DrawMouth(cairo_t* cr, int nShape)
         FillAndOutline(cr, Palette::Magenta, 1.5);
         cairo_move_to(cr, x - w + 2, y + 0.5);
         cairo_curve_to(cr, x - 3, y + 3, x + 3, y + 3, x + w - 2, y + 0.5);
-        SetColour(cr, Palette::Plum);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        Stroke(cr, Palette::Plum, 1.2);
         return;
     }
     // Open mouth: lips around a dark opening with teeth at the top.
@@ -74,21 +72,23 @@ void DrawMouth(cairo_t* cr, int nShape)
     }
 }
 
+// The line of the host's shoulders, open along the bottom.
+void PathShoulders(cairo_t* cr)
+{
+    cairo_move_to(cr, 70, 350);
+    cairo_curve_to(cr, 75, 290, 110, 272, 161, 272);
+    cairo_curve_to(cr, 212, 272, 247, 290, 252, 350);
+}
+
 void DrawHost(cairo_t* cr, int nMouth)
 {
     cairo_save(cr);
     // Shoulders and a magenta wrap top.
-    cairo_move_to(cr, 70, 350);
-    cairo_curve_to(cr, 75, 290, 110, 272, 161, 272);
-    cairo_curve_to(cr, 212, 272, 247, 290, 252, 350);
+    PathShoulders(cr);
     cairo_close_path(cr);
     FillVertical(cr, 272, Palette::Magenta, 350, Palette::DeepMagenta);
-    cairo_move_to(cr, 70, 350);
-    cairo_curve_to(cr, 75, 290, 110, 272, 161, 272);
-    cairo_curve_to(cr, 212, 272, 247, 290, 252, 350);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    PathShoulders(cr);
+    Stroke(cr, Palette::Plum, 2);
     // Hair behind the head: a glossy bob.
     cairo_move_to(cr, HEAD_X - 70, HEAD_Y + 70);
     cairo_curve_to(cr, HEAD_X - 90, HEAD_Y - 40, HEAD_X - 60, HEAD_Y - 95, HEAD_X, HEAD_Y - 92);
@@ -131,9 +131,7 @@ void DrawHost(cairo_t* cr, int nMouth)
         cairo_fill(cr);
         cairo_move_to(cr, ex - 11, ey - 1);
         cairo_curve_to(cr, ex - 5, ey - 8, ex + 5, ey - 8, ex + 12 * 1.05, ey - 3);
-        SetColour(cr, Palette::Plum);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
+        Stroke(cr, Palette::Plum, 2.5);
         // Brow.
         cairo_move_to(cr, ex - 12, ey - 14);
         cairo_curve_to(cr, ex - 5, ey - 20, ex + 5, ey - 20, ex + 12, ey - 15);
@@ -143,9 +141,7 @@ void DrawHost(cairo_t* cr, int nMouth)
     // Nose.
     cairo_move_to(cr, HEAD_X + 1, HEAD_Y + 5);
     cairo_curve_to(cr, HEAD_X + 5, HEAD_Y + 18, HEAD_X + 6, HEAD_Y + 24, HEAD_X - 3, HEAD_Y + 25);
-    SetColour(cr, Palette::SkinShade);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::SkinShade, 2);
     DrawMouth(cr, nMouth);
     // Fringe sweeping across the forehead.
     cairo_move_to(cr, HEAD_X - 56, HEAD_Y - 10);
@@ -155,16 +151,12 @@ void DrawHost(cairo_t* cr, int nMouth)
     FillVertical(cr, HEAD_Y - 85, Colour{0.45, 0.16, 0.40}, HEAD_Y - 10, Colour{0.20, 0.05, 0.20});
     cairo_move_to(cr, HEAD_X - 30, HEAD_Y - 58);
     cairo_curve_to(cr, HEAD_X - 5, HEAD_Y - 70, HEAD_X + 20, HEAD_Y - 66, HEAD_X + 35, HEAD_Y - 50);
-    SetColour(cr, WithAlpha(Palette::Magenta, 0.7));
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, WithAlpha(Palette::Magenta, 0.7), 3);
     // Gold hoop earrings.
     for (int side = -1; side <= 1; side += 2)
     {
         cairo_arc(cr, HEAD_X + side * 50, HEAD_Y + 30, 8, 0, 2 * 3.14159265);
-        SetColour(cr, Palette::Gold);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        Stroke(cr, Palette::Gold, 3);
     }
     cairo_restore(cr);
 }
@@ -173,12 +165,8 @@ void DrawPortraitFrame(cairo_t* cr)
 {
     // Gold oval frame with a teal mat behind the host.
     PathEllipse(cr, 161, 210, 122, 150);
-    cairo_pattern_t* pMat = cairo_pattern_create_radial(161, 170, 10, 161, 210, 150);
-    cairo_pattern_add_color_stop_rgb(pMat, 0, 0.55, 0.90, 0.88);
-    cairo_pattern_add_color_stop_rgb(pMat, 1, Palette::Teal.r, Palette::Teal.g, Palette::Teal.b);
-    cairo_set_source(cr, pMat);
-    cairo_fill(cr);
-    cairo_pattern_destroy(pMat);
+    FillGradient(cr, cairo_pattern_create_radial(161, 170, 10, 161, 210, 150), Colour{0.55, 0.90, 0.88}, Palette::Teal,
+                 false);
 }
 
 void DrawFrameRing(cairo_t* cr)
@@ -186,13 +174,9 @@ void DrawFrameRing(cairo_t* cr)
     cairo_save(cr);
     // Clip the host's shoulders to the oval, then ring it in gold.
     PathEllipse(cr, 161, 210, 122, 150);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 10);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Gold, 10);
     PathEllipse(cr, 161, 210, 127, 155);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 2);
     PathEllipse(cr, 161, 210, 117, 145);
     cairo_stroke(cr);
     DrawSparkle(cr, 60, 110, 12, Palette::PaleGold);
@@ -200,15 +184,21 @@ void DrawFrameRing(cairo_t* cr)
     cairo_restore(cr);
 }
 
+// The speech bubble's tail, pointing at the host.
+void PathBubbleTail(cairo_t* cr)
+{
+    cairo_move_to(cr, 330, 196);
+    cairo_line_to(cr, 282, 218);
+    cairo_line_to(cr, 330, 232);
+    cairo_close_path(cr);
+}
+
 void DrawSpeechBubble(cairo_t* cr)
 {
     // Bubble and tail as one shape: a wide outline first, then the fill over its inner half,
     // so no line shows where the tail joins the bubble.
     PathRoundedRect(cr, 318, 110, 290, 150, 24);
-    cairo_move_to(cr, 330, 196);
-    cairo_line_to(cr, 282, 218);
-    cairo_line_to(cr, 330, 232);
-    cairo_close_path(cr);
+    PathBubbleTail(cr);
     SetColour(cr, Palette::Plum);
     cairo_set_line_width(cr, 5);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -216,25 +206,25 @@ void DrawSpeechBubble(cairo_t* cr)
     SetColour(cr, Palette::White);
     PathRoundedRect(cr, 318, 110, 290, 150, 24);
     cairo_fill(cr);
-    cairo_move_to(cr, 330, 196);
-    cairo_line_to(cr, 282, 218);
-    cairo_line_to(cr, 330, 232);
-    cairo_close_path(cr);
+    PathBubbleTail(cr);
     cairo_fill(cr);
-    TextStyle text;
-    text.dSize = 21;
+    DrawText(cr, 463, 152, "Hello, gorgeous!", SerifCaption(21, Palette::DeepMagenta));
+    TextStyle text = CentredText(16, Palette::Plum);
     text.bSerif = true;
-    text.bItalic = true;
-    text.fill = Palette::DeepMagenta;
-    text.dAnchor = 0.5;
-    DrawText(cr, 463, 152, "Hello, gorgeous!", text);
-    text.dSize = 16;
     text.bBold = false;
-    text.bItalic = false;
-    text.fill = Palette::Plum;
     DrawText(cr, 463, 184, "Ready for a whole new look?", text);
     DrawText(cr, 463, 208, "Step inside and continue,", text);
     DrawText(cr, 463, 232, "or bid us farewell.", text);
+}
+
+// A choice button of nWidth x nHeight, inset by (nInsetX, nInsetY) into the picture at pt.
+void DrawChoice(cairo_t* cr, LayoutPoint pt, int nInsetX, int nInsetY, int nWidth, int nHeight, const char* pszLabel,
+                const Colour& base, bool bLit)
+{
+    ButtonStyle style;
+    style.base = base;
+    style.dFontSize = 19;
+    DrawGlossyButton(cr, pt.x + nInsetX, pt.y + nInsetY, nWidth, nHeight, pszLabel, style, bLit);
 }
 
 void DrawSignInScene(cairo_t* cr, int nLit, int nMouth)
@@ -243,16 +233,7 @@ void DrawSignInScene(cairo_t* cr, int nLit, int nMouth)
                       WithAlpha(Palette::Teal, 0.25));
     PaintPinStripes(cr, 0, 0, 640, 480, WithAlpha(Palette::Magenta, 0.05), 10);
     // Logo across the top right.
-    TextStyle logo;
-    logo.dSize = 40;
-    logo.bSerif = true;
-    logo.bItalic = true;
-    logo.fill = Palette::Magenta;
-    logo.fillBottom = Palette::DeepMagenta;
-    logo.outline = Palette::PaleGold;
-    logo.dOutline = 2;
-    logo.dAnchor = 0.5;
-    DrawText(cr, 463, 70, "VelvinaDemo", logo);
+    DrawText(cr, 463, 70, "VelvinaDemo", TitleStyle(40));
     SetColour(cr, Palette::Gold);
     cairo_set_line_width(cr, 2);
     cairo_move_to(cr, 340, 84);
@@ -266,35 +247,19 @@ void DrawSignInScene(cairo_t* cr, int nLit, int nMouth)
     cairo_restore(cr);
     DrawFrameRing(cr);
     DrawSpeechBubble(cr);
-    TextStyle tagline;
-    tagline.dSize = 15;
-    tagline.bSerif = true;
-    tagline.bItalic = true;
-    tagline.fill = Palette::DeepMagenta;
-    tagline.dAnchor = 0.5;
-    DrawText(cr, 320, 405, "your style adventure starts here", tagline);
+    DrawText(cr, 320, 405, "your style adventure starts here", SerifCaption(15, Palette::DeepMagenta));
     DrawSparkle(cr, 180, 400, 7, Palette::Gold);
     DrawSparkle(cr, 460, 400, 7, Palette::Gold);
     // The two choices.
-    ButtonStyle farewell;
-    farewell.base = Palette::Magenta;
-    farewell.dFontSize = 19;
-    const LayoutPoint ptF = SignInLayout::ptFarewell;
-    DrawGlossyButton(cr, ptF.x + 6, ptF.y + 5, FAREWELL_WIDTH - 10, FAREWELL_HEIGHT - 10, "Farewell", farewell,
-                     nLit == LIT_FAREWELL);
-    ButtonStyle cont;
-    cont.base = Palette::Teal;
-    cont.dFontSize = 19;
-    const LayoutPoint ptC = SignInLayout::ptContinue;
-    DrawGlossyButton(cr, ptC.x + 7, ptC.y + 4, CONTINUE_WIDTH - 11, CONTINUE_HEIGHT - 8, "Continue", cont,
-                     nLit == LIT_CONTINUE);
+    DrawChoice(cr, SignInLayout::ptFarewell, 6, 5, FAREWELL_WIDTH - 10, FAREWELL_HEIGHT - 10, "Farewell",
+               Palette::Magenta, nLit == LIT_FAREWELL);
+    DrawChoice(cr, SignInLayout::ptContinue, 7, 4, CONTINUE_WIDTH - 11, CONTINUE_HEIGHT - 8, "Continue",
+               Palette::Teal, nLit == LIT_CONTINUE);
 }
 
 CCanvas RenderScene(int nLit, int nMouth)
 {
-    CCanvas canvas(640, 480);
-    DrawSignInScene(CDraw(canvas), nLit, nMouth);
-    return canvas;
+    return RenderScreen([nLit, nMouth](cairo_t* cr) { DrawSignInScene(cr, nLit, nMouth); });
 }
 } // namespace
 
@@ -320,7 +285,6 @@ CCanvas GenerateSignInArt(CContentSink& sink)
     sheet.Place(talk[0], ptT);
     sheet.Outline(SignInLayout::rcFarewell);
     sheet.Outline(SignInLayout::rcContinue);
-    for (size_t i = 0; i < talk.size(); ++i)
-        sheet.AddFrame("talk " + std::to_string(i), talk[i], ptT);
+    sheet.AddFrames("talk", talk, ptT);
     return sheet.Render();
 }

@@ -1,6 +1,7 @@
 // SplashArt.cpp: the title screen: a gown silhouette, the "VelvinaDemo" title and a glossy
 // Enter button whose lit state is the highlight picture.
 #include "art/SceneArt.h"
+#include "art/SceneRender.h"
 
 #include "ContactSheet.h"
 #include "Paint.h"
@@ -11,36 +12,29 @@ namespace
 constexpr int BUTTON_WIDTH = 216;
 constexpr int BUTTON_HEIGHT = 64;
 
+void PathGown(cairo_t* cr)
+{
+    cairo_move_to(cr, 150, 170);
+    cairo_curve_to(cr, 120, 220, 140, 290, 130, 330);
+    cairo_curve_to(cr, 110, 390, 60, 440, 40, 462);
+    cairo_curve_to(cr, 140, 470, 250, 470, 300, 455);
+    cairo_curve_to(cr, 240, 420, 215, 360, 205, 320);
+    cairo_curve_to(cr, 195, 270, 205, 215, 185, 170);
+    cairo_close_path(cr);
+}
+
 void DrawGownSilhouette(cairo_t* cr)
 {
     // A tall figure in an evening gown and a wide hat, turned three-quarters.
     cairo_save(cr);
     DrawGlow(cr, 160, 250, 190, WithAlpha(Palette::Gold, 0.35));
     // Gown.
-    cairo_move_to(cr, 150, 170);
-    cairo_curve_to(cr, 120, 220, 140, 290, 130, 330);
-    cairo_curve_to(cr, 110, 390, 60, 440, 40, 462);
-    cairo_curve_to(cr, 140, 470, 250, 470, 300, 455);
-    cairo_curve_to(cr, 240, 420, 215, 360, 205, 320);
-    cairo_curve_to(cr, 195, 270, 205, 215, 185, 170);
-    cairo_close_path(cr);
-    FillVertical(cr, 170, Palette::Teal, 470, Palette::DeepTeal);
-    cairo_move_to(cr, 150, 170);
-    cairo_curve_to(cr, 120, 220, 140, 290, 130, 330);
-    cairo_curve_to(cr, 110, 390, 60, 440, 40, 462);
-    cairo_curve_to(cr, 140, 470, 250, 470, 300, 455);
-    cairo_curve_to(cr, 240, 420, 215, 360, 205, 320);
-    cairo_curve_to(cr, 195, 270, 205, 215, 185, 170);
-    cairo_close_path(cr);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    PathGown(cr);
+    FillVerticalAndStroke(cr, 170, Palette::Teal, 470, Palette::DeepTeal, Palette::Plum, 3);
     // Gold sash and fold lines.
     cairo_move_to(cr, 140, 250);
     cairo_curve_to(cr, 160, 262, 185, 258, 203, 244);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 7);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Gold, 7);
     SetColour(cr, WithAlpha(Palette::White, 0.35));
     cairo_set_line_width(cr, 2);
     for (int i = 0; i < 3; ++i)
@@ -71,15 +65,11 @@ void DrawGownSilhouette(cairo_t* cr)
     FillAndOutline(cr, Palette::Magenta, 3);
     cairo_move_to(cr, 139, 84);
     cairo_line_to(cr, 205, 84);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 6);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Gold, 6);
     // Profile details: a lashed, lowered eye and the lips.
     cairo_move_to(cr, 176, 112);
     cairo_curve_to(cr, 179, 116, 184, 116, 187, 112);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 2);
     for (int i = 0; i < 3; ++i)
     {
         cairo_move_to(cr, 178 + i * 4, 115);
@@ -89,23 +79,14 @@ void DrawGownSilhouette(cairo_t* cr)
     cairo_stroke(cr);
     cairo_move_to(cr, 180, 128);
     cairo_curve_to(cr, 184, 132, 186, 130, 190, 128);
-    SetColour(cr, Palette::Magenta);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Magenta, 3);
     cairo_restore(cr);
 }
 
 void DrawTitle(cairo_t* cr)
 {
-    TextStyle title;
-    title.dSize = 50;
-    title.bSerif = true;
-    title.bItalic = true;
-    title.fill = Palette::PaleGold;
+    TextStyle title = SerifCaption(50, Palette::PaleGold, Palette::Plum, 3.5);
     title.fillBottom = Palette::Gold;
-    title.outline = Palette::Plum;
-    title.dOutline = 3.5;
-    title.dAnchor = 0.5;
     DrawText(cr, 440, 175, "VelvinaDemo", title);
     // Gold rules above and below the subtitle.
     SetColour(cr, Palette::Gold);
@@ -115,11 +96,8 @@ void DrawTitle(cairo_t* cr)
     cairo_move_to(cr, 290, 232);
     cairo_line_to(cr, 590, 232);
     cairo_stroke(cr);
-    TextStyle sub;
-    sub.dSize = 18;
+    TextStyle sub = CentredText(18, Palette::White);
     sub.bBold = false;
-    sub.fill = Palette::White;
-    sub.dAnchor = 0.5;
     DrawText(cr, 440, 222, "fashion  \xE2\x80\xA2  makeover  \xE2\x80\xA2  style", sub);
     TextStyle edition = sub;
     edition.dSize = 14;
@@ -153,10 +131,8 @@ void DrawSplashScene(cairo_t* cr, bool bButtonLit)
 
 CCanvas GenerateSplashArt(CContentSink& sink)
 {
-    CCanvas background(640, 480);
-    CCanvas lit(640, 480);
-    DrawSplashScene(CDraw(background), false);
-    DrawSplashScene(CDraw(lit), true);
+    CCanvas background = RenderScreen([](cairo_t* cr) { DrawSplashScene(cr, false); });
+    CCanvas lit = RenderScreen([](cairo_t* cr) { DrawSplashScene(cr, true); });
     const LayoutPoint pt = SplashLayout::ptButton;
     CCanvas button = lit.Crop(pt.x, pt.y, BUTTON_WIDTH, BUTTON_HEIGHT);
     sink.AddPicture(SplashLayout::pszBackground, background);

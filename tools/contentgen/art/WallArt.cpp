@@ -2,6 +2,7 @@
 // (Seventh Avenue at the top left, Makeover at the top right), a framed welcome poster and a
 // stiletto boot on a stand at the bottom that leads back out.
 #include "art/SceneArt.h"
+#include "art/SceneRender.h"
 
 #include "ContactSheet.h"
 #include "Paint.h"
@@ -65,23 +66,11 @@ void DrawHangingSign(cairo_t* cr, double x, double y, double w, double h, const 
         DrawGlow(cr, x + w / 2, y + h / 2, w * 0.62, WithAlpha(Palette::Gold, 0.7));
     const Colour fill = bLit ? Lighter(base, 0.25) : base;
     PathRoundedRect(cr, x, y, w, h, 10);
-    FillVertical(cr, y, Lighter(fill, 0.35), y + h, Darker(fill, 0.2));
-    PathRoundedRect(cr, x, y, w, h, 10);
-    SetColour(cr, bLit ? Palette::PaleGold : Palette::Gold);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    FillVerticalAndStroke(cr, y, Lighter(fill, 0.35), y + h, Darker(fill, 0.2),
+                          bLit ? Palette::PaleGold : Palette::Gold, 3);
     PathRoundedRect(cr, x - 1.5, y - 1.5, w + 3, h + 3, 11);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    TextStyle text;
-    text.dSize = 15;
-    text.bSerif = true;
-    text.bItalic = true;
-    text.fill = bLit ? Palette::PaleGold : Palette::White;
-    text.outline = Darker(base, 0.55);
-    text.dOutline = 2;
-    text.dAnchor = 0.5;
+    Stroke(cr, Palette::Plum, 1.2);
+    const TextStyle text = SerifCaption(15, bLit ? Palette::PaleGold : Palette::White, Darker(base, 0.55), 2);
     if (pszLine2)
     {
         DrawText(cr, x + w / 2, y + h / 2 - 3, pszLine1, text);
@@ -119,9 +108,7 @@ void DrawBoot(cairo_t* cr, double x, double y, bool bLit)
     cairo_set_source(cr, pShine);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(pShine);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    Stroke(cr, Palette::Plum, 2);
     // Stiletto heel, gold cuff and laces.
     cairo_move_to(cr, x + 62, y + 76);
     cairo_line_to(cr, x + 70, y + 76);
@@ -139,43 +126,16 @@ void DrawBoot(cairo_t* cr, double x, double y, bool bLit)
         cairo_line_to(cr, x + 50, y + 25 + i * 10);
     }
     cairo_stroke(cr);
-    TextStyle text;
-    text.dSize = 13;
-    text.bSerif = true;
-    text.bItalic = true;
-    text.fill = bLit ? Palette::PaleGold : Palette::Cream;
-    text.outline = Palette::Plum;
-    text.dOutline = 1.5;
-    text.dAnchor = 0.5;
-    DrawText(cr, x + 20, y + 52, "Exit", text);
+    DrawText(cr, x + 20, y + 52, "Exit",
+             SerifCaption(13, bLit ? Palette::PaleGold : Palette::Cream, Palette::Plum, 1.5));
 }
 
 void DrawWelcomePoster(cairo_t* cr)
 {
-    PathRoundedRect(cr, 150, 130, 340, 210, 16);
-    FillVertical(cr, 130, Palette::Cream, 340, Palette::Blush);
-    PathRoundedRect(cr, 150, 130, 340, 210, 16);
-    SetColour(cr, Palette::Gold);
-    cairo_set_line_width(cr, 8);
-    cairo_stroke_preserve(cr);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    TextStyle title;
-    title.dSize = 46;
-    title.bSerif = true;
-    title.bItalic = true;
-    title.fill = Palette::Magenta;
-    title.fillBottom = Palette::DeepMagenta;
-    title.outline = Palette::PaleGold;
-    title.dOutline = 2;
-    title.dAnchor = 0.5;
-    DrawText(cr, 320, 200, "Welcome", title);
-    TextStyle sub;
-    sub.dSize = 16;
+    DrawFramedCard(cr, 150, 130, 340, 210, 16, Palette::Cream, Palette::Blush);
+    DrawText(cr, 320, 200, "Welcome", TitleStyle(46));
+    TextStyle sub = CentredText(16, Palette::Plum);
     sub.bBold = false;
-    sub.fill = Palette::Plum;
-    sub.dAnchor = 0.5;
     DrawText(cr, 320, 236, "Where shall we go today, darling?", sub);
     sub.dSize = 14;
     sub.bItalic = true;
@@ -211,9 +171,7 @@ void DrawWallScene(cairo_t* cr, Lit lit)
 
 CCanvas RenderScene(Lit lit)
 {
-    CCanvas canvas(640, 480);
-    DrawWallScene(CDraw(canvas), lit);
-    return canvas;
+    return RenderScreen([lit](cairo_t* cr) { DrawWallScene(cr, lit); });
 }
 } // namespace
 

@@ -53,6 +53,22 @@ void AddMelody(STrack& track, const Melody& melody, int nFirstBar, int nBars, fl
     }
 }
 
+// A song's tempo and feel: swing on a grid of dSwingUnit beats, the closing tail and fade, the
+// reverb room and the seed of its humanising.
+SSong MakeSong(double dTempo, double dSwing, double dSwingUnit, double dTailSeconds, double dFadeSeconds,
+               float fRoomSize, uint32_t dwSeed)
+{
+    SSong song;
+    song.dTempo = dTempo;
+    song.dSwing = dSwing;
+    song.dSwingUnit = dSwingUnit;
+    song.dTailSeconds = dTailSeconds;
+    song.dFadeSeconds = dFadeSeconds;
+    song.fRoomSize = fRoomSize;
+    song.dwSeed = dwSeed;
+    return song;
+}
+
 const SChord& ChordOfBar(const std::vector<SChord>& progression, int nBar)
 {
     return progression[static_cast<size_t>(nBar) % progression.size()];
@@ -60,35 +76,27 @@ const SChord& ChordOfBar(const std::vector<SChord>& progression, int nBar)
 
 // ---- Lounge: 84 bpm swing in F major, electric piano, walking bass, brushes, vibes -------
 
-const std::vector<SChord>& LoungeProgression()
-{
-    static const std::vector<SChord> kChords = {
-        {41, 4, {57, 60, 64, 67}},  // Fmaj9
-        {38, 3, {53, 57, 60, 64}},  // Dm9
-        {43, 3, {58, 62, 65, 69}},  // Gm9
-        {36, 4, {58, 64, 69}},      // C13
-        {34, 4, {62, 65, 69, 72}},  // Bbmaj9
-        {45, 3, {55, 60, 64}},      // Am7
-        {43, 3, {53, 58, 62, 69}},  // Gm9
-        {36, 4, {58, 62, 64, 67}},  // C9
-    };
-    return kChords;
-}
+const std::vector<SChord> g_vLoungeChords = {
+    {41, 4, {57, 60, 64, 67}},  // Fmaj9
+    {38, 3, {53, 57, 60, 64}},  // Dm9
+    {43, 3, {58, 62, 65, 69}},  // Gm9
+    {36, 4, {58, 64, 69}},      // C13
+    {34, 4, {62, 65, 69, 72}},  // Bbmaj9
+    {45, 3, {55, 60, 64}},      // Am7
+    {43, 3, {53, 58, 62, 69}},  // Gm9
+    {36, 4, {58, 62, 64, 67}},  // C9
+};
 
-const Melody& LoungeMelody()
-{
-    static const Melody kMelody = {
-        {{0, 1.5, 76}, {1.5, 0.5, 72}, {2, 2, 69}},
-        {{0, 1, 77}, {1, 0.5, 76}, {1.5, 0.5, 74}, {2, 2, 69}},
-        {{0, 1, 70}, {1, 1, 74}, {2, 1.5, 77}, {3.5, 0.5, 76}},
-        {{0, 1.5, 74}, {1.5, 0.5, 72}, {2, 1, 69}, {3, 1, 67}},
-        {{0, 1, 69}, {1, 1, 74}, {2, 2, 77}},
-        {{0, 1.5, 76}, {1.5, 0.5, 74}, {2, 2, 72}},
-        {{0, 1, 70}, {1, 1, 69}, {2, 1, 67}, {3, 1, 65}},
-        {{0, 1, 64}, {1, 1, 67}, {2, 2, 70}},
-    };
-    return kMelody;
-}
+const Melody g_vLoungeMelody = {
+    {{0, 1.5, 76}, {1.5, 0.5, 72}, {2, 2, 69}},
+    {{0, 1, 77}, {1, 0.5, 76}, {1.5, 0.5, 74}, {2, 2, 69}},
+    {{0, 1, 70}, {1, 1, 74}, {2, 1.5, 77}, {3.5, 0.5, 76}},
+    {{0, 1.5, 74}, {1.5, 0.5, 72}, {2, 1, 69}, {3, 1, 67}},
+    {{0, 1, 69}, {1, 1, 74}, {2, 2, 77}},
+    {{0, 1.5, 76}, {1.5, 0.5, 74}, {2, 2, 72}},
+    {{0, 1, 70}, {1, 1, 69}, {2, 1, 67}, {3, 1, 65}},
+    {{0, 1, 64}, {1, 1, 67}, {2, 2, 70}},
+};
 
 // Root, third, fifth, then a half step into the next bar's root.
 void AddWalkingBar(STrack& bass, double dBar, const SChord& chord, const SChord& next)
@@ -102,21 +110,13 @@ void AddWalkingBar(STrack& bass, double dBar, const SChord& chord, const SChord&
 
 SSong BuildLoungeSong()
 {
-    const auto& chords = LoungeProgression();
+    const auto& chords = g_vLoungeChords;
     const int kIntroBars = 2;
     const int kBodyBars = 16;
     const int nFinalBar = kIntroBars + kBodyBars;
 
-    SSong song;
-    song.dTempo = 84.0;
-    song.dSwing = 1.0 / 3.0;
-    song.dSwingUnit = 0.5;
+    SSong song = MakeSong(84.0, 1.0 / 3.0, 0.5, 4.0, 2.5, 0.6f, 0x10C0A1u);
     song.dLengthBeats = (nFinalBar + 1) * kBeatsPerBar;
-    song.dTailSeconds = 4.0;
-    song.dFadeSeconds = 2.5;
-    song.fRoomSize = 0.6f;
-    song.fEchoBeats = 0.75f;
-    song.dwSeed = 0x10C0A1u;
 
     STrack piano = MakeTrack(RenderElectricPiano, 0.22f, 0.35f, 0.0f, 0.12f);
     STrack bass = MakeTrack(RenderUprightBass, 0.55f, 0.05f, 0.0f, 0.1f);
@@ -143,7 +143,7 @@ SSong BuildLoungeSong()
         AddPattern(kick, dBar, "o...o...", 0.5, 31.0, 0.18, 1.0f);
     }
     // The vibes take the tune on the second time through the progression.
-    AddMelody(vibes, LoungeMelody(), kIntroBars + 8, 8, 0.7f);
+    AddMelody(vibes, g_vLoungeMelody, kIntroBars + 8, 8, 0.7f);
 
     // Ending: the tonic chord held over a low F, with a last vibes note on top.
     const double dEnd = nFinalBar * kBeatsPerBar;
@@ -160,47 +160,31 @@ namespace
 {
 // ---- Urban: 90 bpm hip-hop in C minor, sub bass, boom-bap drums, brass stabs, bells ------
 
-const std::vector<SChord>& UrbanProgression()
-{
-    static const std::vector<SChord> kChords = {
-        {36, 3, {55, 60, 63}},  // Cm
-        {32, 4, {56, 60, 63}},  // Ab
-        {29, 3, {53, 56, 60}},  // Fm
-        {31, 4, {55, 59, 62}},  // G
-    };
-    return kChords;
-}
+const std::vector<SChord> g_vUrbanChords = {
+    {36, 3, {55, 60, 63}},  // Cm
+    {32, 4, {56, 60, 63}},  // Ab
+    {29, 3, {53, 56, 60}},  // Fm
+    {31, 4, {55, 59, 62}},  // G
+};
 
-const Melody& UrbanBells()
-{
-    static const Melody kBells = {
-        {{0, 0.5, 75}, {0.75, 0.5, 72}, {1.5, 1.0, 79}},
-        {{0, 0.5, 75}, {0.75, 0.5, 72}, {1.5, 1.0, 68}},
-        {{0, 0.5, 72}, {0.75, 0.5, 68}, {1.5, 1.0, 77}},
-        {{0, 0.5, 74}, {0.75, 0.5, 71}, {1.5, 1.5, 67}},
-    };
-    return kBells;
-}
+const Melody g_vUrbanBells = {
+    {{0, 0.5, 75}, {0.75, 0.5, 72}, {1.5, 1.0, 79}},
+    {{0, 0.5, 75}, {0.75, 0.5, 72}, {1.5, 1.0, 68}},
+    {{0, 0.5, 72}, {0.75, 0.5, 68}, {1.5, 1.0, 77}},
+    {{0, 0.5, 74}, {0.75, 0.5, 71}, {1.5, 1.5, 67}},
+};
 }  // namespace
 
 SSong BuildUrbanSong()
 {
-    const auto& chords = UrbanProgression();
+    const auto& chords = g_vUrbanChords;
     const int kIntroBars = 2;
     const int kBreakStart = 10;
     const int kBreakBars = 4;
     const int nFinalBar = 22;
 
-    SSong song;
-    song.dTempo = 90.0;
-    song.dSwing = 0.2;
-    song.dSwingUnit = 0.25;
+    SSong song = MakeSong(90.0, 0.2, 0.25, 3.0, 2.0, 0.35f, 0x0B0B0A7u);
     song.dLengthBeats = (nFinalBar + 1) * kBeatsPerBar;
-    song.dTailSeconds = 3.0;
-    song.dFadeSeconds = 2.0;
-    song.fRoomSize = 0.35f;
-    song.fEchoBeats = 0.75f;
-    song.dwSeed = 0x0B0B0A7u;
 
     STrack kick = MakeTrack(RenderKick, 0.55f, 0.0f, 0.0f, 0.05f);
     STrack snare = MakeTrack(RenderSnare, 0.8f, 0.3f, 0.0f, 0.05f);
@@ -224,8 +208,8 @@ SSong BuildUrbanSong()
         AddPattern(kick, dBar, "X.....x...X..x..", 0.25, 33.0, 0.3, 1.0f);
         AddPattern(sub, dBar, "X.....x...X.....", 0.25, chord.dRoot, 1.2, 0.9f);
     }
-    AddMelody(bells, UrbanBells(), kBreakStart, kBreakBars, 0.7f);
-    AddMelody(bells, UrbanBells(), kBreakStart + kBreakBars + 4, 4, 0.6f);
+    AddMelody(bells, g_vUrbanBells, kBreakStart, kBreakBars, 0.7f);
+    AddMelody(bells, g_vUrbanBells, kBreakStart + kBreakBars + 4, 4, 0.6f);
 
     // Ending: one last stab on the tonic with the kick and sub under it, left to ring.
     const double dEnd = nFinalBar * kBeatsPerBar;
@@ -242,27 +226,19 @@ namespace
 {
 // ---- Pop: 124 bpm four-on-the-floor in G major, pumping bass, pad, arpeggio, lead --------
 
-const std::vector<SChord>& PopProgression()
-{
-    static const std::vector<SChord> kChords = {
-        {43, 4, {59, 62, 67}},  // G
-        {38, 4, {57, 62, 66}},  // D
-        {40, 3, {59, 64, 67}},  // Em
-        {36, 4, {60, 64, 67}},  // C
-    };
-    return kChords;
-}
+const std::vector<SChord> g_vPopChords = {
+    {43, 4, {59, 62, 67}},  // G
+    {38, 4, {57, 62, 66}},  // D
+    {40, 3, {59, 64, 67}},  // Em
+    {36, 4, {60, 64, 67}},  // C
+};
 
-const Melody& PopHook()
-{
-    static const Melody kHook = {
-        {{0, 0.5, 71}, {0.5, 0.5, 74}, {1, 1, 79}, {2, 0.5, 78}, {2.5, 0.5, 76}, {3, 1, 74}},
-        {{0, 0.5, 69}, {0.5, 0.5, 74}, {1, 1.5, 78}, {2.5, 0.5, 76}, {3, 1, 74}},
-        {{0, 0.5, 67}, {0.5, 0.5, 71}, {1, 1, 76}, {2, 0.5, 74}, {2.5, 0.5, 71}, {3, 1, 67}},
-        {{0, 1, 76}, {1, 0.5, 74}, {1.5, 0.5, 72}, {2, 1, 71}, {3, 1, 69}},
-    };
-    return kHook;
-}
+const Melody g_vPopHook = {
+    {{0, 0.5, 71}, {0.5, 0.5, 74}, {1, 1, 79}, {2, 0.5, 78}, {2.5, 0.5, 76}, {3, 1, 74}},
+    {{0, 0.5, 69}, {0.5, 0.5, 74}, {1, 1.5, 78}, {2.5, 0.5, 76}, {3, 1, 74}},
+    {{0, 0.5, 67}, {0.5, 0.5, 71}, {1, 1, 76}, {2, 0.5, 74}, {2.5, 0.5, 71}, {3, 1, 67}},
+    {{0, 1, 76}, {1, 0.5, 74}, {1.5, 0.5, 72}, {2, 1, 71}, {3, 1, 69}},
+};
 
 // Eighth notes on the root, every off-beat jumping up an octave.
 void AddPumpingBassBar(STrack& track, double dBar, const SChord& chord)
@@ -283,7 +259,7 @@ void AddArpeggioBar(STrack& track, double dBar, const SChord& chord)
 
 SSong BuildPopSong()
 {
-    const auto& chords = PopProgression();
+    const auto& chords = g_vPopChords;
     enum ESection
     {
         Intro,
@@ -294,13 +270,7 @@ SSong BuildPopSong()
     const std::vector<std::pair<ESection, int>> sections = {
         {Intro, 2}, {Verse, 8}, {Chorus, 8}, {Bridge, 4}, {Chorus, 8}};
 
-    SSong song;
-    song.dTempo = 124.0;
-    song.dTailSeconds = 3.0;
-    song.dFadeSeconds = 2.0;
-    song.fRoomSize = 0.45f;
-    song.fEchoBeats = 0.75f;
-    song.dwSeed = 0x50F7A9u;
+    SSong song = MakeSong(124.0, 0.0, 0.5, 3.0, 2.0, 0.45f, 0x50F7A9u);
 
     STrack kick = MakeTrack(RenderKick, 0.8f, 0.0f, 0.0f, 0.03f);
     STrack clap = MakeTrack(RenderClap, 0.35f, 0.25f, 0.0f, 0.05f);
@@ -340,7 +310,7 @@ SSong BuildPopSong()
                 AddArpeggioBar(arp, dBar, chord);
         }
         if (eSection == Chorus)
-            AddMelody(lead, PopHook(), nSectionStart, nBars, 0.85f);
+            AddMelody(lead, g_vPopHook, nSectionStart, nBars, 0.85f);
     }
     // Ending: the tonic chord with a crash, bass and kick, and the hook's last word.
     const double dEnd = nBar * kBeatsPerBar;
