@@ -31,6 +31,36 @@ const char* const kInitSoundError = "Error: Failed to init sound object in CMRVS
 
 } // namespace
 
+IAudioBuffer* CMRVSoundElement::CreateBuffer(IAudioDevice* pDevice, DWORD dwFlags, DWORD dwBytes,
+                                             const WaveFormat& format) const
+{
+    if (m_pSoundObject->m_b3D)
+        dwFlags |= AUDIO_BUFFER_CTRL3D;
+    const AudioBufferDesc desc = {dwFlags, dwBytes, &format};
+    return pDevice->CreateBuffer(desc);
+}
+
+void CMRVSoundElement::ReplaceBuffer(IAudioBuffer* pBuffer)
+{
+    if (m_pBuffer)
+        m_pBuffer->Release();
+    m_pBuffer = pBuffer;
+}
+
+BOOL CMRVSoundElement::FillBuffer(DWORD dwBytes, const BYTE* pData, DWORD dwDataBytes, BYTE bySilence)
+{
+    void* pLocked = nullptr;
+    DWORD dwLocked = 0;
+    if (m_pBuffer->Lock(0, dwBytes, &pLocked, &dwLocked) != AUDIO_OK)
+        return FALSE;
+    BYTE* pBytes = static_cast<BYTE*>(pLocked);
+    const DWORD dwCopied = std::min(dwLocked, dwDataBytes);
+    if (dwCopied)
+        std::memcpy(pBytes, pData, dwCopied); // pData may be null when there is nothing to copy
+    std::memset(pBytes + dwCopied, bySilence, dwLocked - dwCopied);
+    return m_pBuffer->Unlock(pLocked, dwLocked) == AUDIO_OK ? TRUE : FALSE;
+}
+
 BOOL CreateSoundEngine()
 {
     if (g_pSoundEngine)
@@ -127,11 +157,14 @@ BOOL CMRVSoundEngine::IsStreamingThreadRunning(const CMRVSoundObject* pSoundObje
     return FALSE;
 }
 
+CMRVSoundElement* CMRVSoundEngine::ReadyElement(CMRVSoundObject* pSoundObject)
+{
+    return m_bReady ? LocateSoundElement(pSoundObject) : nullptr;
+}
+
 BOOL CMRVSoundEngine::InitSoundObject(CMRVSoundObject* pSoundObject)
 {
-    if (!m_bReady)
-        return FALSE;
-    CMRVSoundElement* pElement = LocateSoundElement(pSoundObject);
+    CMRVSoundElement* pElement = ReadyElement(pSoundObject);
     if (!pElement)
         return FALSE;
 
@@ -159,29 +192,15 @@ BOOL CMRVSoundEngine::InitSoundObject(CMRVSoundObject* pSoundObject)
         return FALSE;
     }
 
-    DWORD dwFlags = kStaticBufferFlags;
-    if (pSoundObject->m_b3D)
-        dwFlags |= AUDIO_BUFFER_CTRL3D;
-    const AudioBufferDesc desc = {dwFlags, sound.dwDataLength, &sound.header.format};
-    IAudioBuffer* pBuffer = m_pDirectSound->CreateBuffer(desc);
+    IAudioBuffer* pBuffer =
+        pElement->CreateBuffer(m_pDirectSound, kStaticBufferFlags, sound.dwDataLength, sound.header.format);
     if (!pBuffer)
     {
         DebugTrace("%s", kInitSoundError);
         return FALSE;
     }
-    if (pElement->m_pBuffer)
-        pElement->m_pBuffer->Release();
-    pElement->m_pBuffer = pBuffer;
-
-    void* pLocked = nullptr;
-    DWORD dwLocked = 0;
-    if (pBuffer->Lock(0, sound.dwDataLength, &pLocked, &dwLocked) != AUDIO_OK)
-    {
-        DebugTrace("%s", kInitSoundError);
-        return FALSE;
-    }
-    std::memcpy(pLocked, sound.Data(), std::min(dwLocked, sound.dwDataLength));
-    if (pBuffer->Unlock(pLocked, dwLocked) != AUDIO_OK)
+    pElement->ReplaceBuffer(pBuffer);
+    if (!pElement->FillBuffer(sound.dwDataLength, sound.Data(), sound.dwDataLength, 0))
     {
         DebugTrace("%s", kInitSoundError);
         return FALSE;
@@ -230,17 +249,24 @@ void CMRVSoundEngine::CheckForLostBuffers(CMRVSoundObject* pSoundObject)
         InitSoundObject(pSoundObject);
 }
 
-BOOL CMRVSoundEngine::PlaySound(CMRVSoundObject* pSoundObject, BOOL bLoop)
+CMRVSoundElement* CMRVSoundEngine::StopElement(CMRVSoundObject* pSoundObject)
 {
-    if (!m_bReady)
-        return FALSE;
-    CMRVSoundElement* pElement = LocateSoundElement(pSoundObject);
+    CMRVSoundElement* pElement = ReadyElement(pSoundObject);
     if (!pElement)
-        return FALSE;
+        return nullptr;
     CheckForLostBuffers(pSoundObject);
     if (pElement->m_pBuffer)
-    {
         pElement->m_pBuffer->Stop();
+    return pElement;
+}
+
+BOOL CMRVSoundEngine::PlaySound(CMRVSoundObject* pSoundObject, BOOL bLoop)
+{
+    CMRVSoundElement* pElement = StopElement(pSoundObject);
+    if (!pElement)
+        return FALSE;
+    if (pElement->m_pBuffer)
+    {
         pElement->m_pBuffer->Play(bLoop ? AUDIO_PLAY_LOOPING : 0);
         if (ISoundObserver* pObserver = CurrentSoundObserver())
             pObserver->OnSoundPlay(pSoundObject->m_strFileName, bLoop ? TRUE : FALSE);
@@ -250,9 +276,7 @@ BOOL CMRVSoundEngine::PlaySound(CMRVSoundObject* pSoundObject, BOOL bLoop)
 
 BOOL CMRVSoundEngine::IsSoundPlaying(CMRVSoundObject* pSoundObject)
 {
-    if (!m_bReady)
-        return FALSE;
-    CMRVSoundElement* pElement = LocateSoundElement(pSoundObject);
+    CMRVSoundElement* pElement = ReadyElement(pSoundObject);
     if (!pElement || !pElement->m_pBuffer)
         return FALSE;
     DWORD dwStatus = 0;
@@ -263,15 +287,11 @@ BOOL CMRVSoundEngine::IsSoundPlaying(CMRVSoundObject* pSoundObject)
 
 BOOL CMRVSoundEngine::StopSound(CMRVSoundObject* pSoundObject)
 {
-    if (!m_bReady)
-        return FALSE;
-    CMRVSoundElement* pElement = LocateSoundElement(pSoundObject);
+    CMRVSoundElement* pElement = StopElement(pSoundObject);
     if (!pElement)
         return FALSE;
-    CheckForLostBuffers(pSoundObject);
     if (pElement->m_pBuffer)
     {
-        pElement->m_pBuffer->Stop();
         if (ISoundObserver* pObserver = CurrentSoundObserver())
             pObserver->OnSoundStop(pSoundObject->m_strFileName);
     }
@@ -326,11 +346,7 @@ void CMRVSoundEngine::RemoveSoundObject(CMRVSoundObject* pSoundObject)
         delete pElement->m_pStreamingSound;
         pElement->m_pStreamingSound = nullptr;
     }
-    if (pElement->m_pBuffer)
-    {
-        pElement->m_pBuffer->Release();
-        pElement->m_pBuffer = nullptr;
-    }
+    pElement->ReplaceBuffer(nullptr);
     m_itCursor = m_Sounds.erase(m_itCursor);
     DestroyElement(pElement);
 }
@@ -348,11 +364,8 @@ void CMRVSoundEngine::FlushSounds()
     {
         CMRVSoundElement* pElement = *m_itCursor;
         if (pElement->m_pBuffer)
-        {
             pElement->m_pBuffer->Stop();
-            pElement->m_pBuffer->Release();
-            pElement->m_pBuffer = nullptr;
-        }
+        pElement->ReplaceBuffer(nullptr);
         DestroyElement(pElement);
     }
     m_Sounds.clear();

@@ -34,6 +34,16 @@ private:
 // The engine's record of one sound, never seen by callers.
 struct CMRVSoundElement
 {
+    // A new buffer of dwBytes on pDevice with dwFlags, plus 3D control for a 3D sound; null
+    // when the device refuses it. The element keeps its buffer until ReplaceBuffer.
+    Platform::IAudioBuffer* CreateBuffer(Platform::IAudioDevice* pDevice, DWORD dwFlags, DWORD dwBytes,
+                                         const Platform::WaveFormat& format) const;
+    // Gives back the buffer held, if any, and holds pBuffer (which may be null) instead.
+    void ReplaceBuffer(Platform::IAudioBuffer* pBuffer);
+    // Writes the first dwBytes of the buffer: the dwDataBytes at pData, then bySilence. FALSE
+    // when the buffer cannot be locked or unlocked.
+    BOOL FillBuffer(DWORD dwBytes, const BYTE* pData, DWORD dwDataBytes, BYTE bySilence);
+
     CMRVSoundObject* m_pSoundObject;
     Platform::IAudioBuffer* m_pBuffer;
     CMRVStreamingSound* m_pStreamingSound;
@@ -73,6 +83,11 @@ private:
     // Leaves m_itCursor on the element found (or at the end); traces when bTrace is set and
     // nothing was found.
     CMRVSoundElement* LocateSoundElement(CMRVSoundObject* pSoundObject, BOOL bTrace = TRUE);
+    // The sound's element when the engine is ready (as LocateSoundElement), else null without
+    // a search.
+    CMRVSoundElement* ReadyElement(CMRVSoundObject* pSoundObject);
+    // As ReadyElement; the sound's buffer, if any, is then checked for loss and stopped.
+    CMRVSoundElement* StopElement(CMRVSoundObject* pSoundObject);
     void CheckForLostBuffers(CMRVSoundObject* pSoundObject);
     // Asks the worker to end and waits for it, at most about a second, then ends it for good.
     void ShutdownStreamingThread(CMRVStreamingSound* pStreamingSound, const char* pszWarning, BOOL bStartBeforeSignal);

@@ -1,4 +1,5 @@
-// MRVSoundFile.cpp: header fields and the whole-sound reader, bounded by the bytes at hand.
+// MRVSoundFile.cpp: header fields (read and written) and the whole-sound reader, bounded by the
+// bytes at hand.
 #include "sound/MRVSoundFile.h"
 
 namespace
@@ -13,6 +14,18 @@ DWORD ReadDword(const BYTE* p)
 {
     return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8) | (static_cast<DWORD>(p[2]) << 16) |
            (static_cast<DWORD>(p[3]) << 24);
+}
+
+void WriteWord(BYTE* p, WORD wValue)
+{
+    p[0] = static_cast<BYTE>(wValue);
+    p[1] = static_cast<BYTE>(wValue >> 8);
+}
+
+void WriteDword(BYTE* p, DWORD dwValue)
+{
+    WriteWord(p, static_cast<WORD>(dwValue));
+    WriteWord(p + 2, static_cast<WORD>(dwValue >> 16));
 }
 
 } // namespace
@@ -31,6 +44,19 @@ BOOL ParseSoundHeader(const BYTE* pBytes, size_t nBytes, MRVSoundHeader* pHeader
     format.cbSize = ReadWord(pBytes + 20);
     pHeader->dwDataLength = ReadDword(pBytes + 22);
     return TRUE;
+}
+
+void WriteSoundHeader(const MRVSoundHeader& header, BYTE* pBytes)
+{
+    const Platform::WaveFormat& format = header.format;
+    WriteWord(pBytes + 4, format.wFormatTag);
+    WriteWord(pBytes + 6, format.nChannels);
+    WriteDword(pBytes + 8, format.nSamplesPerSec);
+    WriteDword(pBytes + 12, format.nAvgBytesPerSec);
+    WriteWord(pBytes + 16, format.nBlockAlign);
+    WriteWord(pBytes + 18, format.wBitsPerSample);
+    WriteWord(pBytes + 20, format.cbSize);
+    WriteDword(pBytes + 22, header.dwDataLength);
 }
 
 DWORD WholeSoundDataLength(const MRVSoundHeader& header, DWORD dwFileLength)

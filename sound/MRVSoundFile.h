@@ -24,6 +24,9 @@ struct MRVSoundHeader
 
 // Reads the header fields; FALSE when fewer than 26 bytes are given.
 BOOL ParseSoundHeader(const BYTE* pBytes, size_t nBytes, MRVSoundHeader* pHeader);
+// Writes the header fields into bytes 4-25 of the 26 at pBytes (what the content tools make);
+// bytes 0-3 are left as they are.
+void WriteSoundHeader(const MRVSoundHeader& header, BYTE* pBytes);
 
 // The sample bytes a whole-sound loader may copy from a file of dwFileLength bytes: the data
 // length, cut to what follows the header (0 for a file shorter than the header).

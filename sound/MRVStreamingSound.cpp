@@ -131,11 +131,8 @@ BOOL CMRVStreamingSound::ReadFirstChunks(std::vector<BYTE>& data)
 
 BOOL CMRVStreamingSound::MakeBuffer(const std::vector<BYTE>& data)
 {
-    DWORD dwFlags = kStreamBufferFlags;
-    if (m_pElement->m_pSoundObject->m_b3D)
-        dwFlags |= AUDIO_BUFFER_CTRL3D;
-    const AudioBufferDesc desc = {dwFlags, kBufferSize, &m_Format};
-    IAudioBuffer* pBuffer = g_pSoundEngine->GetDevice()->CreateBuffer(desc);
+    IAudioBuffer* pBuffer =
+        m_pElement->CreateBuffer(g_pSoundEngine->GetDevice(), kStreamBufferFlags, kBufferSize, m_Format);
     if (!pBuffer)
         return FALSE;
     m_pEvents = std::make_shared<CEventGroup>(3);
@@ -145,28 +142,15 @@ BOOL CMRVStreamingSound::MakeBuffer(const std::vector<BYTE>& data)
         pBuffer->Release();
         return FALSE;
     }
-    if (m_pElement->m_pBuffer)
-        m_pElement->m_pBuffer->Release();
-    m_pElement->m_pBuffer = pBuffer;
-
-    void* pLocked = nullptr;
-    DWORD dwLocked = 0;
-    if (pBuffer->Lock(0, kBufferSize, &pLocked, &dwLocked) != AUDIO_OK)
-        return FALSE;
-    BYTE* pBytes = static_cast<BYTE*>(pLocked);
-    std::memset(pBytes, SilenceByte(), dwLocked);
-    std::memcpy(pBytes, data.data(), std::min<size_t>(dwLocked, data.size()));
-    return pBuffer->Unlock(pLocked, dwLocked) == AUDIO_OK ? TRUE : FALSE;
+    m_pElement->ReplaceBuffer(pBuffer);
+    return m_pElement->FillBuffer(kBufferSize, data.data(), static_cast<DWORD>(data.size()), SilenceByte());
 }
 
 // A failed set-up leaves nothing behind that could play or be signalled.
 void CMRVStreamingSound::ReleaseSetup()
 {
-    if (m_pElement && m_pElement->m_pBuffer)
-    {
-        m_pElement->m_pBuffer->Release();
-        m_pElement->m_pBuffer = nullptr;
-    }
+    if (m_pElement)
+        m_pElement->ReplaceBuffer(nullptr);
     if (m_pEvents)
         m_pEvents->Close();
     m_pEvents.reset();

@@ -7,10 +7,9 @@
 // time costs no real time. Cursor changes are recorded. Deterministic.
 #pragma once
 
-#include "platform/MessageQueue.h"
+#include "platform/QueuedWindow.h"
 #include "platform/headless/HeadlessClock.h"
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -19,7 +18,7 @@
 namespace Platform
 {
 
-class CHeadlessWindow : public IWindowService
+class CHeadlessWindow : public CQueuedWindow
 {
 public:
     explicit CHeadlessWindow(CVirtualClock& clock);
@@ -31,7 +30,7 @@ public:
 
     // Failure injection and inspection.
     void FailCreateWindow() { m_bFailCreate = TRUE; }
-    HWND GetHwnd() const { return m_bAlive ? Handle() : nullptr; }
+    HWND GetHwnd() const { return IsAlive() ? Handle() : nullptr; }
     int GetDestroyCount() const { return m_nDestroyCount; }
     const std::string& GetTitle() const { return m_strTitle; }
     const std::string& GetClassName() const { return m_strClassName; }
@@ -41,38 +40,28 @@ public:
     // Every cursor switched to, in order.
     const std::vector<int>& GetCursorHistory() const { return m_CursorHistory; }
 
-    // IWindowBackend
-    BOOL PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
     HCURSOR LoadCursor(int nCursorId) override;
     HCURSOR SetCursor(HCURSOR hCursor) override;
-
-    // IWindowService
     HWND CreateWindow(const WindowDesc& desc) override;
     void ShowWindow(HWND hWnd, int nCmdShow) override;
     void UpdateWindow(HWND hWnd) override;
-    BOOL IsWindow(HWND hWnd) override;
     int GetSystemMetrics(int nIndex) override;
-    BOOL PeekMessage(WindowMessage& msg) override;
-    BOOL GetMessage(WindowMessage& msg) override;
-    void WaitMessage(DWORD dwTimeout) override;
-    LRESULT DispatchMessage(const WindowMessage& msg) override;
-    LRESULT DefWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
-    BOOL DestroyWindow(HWND hWnd) override;
-    void PostQuitMessage(int nExitCode) override;
 
 private:
-    HWND Handle() const { return reinterpret_cast<HWND>(const_cast<CHeadlessWindow*>(this)); }
+    HWND Handle() const override { return reinterpret_cast<HWND>(const_cast<CHeadlessWindow*>(this)); }
+    // Input is what the timeline delivers: entries due now, or, when waiting, the next ones
+    // after the virtual clock has jumped to them.
+    void CollectInput() override { RunDueEntries(); }
+    BOOL AwaitInput() override;
+    void AwaitInputFor(DWORD dwTimeout) override;
+    void OnDestroyed() override { ++m_nDestroyCount; }
     // Delivers every timeline entry whose time has come.
     void RunDueEntries();
 
     CVirtualClock& m_Clock;
     std::multimap<DWORD, std::function<void()>> m_Timeline; // keyed by game time
-    std::deque<WindowMessage> m_Queue;
-    PFNWINDOWPROC m_pfnWindowProc;
     std::string m_strTitle;
     std::string m_strClassName;
-    BOOL m_bAlive;
-    BOOL m_bDestroying;
     BOOL m_bFailCreate;
     int m_nDestroyCount;
     int m_nCursorResource;

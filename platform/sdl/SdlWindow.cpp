@@ -58,11 +58,17 @@ DWORD VirtualKeyOf(SDL_Keycode nKey)
     }
 }
 
+// A surface over the picture's pixels (they must outlive it); null when SDL cannot make one.
+SDL_Surface* SurfaceOver(ArgbPicture& art)
+{
+    return SDL_CreateRGBSurfaceWithFormatFrom(art.Pixels.data(), art.nWidth, art.nHeight, 32, art.nWidth * 4,
+                                              SDL_PIXELFORMAT_ARGB8888);
+}
+
 SDL_Cursor* MakeClassCursor()
 {
     ArgbPicture art = DrawArrowCursor();
-    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormatFrom(art.Pixels.data(), art.nWidth, art.nHeight, 32,
-                                                               art.nWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* pSurface = SurfaceOver(art);
     if (!pSurface)
         return nullptr;
     SDL_Cursor* pCursor = SDL_CreateColorCursor(pSurface, art.nHotX, art.nHotY);
@@ -73,8 +79,7 @@ SDL_Cursor* MakeClassCursor()
 void SetWindowIcon(SDL_Window* pWindow)
 {
     ArgbPicture art = DrawAppIcon();
-    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormatFrom(art.Pixels.data(), art.nWidth, art.nHeight, 32,
-                                                               art.nWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* pSurface = SurfaceOver(art);
     if (!pSurface)
         return;
     SDL_SetWindowIcon(pWindow, pSurface);
@@ -115,14 +120,13 @@ HWND CSdlWindow::CreateWindow(const WindowDesc& desc)
     // Full-screen before it is first shown: switching a visible window waits for the window
     // manager.
     SetFullscreen(TRUE);
-    m_pfnWindowProc = desc.pfnWindowProc;
     SetWindowIcon(m_pWindow);
     if (desc.nCursorId == kClassCursorResource)
         m_pClassCursor = MakeClassCursor();
     if (m_pClassCursor)
         SDL_SetCursor(m_pClassCursor);
     m_hShownCursor = reinterpret_cast<HCURSOR>(m_pClassCursor);
-    m_bAlive = TRUE;
+    OpenWindow(desc.pfnWindowProc);
     return Handle();
 }
 
@@ -161,14 +165,18 @@ void CSdlWindow::SetFullscreen(BOOL bFullscreen)
         SDL_SetWindowSize(m_pWindow, kWindowedWidth, kWindowedHeight);
         SDL_SetWindowPosition(m_pWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
+    InvalidateDisplay();
+}
+
+void CSdlWindow::InvalidateDisplay()
+{
     if (m_pDisplay)
         m_pDisplay->Invalidate();
 }
 
 BOOL CSdlWindow::PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-    m_Queue.push_back(WindowMessage{hWnd, nMessage, wParam, lParam});
-    // Wakes a WaitMessage that is already sleeping.
+    CQueuedWindow::PostMessage(hWnd, nMessage, wParam, lParam);
     SDL_Event wake = {};
     wake.type = SDL_USEREVENT;
     SDL_PushEvent(&wake);
@@ -214,13 +222,7 @@ void CSdlWindow::ShowWindow(HWND, int)
 
 void CSdlWindow::UpdateWindow(HWND)
 {
-    if (m_pDisplay)
-        m_pDisplay->Invalidate();
-}
-
-BOOL CSdlWindow::IsWindow(HWND hWnd)
-{
-    return m_bAlive && hWnd == Handle();
+    InvalidateDisplay();
 }
 
 int CSdlWindow::GetSystemMetrics(int)
@@ -294,8 +296,7 @@ void CSdlWindow::TranslateWindowEvent(const SDL_WindowEvent& window)
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        if (m_pDisplay)
-            m_pDisplay->Invalidate();
+        InvalidateDisplay();
         break;
     default:
         break;
@@ -340,86 +341,34 @@ void CSdlWindow::Translate(const SDL_Event& event)
             m_pDisplay->OnDeviceReset();
         break;
     case SDL_RENDER_TARGETS_RESET:
-        if (m_pDisplay)
-            m_pDisplay->Invalidate();
+        InvalidateDisplay();
         break;
     default:
         break;
     }
 }
 
-void CSdlWindow::PumpEvents()
+void CSdlWindow::CollectInput()
 {
     SDL_Event event;
     while (SDL_PollEvent(&event))
         Translate(event);
 }
 
-BOOL CSdlWindow::PeekMessage(WindowMessage& msg)
+BOOL CSdlWindow::AwaitInput()
 {
-    PumpEvents();
-    if (m_Queue.empty())
+    SDL_Event event;
+    if (!SDL_WaitEvent(&event))
         return FALSE;
-    msg = m_Queue.front();
+    Translate(event);
     return TRUE;
 }
 
-BOOL CSdlWindow::GetMessage(WindowMessage& msg)
+void CSdlWindow::AwaitInputFor(DWORD dwTimeout)
 {
-    PumpEvents();
-    while (m_Queue.empty())
-    {
-        SDL_Event event;
-        if (!SDL_WaitEvent(&event))
-        {
-            msg = WindowMessage{Handle(), WM_QUIT, 0, 0};
-            return FALSE;
-        }
-        Translate(event);
-    }
-    msg = m_Queue.front();
-    m_Queue.pop_front();
-    return msg.nMessage != WM_QUIT;
-}
-
-void CSdlWindow::WaitMessage(DWORD dwTimeout)
-{
-    PumpEvents();
-    if (!m_Queue.empty())
-        return;
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, static_cast<int>(dwTimeout)))
         Translate(event);
-}
-
-LRESULT CSdlWindow::DispatchMessage(const WindowMessage& msg)
-{
-    if (!m_pfnWindowProc || !m_bAlive)
-        return 0;
-    return m_pfnWindowProc(msg.hWnd, msg.nMessage, msg.wParam, msg.lParam);
-}
-
-LRESULT CSdlWindow::DefWindowProc(HWND hWnd, UINT nMessage, WPARAM, LPARAM)
-{
-    if (nMessage == WM_CLOSE)
-        DestroyWindow(hWnd);
-    return 0;
-}
-
-BOOL CSdlWindow::DestroyWindow(HWND hWnd)
-{
-    if (!IsWindow(hWnd))
-        return FALSE;
-    if (m_pfnWindowProc)
-        m_pfnWindowProc(hWnd, WM_DESTROY, 0, 0);
-    m_bAlive = FALSE;
-    SDL_HideWindow(m_pWindow);
-    return TRUE;
-}
-
-void CSdlWindow::PostQuitMessage(int nExitCode)
-{
-    PostMessage(Handle(), WM_QUIT, static_cast<WPARAM>(nExitCode), 0);
 }
 
 } // namespace Platform

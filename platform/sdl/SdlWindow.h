@@ -7,11 +7,10 @@
 // arrow cursor; LoadCursor(IDC_WAIT) gives the system wait cursor.
 #pragma once
 
-#include "platform/MessageQueue.h"
+#include "platform/QueuedWindow.h"
 
 #include <SDL.h>
 
-#include <deque>
 #include <map>
 
 namespace Platform
@@ -19,7 +18,7 @@ namespace Platform
 
 class CSdlDisplay;
 
-class CSdlWindow : public IWindowService
+class CSdlWindow : public CQueuedWindow
 {
 public:
     CSdlWindow() = default;
@@ -33,28 +32,24 @@ public:
     BOOL IsFullscreen() const;
     void SetFullscreen(BOOL bFullscreen);
 
-    // IWindowBackend
+    // Queues the message and wakes a WaitMessage that is already sleeping.
     BOOL PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
     HCURSOR LoadCursor(int nCursorId) override;
     HCURSOR SetCursor(HCURSOR hCursor) override;
-
-    // IWindowService
     HWND CreateWindow(const WindowDesc& desc) override;
     void ShowWindow(HWND hWnd, int nCmdShow) override;
     void UpdateWindow(HWND hWnd) override;
-    BOOL IsWindow(HWND hWnd) override;
     int GetSystemMetrics(int nIndex) override;
-    BOOL PeekMessage(WindowMessage& msg) override;
-    BOOL GetMessage(WindowMessage& msg) override;
-    void WaitMessage(DWORD dwTimeout) override;
-    LRESULT DispatchMessage(const WindowMessage& msg) override;
-    LRESULT DefWindowProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
-    BOOL DestroyWindow(HWND hWnd) override;
-    void PostQuitMessage(int nExitCode) override;
 
 private:
-    HWND Handle() const { return reinterpret_cast<HWND>(m_pWindow); }
-    void PumpEvents();
+    HWND Handle() const override { return reinterpret_cast<HWND>(m_pWindow); }
+    // Input is SDL's event queue, translated into messages.
+    void CollectInput() override;
+    BOOL AwaitInput() override;
+    void AwaitInputFor(DWORD dwTimeout) override;
+    void OnDestroyed() override { SDL_HideWindow(m_pWindow); }
+    // Tells the attached display, if any, to repaint the whole window.
+    void InvalidateDisplay();
     void Translate(const SDL_Event& event);
     void TranslateMouse(UINT nMessage, int nX, int nY);
     void TranslateKey(const SDL_KeyboardEvent& key);
@@ -63,11 +58,8 @@ private:
 
     SDL_Window* m_pWindow = nullptr;
     CSdlDisplay* m_pDisplay = nullptr;
-    PFNWINDOWPROC m_pfnWindowProc = nullptr;
-    BOOL m_bAlive = FALSE;
     BOOL m_bFullscreen = FALSE; // covering the display (by the window manager or by itself)
     BOOL m_bVideoStarted = FALSE;
-    std::deque<WindowMessage> m_Queue;
     WPARAM m_wButtons = 0; // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
     SDL_Cursor* m_pClassCursor = nullptr;
     std::map<int, SDL_Cursor*> m_SystemCursors;

@@ -54,25 +54,25 @@ void ExpectSilentEngine(CMRVSoundEngine& engine, Platform::CaptureTraceSink& tra
     EXPECT_EQ(trace.Messages().size(), nTraces);
 }
 
-TEST_F(SoundEngineTest, NoBackendMeansNoDeviceAndASilentGame)
+// With no backend, or a device that will not open, the game goes on without sound.
+TEST_F(SoundEngineTest, NoDeviceMeansASilentGame)
 {
-    Platform::SetAudioBackend(nullptr);
-    EXPECT_FALSE(StartEngine());
-    EXPECT_EQ(TraceCount("Unable to create Sound Manager in MRVSoundEngine\n"), 1u);
-    EXPECT_FALSE(g_pSoundEngine->IsReady());
-    ExpectSilentEngine(*g_pSoundEngine, m_Trace, WriteSamples("a.mrs", TestSamples(100)));
+    for (bool bNoBackend : {true, false})
+    {
+        SCOPED_TRACE(bNoBackend ? "no backend" : "device fails to open");
+        m_Trace.Clear();
+        Platform::SetAudioBackend(bNoBackend ? nullptr : &m_Audio);
+        m_Audio.SetOpenFails(TRUE);
+        EXPECT_FALSE(StartEngine());
+        EXPECT_EQ(TraceCount("Unable to create Sound Manager in MRVSoundEngine\n"), 1u);
+        EXPECT_FALSE(g_pSoundEngine->IsReady());
+        ExpectSilentEngine(*g_pSoundEngine, m_Trace, WriteSamples("a.mrs", TestSamples(100)));
+        EXPECT_FALSE(m_Audio.IsDeviceOpen());
+        DestroySoundEngine();
+    }
 }
 
-TEST_F(SoundEngineTest, DeviceThatCannotBeOpenedMeansASilentGame)
-{
-    m_Audio.SetOpenFails(TRUE);
-    EXPECT_FALSE(StartEngine());
-    EXPECT_EQ(TraceCount("Unable to create Sound Manager in MRVSoundEngine\n"), 1u);
-    ExpectSilentEngine(*g_pSoundEngine, m_Trace, WriteSamples("a.mrs", TestSamples(100)));
-    EXPECT_FALSE(m_Audio.IsDeviceOpen());
-}
-
-TEST_F(SoundEngineTest, UnknownSoundIsTracedByEveryCallButRemove)
+TEST_F(SoundEngineTest, UnknownSoundIsTracedByEveryCallButRemoveAndWholeSoundDoesNotStream)
 {
     ASSERT_TRUE(StartEngine());
     CMRVSoundEngine other;
@@ -88,13 +88,9 @@ TEST_F(SoundEngineTest, UnknownSoundIsTracedByEveryCallButRemove)
     const size_t nTraces = m_Trace.Messages().size();
     g_pSoundEngine->RemoveSoundObject(pStranger);
     EXPECT_EQ(m_Trace.Messages().size(), nTraces);
-}
 
-TEST_F(SoundEngineTest, StreamingInitOfAWholeSoundIsRefused)
-{
-    ASSERT_TRUE(StartEngine());
-    CMRVSoundObject* pSound = AddWhole(WriteSamples("a.mrs", TestSamples(100)));
-    EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound));
+    // A whole-loaded sound of this engine is refused a streaming set-up.
+    EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(AddWhole(WriteSamples("a.mrs", TestSamples(100)))));
     EXPECT_EQ(TraceCount("Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
               1u);
 }
@@ -142,20 +138,6 @@ TEST_F(SoundEngineTest, BrokenWholeFilesAreTracedAndStaySilent)
     }
 }
 
-TEST_F(SoundEngineTest, DataLengthPastTheEndPlaysWhatThereIs)
-{
-    ASSERT_TRUE(StartEngine());
-    const std::vector<int16_t> samples = TestSamples(500, 4);
-    CMRVSoundObject* pSound = AddWhole(WriteFile("long.mrs", SoundFileBytes(kOutputFormat, SampleBytes(samples), 1 << 30)));
-    ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
-    g_pSoundEngine->PlaySound(pSound, FALSE);
-    AdvanceMs(100);
-    const std::vector<int16_t>& out = m_Audio.GetCaptured();
-    ASSERT_GE(out.size(), samples.size() + 1);
-    EXPECT_TRUE(std::equal(samples.begin(), samples.end(), out.begin()));
-    EXPECT_EQ(out[samples.size()], 0);
-}
-
 TEST_F(SoundEngineTest, PlayingAPlayingSoundContinuesFromItsPosition)
 {
     ASSERT_TRUE(StartEngine());
@@ -166,9 +148,7 @@ TEST_F(SoundEngineTest, PlayingAPlayingSoundContinuesFromItsPosition)
     AdvanceMs(300);
     g_pSoundEngine->PlaySound(pSound, FALSE);
     AdvanceMs(1000);
-    const std::vector<int16_t>& out = m_Audio.GetCaptured();
-    ASSERT_GE(out.size(), samples.size());
-    EXPECT_TRUE(std::equal(samples.begin(), samples.end(), out.begin()));
+    EXPECT_TRUE(OutputStartsWith(samples));
 }
 
 TEST_F(SoundEngineTest, StoppedSoundResumesAndFinishedSoundStartsOver)
@@ -212,9 +192,7 @@ TEST_F(SoundEngineTest, LostStaticBufferIsReloadedFromItsFile)
     EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
     EXPECT_EQ(TraceCount("Error: DSBSTATUS_BUFFERLOST in CMRVSoundEngine::CheckForLostBuffers"), 1u);
     AdvanceMs(300);
-    const std::vector<int16_t>& out = m_Audio.GetCaptured();
-    ASSERT_GE(out.size(), samples.size());
-    EXPECT_TRUE(std::equal(samples.begin(), samples.end(), out.begin()));
+    EXPECT_TRUE(OutputStartsWith(samples));
 }
 
 TEST_F(SoundEngineTest, SoundsOfMixedFormatsPlayTogether)

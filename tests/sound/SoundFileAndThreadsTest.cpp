@@ -43,6 +43,24 @@ TEST(SoundFileTest, WholeSoundDataIsCutToTheFile)
     EXPECT_EQ(dwLength, 4u);
 }
 
+// The written header matches the file layout byte for byte, keeps bytes 0-3, and reads back.
+TEST(SoundFileTest, WrittenHeaderHasTheFileLayout)
+{
+    const WaveFormat format = {kWaveFormatPcm, 2, 0x00012345, 0x0004AB14, 4, 16, 0x0102};
+    const std::vector<BYTE> expected = SoundFileBytes(format, {}, 0xA1B2C3D4);
+    std::vector<BYTE> written = {'M', 'R', 'V', 'S'};
+    written.resize(kSoundHeaderSize, 0xEE);
+    WriteSoundHeader(MRVSoundHeader{format, 0xA1B2C3D4}, written.data());
+    EXPECT_EQ(written, expected);
+
+    MRVSoundHeader read = {};
+    ASSERT_TRUE(ParseSoundHeader(written.data(), written.size(), &read));
+    EXPECT_EQ(read.format.nSamplesPerSec, format.nSamplesPerSec);
+    EXPECT_EQ(read.format.nAvgBytesPerSec, format.nAvgBytesPerSec);
+    EXPECT_EQ(read.format.cbSize, format.cbSize);
+    EXPECT_EQ(read.dwDataLength, 0xA1B2C3D4u);
+}
+
 TEST(EventGroupTest, LowestSetEventIsTakenFirstAndResets)
 {
     CEventGroup events(3);

@@ -169,6 +169,19 @@ protected:
         return dwWaited;
     }
 
+    // The device's output, from frame nFrom on, begins with exactly these samples.
+    ::testing::AssertionResult OutputStartsWith(const std::vector<int16_t>& samples, size_t nFrom = 0) const
+    {
+        const std::vector<int16_t>& out = m_Audio.GetCaptured();
+        const auto mismatch = std::mismatch(samples.begin(), samples.end(),
+                                            out.begin() + static_cast<std::ptrdiff_t>(std::min(nFrom, out.size())),
+                                            out.end());
+        if (mismatch.first == samples.end())
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "first wrong sample " << (mismatch.first - samples.begin()) << " of "
+                                             << out.size() << " heard";
+    }
+
     size_t TraceCount(const std::string& strText) const
     {
         const std::vector<std::string> messages = m_Trace.Messages();

@@ -21,23 +21,13 @@ protected:
         return pSound;
     }
 
-    // The output holds exactly the samples, from its first frame, and silence after them.
-    void ExpectExactOutput(const std::vector<int16_t>& samples)
+    // The output holds exactly the samples from frame nFrom on, and silence after them.
+    void ExpectExactOutput(const std::vector<int16_t>& samples, size_t nFrom = 0)
     {
+        ASSERT_TRUE(OutputStartsWith(samples, nFrom));
         const std::vector<int16_t>& out = m_Audio.GetCaptured();
-        ASSERT_GE(out.size(), samples.size());
-        size_t nFirstDifference = samples.size();
-        for (size_t i = 0; i < samples.size(); ++i)
-        {
-            if (out[i] != samples[i])
-            {
-                nFirstDifference = i;
-                break;
-            }
-        }
-        EXPECT_EQ(nFirstDifference, samples.size()) << "first wrong sample";
         const size_t nLoud = static_cast<size_t>(
-            std::count_if(out.begin() + static_cast<std::ptrdiff_t>(samples.size()), out.end(),
+            std::count_if(out.begin() + static_cast<std::ptrdiff_t>(nFrom + samples.size()), out.end(),
                           [](int16_t n) { return n != 0; }));
         EXPECT_EQ(nLoud, 0u) << "samples after the end of the sound";
     }
@@ -85,24 +75,29 @@ INSTANTIATE_TEST_SUITE_P(Lengths, StreamLengthTest,
                                            StreamCase{"TenSeconds", 441000}),
                          [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
 
+// A whole-loaded sound plays its data length, or what the file holds when that is less.
 TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)
 {
     ASSERT_TRUE(StartEngine());
-    const std::vector<int16_t> samples = TestSamples(30000, 3);
-    // Three extra samples after the data length must not be heard.
-    std::vector<BYTE> data = SampleBytes(samples);
-    const std::vector<BYTE> extra = SampleBytes(TestSamples(3, 9));
-    data.insert(data.end(), extra.begin(), extra.end());
-    const std::string strPath =
-        WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, static_cast<int64_t>(samples.size() * 2)));
-
-    CMRVSoundObject* pSound = g_pSoundEngine->AddSoundObject();
-    pSound->SetFileName(strPath.c_str());
-    ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
-    ASSERT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
-    AdvanceMs(2000);
-    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
-    ExpectExactOutput(samples);
+    for (bool bLengthPastTheEnd : {false, true})
+    {
+        SCOPED_TRACE(bLengthPastTheEnd ? "data length past the end" : "three samples after the data length");
+        const size_t nFrom = m_Audio.GetCaptured().size();
+        const std::vector<int16_t> samples = TestSamples(30000, 3);
+        std::vector<BYTE> data = SampleBytes(samples);
+        const std::vector<BYTE> extra = SampleBytes(TestSamples(3, 9));
+        if (!bLengthPastTheEnd)
+            data.insert(data.end(), extra.begin(), extra.end());
+        const int64_t nLengthField = bLengthPastTheEnd ? (1 << 30) : static_cast<int64_t>(samples.size() * 2);
+        CMRVSoundObject* pSound = g_pSoundEngine->AddSoundObject();
+        pSound->SetFileName(WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, nLengthField)).c_str());
+        ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
+        ASSERT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
+        AdvanceMs(2000);
+        EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+        ExpectExactOutput(samples, nFrom);
+        g_pSoundEngine->RemoveSoundObject(pSound);
+    }
 }
 
 TEST_F(StreamingTest, RemovalInTheMiddleEndsTheWorkerQuickly)
@@ -136,41 +131,34 @@ TEST_F(StreamingTest, FlushEndsEveryWorker)
     EXPECT_FALSE(m_Audio.IsDeviceOpen());
 }
 
-TEST_F(StreamingTest, MissingStreamedFileStaysSilentAndRemovesAtOnce)
-{
-    ASSERT_TRUE(StartEngine());
-    CMRVSoundObject* pSound = g_pSoundEngine->AddStreamingSoundObject();
-    const std::string strPath = (m_Folder / "missing.mrs").string();
-    pSound->SetFileName(strPath.c_str());
-    EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound));
-    EXPECT_EQ(TraceCount("Unable to open " + strPath + " in CMRVStreamingSound object"), 1u);
-    EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
-    EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, TRUE));
-    AdvanceMs(500);
-    EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
-    g_pSoundEngine->RemoveSoundObject(pSound);
-    EXPECT_EQ(m_Trace.Messages().size(), 1u); // no shut-down warning
-}
-
-TEST_F(StreamingTest, BrokenStreamedFilesFailTheSetUp)
+// Missing, empty, short and unplayable streamed files: no worker, silence, a quiet removal.
+TEST_F(StreamingTest, MissingOrBrokenStreamedFilesFailTheSetUp)
 {
     ASSERT_TRUE(StartEngine());
     const std::vector<BYTE> header = SoundFileBytes(kOutputFormat, {});
     const std::vector<std::vector<BYTE>> files = {
-        {},                                                       // empty
-        std::vector<BYTE>(header.begin(), header.begin() + 25),  // one byte short of a header
+        {},                                                                     // missing
+        {},                                                                     // empty
+        std::vector<BYTE>(header.begin(), header.begin() + 25),                 // one byte short of a header
         SoundFileBytes(PcmFormat(3, 22050, 16), SampleBytes(TestSamples(100))), // unplayable format
     };
+    const std::string strMissing = (m_Folder / "missing.mrs").string();
     for (size_t i = 0; i < files.size(); ++i)
     {
+        SCOPED_TRACE(i);
         CMRVSoundObject* pSound = g_pSoundEngine->AddStreamingSoundObject();
-        pSound->SetFileName(WriteFile("broken" + std::to_string(i) + ".mrs", files[i]).c_str());
-        EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound)) << i;
-        EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound)) << i;
+        pSound->SetFileName(i == 0 ? strMissing.c_str()
+                                   : WriteFile("broken" + std::to_string(i) + ".mrs", files[i]).c_str());
+        EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound));
+        EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
         EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, TRUE));
-        EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound)) << i;
+        AdvanceMs(100);
+        EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+        const size_t nTraces = m_Trace.Messages().size();
         g_pSoundEngine->RemoveSoundObject(pSound);
+        EXPECT_EQ(m_Trace.Messages().size(), nTraces); // no shut-down warning
     }
+    EXPECT_EQ(TraceCount("Unable to open " + strMissing + " in CMRVStreamingSound object"), 1u);
 }
 
 TEST_F(StreamingTest, LostStreamingBufferIsRestoredAndTheStreamGoesOn)

@@ -139,14 +139,8 @@ std::vector<uint8_t> BuildSoundFile(const SoundFormat& format, const uint8_t* pS
     std::vector<uint8_t> out;
     out.reserve(SOUND_HEADER_SIZE + nSize);
     PutTag(out, "MRVS");
-    PutLE16(out, format.wFormatTag);
-    PutLE16(out, format.nChannels);
-    PutLE32(out, format.nSamplesPerSec);
-    PutLE32(out, format.nAvgBytesPerSec);
-    PutLE16(out, format.nBlockAlign);
-    PutLE16(out, format.wBitsPerSample);
-    PutLE16(out, format.cbSize);
-    PutLE32(out, static_cast<uint32_t>(nSize));
+    out.resize(SOUND_HEADER_SIZE);
+    WriteSoundHeader(MRVSoundHeader{format, static_cast<uint32_t>(nSize)}, out.data());
     out.insert(out.end(), pSamples, pSamples + nSize);
     return out;
 }
@@ -159,16 +153,11 @@ bool ParseSoundFile(const std::vector<uint8_t>& file, SoundFormat* pFormat, uint
         *pError = "file of " + std::to_string(file.size()) + " bytes is shorter than the 26-byte header";
         return false;
     }
-    const uint8_t* p = file.data();
+    MRVSoundHeader header = {};
+    ParseSoundHeader(file.data(), file.size(), &header);
     SoundFormat& format = *pFormat;
-    format.wFormatTag = GetLE16(p + 4);
-    format.nChannels = GetLE16(p + 6);
-    format.nSamplesPerSec = GetLE32(p + 8);
-    format.nAvgBytesPerSec = GetLE32(p + 12);
-    format.nBlockAlign = GetLE16(p + 16);
-    format.wBitsPerSample = GetLE16(p + 18);
-    format.cbSize = GetLE16(p + 20);
-    *pDataLength = GetLE32(p + 22);
+    static_cast<Platform::WaveFormat&>(format) = header.format;
+    *pDataLength = header.dwDataLength;
 
     const SoundFormat expected = MakePcmFormat(format.nChannels, format.nSamplesPerSec, format.wBitsPerSample);
     if (format.wFormatTag != WAVE_FORMAT_PCM_TAG)

@@ -8,6 +8,8 @@
 // The game ignores both tags; they only let a person recognise the files.
 #pragma once
 
+#include "sound/MRVSoundFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,8 +20,8 @@ namespace MRVPacker
 
 constexpr size_t IMAGE_HEADER_SIZE = 20;
 constexpr size_t FRAMESET_HEADER_SIZE = 8;
-constexpr size_t SOUND_HEADER_SIZE = 26;
-constexpr uint16_t WAVE_FORMAT_PCM_TAG = 1;
+constexpr size_t SOUND_HEADER_SIZE = kSoundHeaderSize;
+constexpr uint16_t WAVE_FORMAT_PCM_TAG = Platform::kWaveFormatPcm;
 
 struct ImageHeader
 {
@@ -52,15 +54,10 @@ std::vector<uint8_t> BuildImageRecord(const ImageHeader& header, const std::vect
 // Frame-set file from complete image records, in order.
 std::vector<uint8_t> BuildFrameSet(uint16_t wFrameRate, const std::vector<std::vector<uint8_t>>& records);
 
-struct SoundFormat
+// The game's PCM format record; PCM with every other field 0 until set.
+struct SoundFormat : Platform::WaveFormat
 {
-    uint16_t wFormatTag = WAVE_FORMAT_PCM_TAG;
-    uint16_t nChannels = 0;
-    uint32_t nSamplesPerSec = 0;
-    uint32_t nAvgBytesPerSec = 0;
-    uint16_t nBlockAlign = 0;
-    uint16_t wBitsPerSample = 0;
-    uint16_t cbSize = 0;
+    SoundFormat() : Platform::WaveFormat{WAVE_FORMAT_PCM_TAG, 0, 0, 0, 0, 0, 0} {}
 };
 
 // The format of PCM samples with the given layout (block alignment and byte rate derived).

@@ -66,24 +66,41 @@ bool WriteFileBytes(const std::string& strPath, const std::vector<uint8_t>& byte
     return true;
 }
 
+namespace
+{
+
+// How each kind of content file is recognised: by its extension, else by its tag.
+struct FileKindMarks
+{
+    const char* pszExtension;
+    const char* pszTag;
+    FileKind kind;
+};
+
+constexpr FileKindMarks kFileKindMarks[] = {
+    {".mri", "MRVX", FileKind::Image},
+    {".mrm", "MRVM", FileKind::FrameSet},
+    {".mrs", "MRVS", FileKind::Sound},
+};
+
+} // namespace
+
 FileKind DetectFileKind(const std::string& strPath, const std::vector<uint8_t>& bytes)
 {
     std::string strExtension = std::filesystem::path(strPath).extension().string();
     std::transform(strExtension.begin(), strExtension.end(), strExtension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (strExtension == ".mri")
-        return FileKind::Image;
-    if (strExtension == ".mrm")
-        return FileKind::FrameSet;
-    if (strExtension == ".mrs")
-        return FileKind::Sound;
+    for (const FileKindMarks& marks : kFileKindMarks)
+    {
+        if (strExtension == marks.pszExtension)
+            return marks.kind;
+    }
     const std::string strTag(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(4, bytes.size())));
-    if (strTag == "MRVX")
-        return FileKind::Image;
-    if (strTag == "MRVM")
-        return FileKind::FrameSet;
-    if (strTag == "MRVS")
-        return FileKind::Sound;
+    for (const FileKindMarks& marks : kFileKindMarks)
+    {
+        if (strTag == marks.pszTag)
+            return marks.kind;
+    }
     return FileKind::Unknown;
 }
 
