@@ -33,16 +33,17 @@ void ForEachRawRow(const CMRVImage& source, const Surface& dest, const DrawRect&
 }
 
 // Calls op(dest, src, n) for each piece of an opaque run of a run-coded picture that falls
-// inside the clipped rectangle.
+// inside the clipped rectangle. The walk reports only the rectangle's rows; runs above it
+// are passed over one record header at a time.
 template <class RowOp>
 void ForEachRunPiece(const CMRVImage& source, const Surface& dest, const DrawRect& r, RowOp&& op)
 {
     const int nRight = r.sx + r.w;
-    WalkOpaqueRuns(source.GetPixels(), RunCodedPayloadSize(source), source.GetWidth(), source.GetHeight(),
+    WalkOpaqueRuns(source.GetPixels(), RunCodedPayloadSize(source), source.GetWidth(), source.GetHeight(), r.sy,
                    r.sy + r.h, [&](int x, int y, WORD* pPixels, int n) {
                        const int nFirst = std::max(x, r.sx);
                        const int nEnd = std::min(x + n, nRight);
-                       if (y < r.sy || nFirst >= nEnd)
+                       if (nFirst >= nEnd)
                            return;
                        op(dest.Row(r.dy + y - r.sy) + (r.dx + nFirst - r.sx), pPixels + (nFirst - x), nEnd - nFirst);
                    });

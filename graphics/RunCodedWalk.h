@@ -32,16 +32,36 @@ inline uint32_t ReadRunCount(const BYTE* p)
            (static_cast<uint32_t>(p[3]) << 24);
 }
 
-// Calls fn(x, y, pPixels, n) for each piece of an opaque run that lies in one row: n pixels
-// for positions (x, y) to (x + n - 1, y). The pixels point into the payload, so fn may
-// rewrite them. The walk stops before the first position in row nStopRow or below, since a
-// caller drawing a rectangle has nothing to do there.
+// Calls fn(x, y, pPixels + k, n) for the pixels of positions nFrom to nTo - 1 (row-major,
+// nWidth to a row), one call per row they touch. One division finds the first row; the
+// rest follow by stepping.
 template <class Fn>
-void WalkOpaqueRuns(BYTE* pPayload, size_t nSize, int nWidth, int nHeight, int nStopRow, Fn&& fn)
+void EmitRowPieces(WORD* pPixels, uint64_t nFrom, uint64_t nTo, uint64_t nWidth, Fn& fn)
+{
+    int y = static_cast<int>(nFrom / nWidth);
+    uint64_t x = nFrom - static_cast<uint64_t>(y) * nWidth;
+    for (uint64_t nPos = nFrom; nPos < nTo; x = 0, ++y)
+    {
+        const uint64_t n = std::min(nTo - nPos, nWidth - x);
+        fn(static_cast<int>(x), y, pPixels, static_cast<int>(n));
+        pPixels += n;
+        nPos += n;
+    }
+}
+
+// Calls fn(x, y, pPixels, n) for each piece of an opaque run that lies in one row of rows
+// nStartRow to nStopRow - 1: n pixels for positions (x, y) to (x + n - 1, y). The pixels
+// point into the payload, so fn may rewrite them. A run above nStartRow costs one header
+// read whatever its length, and the walk stops at the first position in row nStopRow or
+// below: a caller drawing a rectangle has nothing to do outside its rows.
+template <class Fn>
+void WalkOpaqueRuns(BYTE* pPayload, size_t nSize, int nWidth, int nHeight, int nStartRow, int nStopRow, Fn&& fn)
 {
     if (pPayload == nullptr || nWidth <= 0 || nHeight <= 0)
         return;
-    const uint64_t nStop = static_cast<uint64_t>(std::clamp(nStopRow, 0, nHeight)) * static_cast<uint64_t>(nWidth);
+    const uint64_t nRowLength = static_cast<uint64_t>(nWidth);
+    const uint64_t nStart = static_cast<uint64_t>(std::clamp(nStartRow, 0, nHeight)) * nRowLength;
+    const uint64_t nStop = static_cast<uint64_t>(std::clamp(nStopRow, 0, nHeight)) * nRowLength;
     uint64_t nPos = 0;
     size_t nOffset = 0;
     while (nPos < nStop && nSize - nOffset >= RUN_HEADER_SIZE)
@@ -56,25 +76,24 @@ void WalkOpaqueRuns(BYTE* pPayload, size_t nSize, int nWidth, int nHeight, int n
             nPos += nCount;
             continue;
         }
-        // Pixels present in the payload, and the part of them that lands inside the picture
-        // above the stop row.
+        // Pixels present in the payload, and the part of them that lands in the wanted rows.
         const uint64_t nPresent = std::min<uint64_t>(nCount, (nSize - nOffset) / 2);
-        const uint64_t nDrawn = std::min(nPresent, nStop - nPos);
-        WORD* pPixels = reinterpret_cast<WORD*>(pPayload + nOffset);
-        for (uint64_t nDone = 0; nDone < nDrawn;)
-        {
-            const int x = static_cast<int>(nPos % static_cast<uint64_t>(nWidth));
-            const int y = static_cast<int>(nPos / static_cast<uint64_t>(nWidth));
-            const int n = static_cast<int>(std::min<uint64_t>(nDrawn - nDone, static_cast<uint64_t>(nWidth - x)));
-            fn(x, y, pPixels + nDone, n);
-            nDone += static_cast<uint64_t>(n);
-            nPos += static_cast<uint64_t>(n);
-        }
+        const uint64_t nFrom = std::max(nPos, nStart);
+        const uint64_t nTo = std::min(nPos + nPresent, nStop);
+        if (nFrom < nTo)
+            EmitRowPieces(reinterpret_cast<WORD*>(pPayload + nOffset) + (nFrom - nPos), nFrom, nTo, nRowLength, fn);
         if (nPresent < nCount)
             return; // the run is cut short by the end of the payload
         nOffset += static_cast<size_t>(nCount) * 2;
-        nPos += nCount - nDrawn;
+        nPos += nCount;
     }
+}
+
+// The walk over every row from the top down to, not including, nStopRow.
+template <class Fn>
+void WalkOpaqueRuns(BYTE* pPayload, size_t nSize, int nWidth, int nHeight, int nStopRow, Fn&& fn)
+{
+    WalkOpaqueRuns(pPayload, nSize, nWidth, nHeight, 0, nStopRow, fn);
 }
 
 } // namespace MRVDraw
