@@ -5,6 +5,8 @@
 
 #include "assets/MRVImage.h"
 
+#include <cstring>
+
 namespace MRVPacker
 {
 
@@ -13,7 +15,8 @@ namespace
 
 void PutTag(std::vector<uint8_t>& out, const char* pszTag)
 {
-    out.insert(out.end(), pszTag, pszTag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(pszTag[i]));
 }
 
 } // namespace
@@ -136,12 +139,11 @@ SoundFormat MakePcmFormat(uint16_t nChannels, uint32_t nSamplesPerSec, uint16_t 
 
 std::vector<uint8_t> BuildSoundFile(const SoundFormat& format, const uint8_t* pSamples, size_t nSize)
 {
-    std::vector<uint8_t> out;
-    out.reserve(SOUND_HEADER_SIZE + nSize);
-    PutTag(out, "MRVS");
-    out.resize(SOUND_HEADER_SIZE);
+    std::vector<uint8_t> out(SOUND_HEADER_SIZE + nSize);
+    std::memcpy(out.data(), "MRVS", 4);
     WriteSoundHeader(MRVSoundHeader{format, static_cast<uint32_t>(nSize)}, out.data());
-    out.insert(out.end(), pSamples, pSamples + nSize);
+    if (nSize > 0)
+        std::memcpy(out.data() + SOUND_HEADER_SIZE, pSamples, nSize);
     return out;
 }
 
