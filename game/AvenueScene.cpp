@@ -24,16 +24,7 @@ CAvenueScene::CAvenueScene()
 
 CAvenueScene::~CAvenueScene()
 {
-    // At process exit the sound engine may already be gone, and with it every sound.
-    if (!g_pSoundEngine)
-        return;
-    CMRVSoundObject* const apSounds[] = {m_pBootSound, m_pClickSound, m_pFashionVoice, m_pMusic};
-    for (CMRVSoundObject* pSound : apSounds)
-        if (pSound)
-            g_pSoundEngine->StopSound(pSound);
-    for (CMRVSoundObject* pSound : apSounds)
-        if (pSound)
-            g_pSoundEngine->RemoveSoundObject(pSound);
+    StopAndRemoveSounds({m_pBootSound, m_pClickSound, m_pFashionVoice, m_pMusic});
 }
 
 CMRVAnimation& CAvenueScene::RowLayer(int nRow)
@@ -100,16 +91,10 @@ void CAvenueScene::Load(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
 void CAvenueScene::LoadArrow(CMRVSprite& sprite, CMRVImage (&images)[AL::nArrowFrames],
                              const char* const (&apszPaths)[AL::nArrowFrames])
 {
-    // The arrows stay at (0, 0) until the pointer first rests on an arrow area.
-    sprite.SetPosition(0, 0, 0);
     for (int i = 0; i < AL::nArrowFrames; ++i)
-    {
         PrepareSceneImage(images[i], apszPaths[i], m_nPixelFormat, m_dwRedMask, m_dwGreenMask, m_dwBlueMask);
-        sprite.AddFrame(&images[i], nullptr);
-    }
-    sprite.m_nDrawMode = MRVSPRITE_DRAW_NORMAL;
-    sprite.SetState(MRVSPRITE_HIDDEN);
-    AddSprite(&sprite);
+    // The arrows stay at (0, 0) until the pointer first rests on an arrow area.
+    AddArrowSprite(*this, sprite, images, AL::nArrowFrames, LayoutPoint{0, 0});
 }
 
 void CAvenueScene::SetUpAreas()
@@ -171,23 +156,9 @@ int CAvenueScene::Update()
 {
     if (m_nExitCode)
         return m_nExitCode;
-    StepArrows();
-    if (g_pSoundEngine && !g_pSoundEngine->IsSoundPlaying(m_pMusic))
-        m_pMusic = RotateMusic(m_pMusic, g_nAvenueLastTrack);
+    StepArrowSprites(m_sprLeftArrow, m_sprRightArrow, m_dwLastArrowStep, AL::dwArrowStepMs);
+    KeepMusicRotating(m_pMusic, g_nAvenueLastTrack);
     return 0;
-}
-
-void CAvenueScene::StepArrows()
-{
-    // Compared by unsigned difference so that the arrows keep going when the clock wraps.
-    if (Platform::TimeGetTime() - m_dwLastArrowStep <= AL::dwArrowStepMs)
-        return;
-    // The arrows have no m_bLoop: after their last frame they start over by hand. They step
-    // while hidden too, so a shown arrow is always animated.
-    for (CMRVSprite* pArrow : {&m_sprLeftArrow, &m_sprRightArrow})
-        if (!pArrow->NextFrame())
-            pArrow->SetFrame(0);
-    m_dwLastArrowStep = Platform::TimeGetTime();
 }
 
 BOOL CAvenueScene::OnMouse(WPARAM /*wKeys*/, LPARAM lPosition, BOOL bButtonUp)

@@ -42,7 +42,6 @@ private:
     void SetUpAreas();
     void LoadItemLayers(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask);
     void LoadSounds();
-    void StepArrows();
     void HideArrowsAndHighlights();
     // Shows the arrow of row nRow under the pointer and, on a release, steps the row.
     void OnArrow(int nRow, BOOL bRightArrow, BOOL bButtonUp);

@@ -37,18 +37,8 @@ CMakeoverScene::CMakeoverScene()
 
 CMakeoverScene::~CMakeoverScene()
 {
-    // At process exit the sound engine may already be gone, and with it every sound.
-    if (!g_pSoundEngine)
-        return;
-    CMRVSoundObject* const apSounds[] = {m_pBeforeSound, m_pVoiceOver,     m_pExitSound,
-                                         m_pMusic,       m_pHairBackSound, m_pHairForwardSound,
-                                         m_pLipsSound,   m_pGlassesSound,  m_pEyesSound};
-    for (CMRVSoundObject* pSound : apSounds)
-        if (pSound)
-            g_pSoundEngine->StopSound(pSound);
-    for (CMRVSoundObject* pSound : apSounds)
-        if (pSound)
-            g_pSoundEngine->RemoveSoundObject(pSound);
+    StopAndRemoveSounds({m_pBeforeSound, m_pVoiceOver, m_pExitSound, m_pMusic, m_pHairBackSound,
+                         m_pHairForwardSound, m_pLipsSound, m_pGlassesSound, m_pEyesSound});
 }
 
 void CMakeoverScene::Load(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
@@ -125,15 +115,9 @@ void CMakeoverScene::LoadFaceLayer(CMRVAnimation& layer, const char* pszPath, DW
 void CMakeoverScene::LoadArrow(CMRVSprite& sprite, CMRVImage (&images)[ML::nArrowFrames],
                                const char* const (&apszPaths)[ML::nArrowFrames], LayoutPoint pt)
 {
-    sprite.SetPosition(pt.x, pt.y, 0);
     for (int i = 0; i < ML::nArrowFrames; ++i)
-    {
         PrepareSceneImage(images[i], apszPaths[i], m_nPixelFormat, m_dwRedMask, m_dwGreenMask, m_dwBlueMask);
-        sprite.AddFrame(&images[i], nullptr);
-    }
-    sprite.m_nDrawMode = MRVSPRITE_DRAW_NORMAL;
-    sprite.SetState(MRVSPRITE_HIDDEN);
-    AddSprite(&sprite);
+    AddArrowSprite(*this, sprite, images, ML::nArrowFrames, pt);
 }
 
 void CMakeoverScene::LoadSounds()
@@ -157,23 +141,9 @@ int CMakeoverScene::Update()
 {
     if (m_nExitCode)
         return m_nExitCode;
-    StepArrows();
-    if (g_pSoundEngine && !g_pSoundEngine->IsSoundPlaying(m_pMusic))
-        m_pMusic = RotateMusic(m_pMusic, g_nMakeoverLastTrack);
+    StepArrowSprites(m_sprLeftArrow, m_sprRightArrow, m_dwLastArrowStep, ML::dwArrowStepMs);
+    KeepMusicRotating(m_pMusic, g_nMakeoverLastTrack);
     return 0;
-}
-
-void CMakeoverScene::StepArrows()
-{
-    // Compared by unsigned difference so that the arrows keep going when the clock wraps.
-    if (Platform::TimeGetTime() - m_dwLastArrowStep <= ML::dwArrowStepMs)
-        return;
-    // The arrows have no m_bLoop: after their last frame they start over by hand. They step
-    // while hidden too, so a shown arrow is always animated.
-    for (CMRVSprite* pArrow : {&m_sprLeftArrow, &m_sprRightArrow})
-        if (!pArrow->NextFrame())
-            pArrow->SetFrame(0);
-    m_dwLastArrowStep = Platform::TimeGetTime();
 }
 
 int CMakeoverScene::AreaIndex(const CMRVRect* pArea, const CMRVRect* pFirst, int nCount)

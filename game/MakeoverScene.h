@@ -34,7 +34,6 @@ private:
     void LoadArrow(CMRVSprite& sprite, CMRVImage (&images)[MakeoverLayout::nArrowFrames],
                    const char* const (&apszPaths)[MakeoverLayout::nArrowFrames], LayoutPoint pt);
     void LoadSounds();
-    void StepArrows();
 
     // Handlers of the areas; each is given the index of the area within its group.
     void OnExit(BOOL bButtonUp);

@@ -41,3 +41,9 @@ CMRVSoundObject* RotateMusic(CMRVSoundObject* pFinished, int& nLastTrack)
     nLastTrack = nTrack;
     return pMusic;
 }
+
+void KeepMusicRotating(CMRVSoundObject*& pMusic, int& nLastTrack)
+{
+    if (g_pSoundEngine && !g_pSoundEngine->IsSoundPlaying(pMusic))
+        pMusic = RotateMusic(pMusic, nLastTrack);
+}

@@ -28,3 +28,7 @@ int PickMusicTrack(int nLastTrack);
 // long session does not collect finished tracks), starts the track PickMusicTrack chooses and
 // records it in nLastTrack. Returns the new music sound; null without a sound engine.
 CMRVSoundObject* RotateMusic(CMRVSoundObject* pFinished, int& nLastTrack);
+
+// Called at every update of a rotating scene: once pMusic has stopped playing, replaces it
+// with the next track (RotateMusic). Does nothing without a sound engine.
+void KeepMusicRotating(CMRVSoundObject*& pMusic, int& nLastTrack);

@@ -1,9 +1,12 @@
-// SceneSupport.cpp: picture preparation, highlight sprites and the wait cursor for the scenes.
+// SceneSupport.cpp: picture preparation, highlight and arrow sprites, sound release and the
+// wait cursor for the scenes.
 #include "game/SceneSupport.h"
 
 #include "graphics/MRVSprite.h"
+#include "platform/Clock.h"
 #include "platform/Window.h"
 #include "scene/Scene.h"
+#include "sound/MRVSoundEngine.h"
 
 namespace
 {
@@ -38,6 +41,39 @@ void AddHighlightSprite(CScene& scene, CMRVSprite& sprite, CMRVImage& image, Lay
     sprite.m_nDrawMode = nDrawMode;
     sprite.SetState(MRVSPRITE_HIDDEN);
     scene.AddSprite(&sprite);
+}
+
+void AddArrowSprite(CScene& scene, CMRVSprite& sprite, CMRVImage* pFrames, int nFrames, LayoutPoint pt)
+{
+    sprite.SetPosition(pt.x, pt.y, 0);
+    for (int i = 0; i < nFrames; ++i)
+        sprite.AddFrame(&pFrames[i], nullptr);
+    sprite.m_nDrawMode = MRVSPRITE_DRAW_NORMAL;
+    sprite.SetState(MRVSPRITE_HIDDEN);
+    scene.AddSprite(&sprite);
+}
+
+void StepArrowSprites(CMRVSprite& left, CMRVSprite& right, DWORD& dwLastStep, DWORD dwStepMs)
+{
+    // Compared by unsigned difference so that the arrows keep going when the clock wraps.
+    if (Platform::TimeGetTime() - dwLastStep <= dwStepMs)
+        return;
+    for (CMRVSprite* pArrow : {&left, &right})
+        if (!pArrow->NextFrame())
+            pArrow->SetFrame(0);
+    dwLastStep = Platform::TimeGetTime();
+}
+
+void StopAndRemoveSounds(std::initializer_list<CMRVSoundObject*> sounds)
+{
+    if (!g_pSoundEngine)
+        return;
+    for (CMRVSoundObject* pSound : sounds)
+        if (pSound)
+            g_pSoundEngine->StopSound(pSound);
+    for (CMRVSoundObject* pSound : sounds)
+        if (pSound)
+            g_pSoundEngine->RemoveSoundObject(pSound);
 }
 
 HCURSOR ShowWaitCursor()

@@ -33,15 +33,7 @@ CSignInScene::CSignInScene()
 
 CSignInScene::~CSignInScene()
 {
-    if (!g_pSoundEngine)
-        return;
-    CMRVSoundObject* const apSounds[] = {m_pFarewellVoice, m_pContinueSound, m_pGreeting, m_pMusic};
-    for (CMRVSoundObject* pSound : apSounds)
-        if (pSound)
-            g_pSoundEngine->StopSound(pSound);
-    for (CMRVSoundObject* pSound : apSounds)
-        if (pSound)
-            g_pSoundEngine->RemoveSoundObject(pSound);
+    StopAndRemoveSounds({m_pFarewellVoice, m_pContinueSound, m_pGreeting, m_pMusic});
 }
 
 void CSignInScene::Load(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
@@ -185,8 +177,7 @@ int CSignInScene::UpdateGreeting()
         m_aniTalk.Update();
     else
         m_aniTalk.SetFrame(0);
-    if (!g_pSoundEngine->IsSoundPlaying(m_pMusic))
-        m_pMusic = RotateMusic(m_pMusic, g_nSignInLastTrack);
+    KeepMusicRotating(m_pMusic, g_nSignInLastTrack);
     return 0;
 }
 

@@ -124,7 +124,6 @@ int CWallScene::Update()
 {
     if (m_nExitCode)
         return m_nExitCode;
-    if (g_pSoundEngine && !g_pSoundEngine->IsSoundPlaying(m_pMusic))
-        m_pMusic = RotateMusic(m_pMusic, g_nWallLastTrack);
+    KeepMusicRotating(m_pMusic, g_nWallLastTrack);
     return 0;
 }

@@ -13,16 +13,10 @@ namespace AL = AvenueLayout;
 namespace
 {
 
-const std::pair<int, std::string> kWall{2, "CWallScene"};
-const std::pair<int, std::string> kAvenue{3, "CAvenueScene"};
+const SceneId kAvenue{3, "CAvenueScene"};
 
 // Off every area: no highlight shows while the pointer is here.
 const std::string kMoveOff = Line("move", 600, 470);
-
-std::string ClickCentre(const LayoutRect& rc)
-{
-    return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-}
 
 std::string ScriptWallToAvenue()
 {
@@ -34,15 +28,7 @@ std::string ScriptToAvenue()
     return ScriptSplashToSignIn() + ScriptSignInToWall() + ScriptWallToAvenue();
 }
 
-std::string Shot(const std::string& strName)
-{
-    return "wait 100\nshot " + strName + "\n";
-}
-
-std::string Rel(const char* pszGamePath)
-{
-    return ContentRelative(pszGamePath);
-}
+constexpr auto Rel = &ContentRelative;
 
 std::string Arrow(int nRow, bool bRight)
 {
@@ -84,38 +70,9 @@ CExpectedScreen AvenueWith(const Outfit& outfit, int nHighlightRow = -1, bool bE
     return screen;
 }
 
-struct ExitCase
-{
-    const char* pszName;
-    std::string strInput;
-    bool bLeaves;
-};
-
 TEST(AvenueScene, ReachedFromTheWallAndLeftOnlyByAReleaseOnTheOttoman)
 {
-    const ExitCase cases[] = {
-        {"click on the top-left corner", Line("click", 268, 398), true},
-        {"right-button release on the bottom-right corner", Line("release right", 344, 479), true},
-        {"releases one pixel outside the left, top and right edges",
-         Line("release left", 267, 420) + Line("release left", 300, 397) + Line("release left", 345, 420),
-         false},
-        {"press without a release", Line("press left", 300, 420), false},
-    };
-    for (const ExitCase& c : cases)
-    {
-        SCOPED_TRACE(c.pszName);
-        CScratchDir dir;
-        const RunResult run = RunGame(dir, ScriptToAvenue() + c.strInput + "wait 1500\n");
-        EXPECT_EQ(run.nStatus, 0) << run.Text();
-        const std::vector<std::pair<int, std::string>> scenes = run.Scenes();
-        ASSERT_GE(scenes.size(), 4u) << run.Text();
-        EXPECT_EQ(scenes[3], kAvenue) << run.Text();
-        EXPECT_EQ(scenes.size(), c.bLeaves ? 5u : 4u) << run.Text();
-        if (c.bLeaves && scenes.size() == 5)
-        {
-            EXPECT_EQ(scenes[4], kWall);
-        }
-    }
+    ExpectOttomanExits(ScriptToAvenue(), kAvenue, 1500);
 }
 
 struct DressStep
@@ -167,21 +124,8 @@ TEST(AvenueScene, ArrowsStepEveryRowBothWaysWithWrapAndTheDressReplacesTopAndBot
          Arrow(AL::ROW_SHOE, true) + Arrow(AL::ROW_SHOE, false) + Arrow(AL::ROW_SHOE, false),
          {{4, 0, 1, 0, 0, 5 % (anLast[AL::ROW_ACC] + 1), 2}, false}},
     };
-    std::string strScript = ScriptToAvenue();
-    for (size_t i = 0; i < std::size(steps); ++i)
-        strScript += steps[i].strInput + kMoveOff + Shot("step" + std::to_string(i) + ".png");
-
-    CScratchDir dir;
-    const RunResult run = RunGame(dir, strScript);
-    ASSERT_EQ(run.Scenes().size(), 4u) << run.Text();
-    for (size_t i = 0; i < std::size(steps); ++i)
-    {
-        SCOPED_TRACE(steps[i].pszName);
-        std::string strWhy;
-        EXPECT_TRUE(AvenueWith(steps[i].outfit)
-                        .MatchesShot(ReadPng(run.ShotPath("step" + std::to_string(i) + ".png")), &strWhy))
-            << strWhy;
-    }
+    ExpectShotAfterEveryStep(ScriptToAvenue(), kMoveOff, steps,
+                             [](const DressStep& step) { return AvenueWith(step.outfit); });
 }
 
 TEST(AvenueScene, HoverShowsTheArrowAtItsRowPointWithTheRowHighlight)
@@ -209,13 +153,10 @@ TEST(AvenueScene, HoverShowsTheArrowAtItsRowPointWithTheRowHighlight)
     {
         SCOPED_TRACE("hover " + std::to_string(i));
         const AL::AvenueRow& row = AL::aRows[hovers[i].nRow];
-        const char* const* apszFrames = hovers[i].bRight ? AL::apszRightArrow : AL::apszLeftArrow;
-        const std::string astrFrames[3] = {Rel(apszFrames[0]), Rel(apszFrames[1]), Rel(apszFrames[2])};
-        const LayoutPoint pt = hovers[i].bRight ? row.ptRightArrow : row.ptLeftArrow;
-        const CExpectedScreen expected = AvenueWith(kStartOutfit, hovers[i].nRow);
-        const RgbImage shot = ReadPng(run.ShotPath("hover" + std::to_string(i) + ".png"));
-        EXPECT_TRUE(expected.MatchesShot(shot, &strWhy, PictureArea(astrFrames[0], pt))) << strWhy;
-        EXPECT_TRUE(expected.MatchesShotWithAnyOf(shot, astrFrames, pt, &strWhy)) << strWhy;
+        ExpectArrowShown(AvenueWith(kStartOutfit, hovers[i].nRow),
+                         ReadPng(run.ShotPath("hover" + std::to_string(i) + ".png")),
+                         hovers[i].bRight ? AL::apszRightArrow : AL::apszLeftArrow,
+                         hovers[i].bRight ? row.ptRightArrow : row.ptLeftArrow);
     }
     EXPECT_TRUE(AvenueWith(kStartOutfit, -1, true).MatchesShot(ReadPng(run.ShotPath("exit.png")), &strWhy))
         << strWhy;
@@ -243,21 +184,12 @@ TEST(AvenueScene, SoundsOfTheVoiceTheMusicTheArrowsAndTheExit)
                                            Arrow(AL::ROW_HH, false) + "wait 1500\n" + ScriptWallToAvenue());
     if (RanWithoutSound(run))
         GTEST_SKIP() << "the runner has no sound engine";
-    // The voice and the music are only stopped when the scene goes, after the boot sound.
-    const std::vector<JournalEvent> visit = VisitSounds(run, 3, 0);
-    const std::vector<std::string> expected = {"play fashion.mrs loop", "play lounge.mrs loop",
-                                               "play 7thave.mrs once", "play 7thave.mrs once",
-                                               "play boot.mrs once"};
-    ASSERT_GE(visit.size(), expected.size()) << run.Text();
-    for (size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(SoundText(visit[i]), expected[i]) << run.Text();
-    // The arrow click after the ottoman's is ignored: no street sound plays any more.
-    for (size_t i = expected.size(); i < visit.size(); ++i)
-        EXPECT_FALSE(visit[i].fields[0] == "play" && visit[i].fields[1].find("\\ave\\") != std::string::npos)
-            << visit[i].strLine;
-    const int nBack = run.SceneIndex(2, 1);
-    ASSERT_GE(nBack, 0) << run.Text();
-    EXPECT_GE(run.journal[nBack].nTime, visit[expected.size() - 1].nTime + AL::dwExitDelayMs) << run.Text();
+    // The voice and the music are only stopped when the scene goes, after the boot sound; the
+    // arrow click after the ottoman's plays nothing.
+    ExpectVisitSoundsUpToTheExit(run, 3,
+                                 {"play fashion.mrs loop", "play lounge.mrs loop", "play 7thave.mrs once",
+                                  "play 7thave.mrs once", "play boot.mrs once"},
+                                 "\\ave\\", AL::dwExitDelayMs);
 
     const std::vector<JournalEvent> again = VisitSounds(run, 3, 1);
     ASSERT_GE(again.size(), 2u) << run.Text();
@@ -266,21 +198,7 @@ TEST(AvenueScene, SoundsOfTheVoiceTheMusicTheArrowsAndTheExit)
 
 TEST(AvenueScene, MusicStartsWithLoungeAndRotatesWhenATrackEnds)
 {
-    // A short lounge track, so that it ends within the visit.
-    CScratchDir dir;
-    RunOptions options;
-    options.strRoot = MakeContentRoot(dir, {}, {{"music/lounge.mrs", "signin/cont.mrs"}});
-    const RunResult run = RunGame(dir, ScriptToAvenue() + "wait 4000\n", options);
-    if (RanWithoutSound(run))
-        GTEST_SKIP() << "the runner has no sound engine";
-    std::vector<JournalEvent> music;
-    for (const JournalEvent& event : VisitSounds(run, 3))
-        if (event.fields[0] == "play" && IsMusic(SoundFile(event)))
-            music.push_back(event);
-    ASSERT_GE(music.size(), 2u) << run.Text();
-    EXPECT_TRUE(IsSound(music[0], "play", "lounge.mrs")) << run.Text();
-    for (const JournalEvent& play : music)
-        EXPECT_EQ(play.fields.back(), "loop") << play.strLine;
+    ExpectMusicStartsWithLoungeAndRotates(ScriptToAvenue(), 3);
 }
 
 TEST(AvenueScene, MissingPicturesLeaveTheirSpritesEmpty)
@@ -299,7 +217,7 @@ TEST(AvenueScene, MissingPicturesLeaveTheirSpritesEmpty)
     EXPECT_TRUE(AvenueWith(noTop).MatchesShot(ReadPng(run.ShotPath("shown.png")), &strWhy)) << strWhy;
     const std::vector<std::pair<int, std::string>> scenes = run.Scenes();
     ASSERT_EQ(scenes.size(), 5u) << run.Text();
-    EXPECT_EQ(scenes[4], kWall);
+    EXPECT_EQ(scenes[4], kWallScene);
 }
 
 } // namespace

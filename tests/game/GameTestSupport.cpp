@@ -234,13 +234,28 @@ bool IsMusic(const std::string& strFile)
     return strFile == "lounge.mrs" || strFile == "urban.mrs" || strFile == "pop.mrs";
 }
 
+std::string SoundText(const JournalEvent& event)
+{
+    std::string strText = event.fields[0] + " " + SoundFile(event);
+    if (event.fields[0] == "play")
+        strText += " " + event.fields.back();
+    return strText;
+}
+
 std::vector<std::string> Actions(const std::vector<JournalEvent>& sounds)
 {
     std::vector<std::string> lines;
     for (const JournalEvent& event : sounds)
         if (event.fields[0] != "end")
-            lines.push_back(event.fields[0] + " " + SoundFile(event) +
-                            (event.fields[0] == "play" ? " " + event.fields.back() : std::string()));
+            lines.push_back(SoundText(event));
+    return lines;
+}
+
+std::vector<std::string> FirstActions(const RunResult& run, int nState, int nOccurrence, size_t nCount)
+{
+    std::vector<std::string> lines = Actions(run.VisitSounds(nState, nOccurrence));
+    if (lines.size() > nCount)
+        lines.resize(nCount);
     return lines;
 }
 

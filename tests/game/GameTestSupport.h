@@ -81,8 +81,14 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
 std::string SoundFile(const JournalEvent& event);
 bool IsSound(const JournalEvent& event, const std::string& strAction, const std::string& strFile);
 bool IsMusic(const std::string& strFile);
-// "play lounge.mrs loop", "stop cont.mrs": the actions of sound events in order, ends left out.
-std::vector<std::string> Actions(const std::vector<JournalEvent>& sounds);
+// A sound event as "play lounge.mrs loop" or "stop cont.mrs".
+std::string SoundText(const JournalEvent& event);
+// The SoundText of sound events in order, ends left out.
+using ActionList = std::vector<std::string>;
+ActionList Actions(const std::vector<JournalEvent>& sounds);
+// The first nCount Actions of the n-th visit of scene state nState (fewer when the visit has
+// fewer), to compare with what the visit should start with.
+ActionList FirstActions(const RunResult& run, int nState, int nOccurrence, size_t nCount);
 
 struct RgbImage
 {

@@ -1,4 +1,5 @@
-// MakeoverAvenueScreen.cpp: expected screens drawn from the built content.
+// MakeoverAvenueScreen.cpp: expected screens drawn from the built content, and the checks
+// the makeover and Seventh Avenue tests share.
 #include "tests/game/MakeoverAvenueScreen.h"
 
 #include "graphics/MRVAnimation.h"
@@ -161,14 +162,6 @@ std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOcc
     return sounds;
 }
 
-std::string SoundText(const JournalEvent& event)
-{
-    std::string strText = event.fields[0] + " " + SoundFile(event);
-    if (event.fields[0] == "play")
-        strText += " " + event.fields.back();
-    return strText;
-}
-
 std::string ContentRelative(const char* pszGamePath)
 {
     std::string strPath = pszGamePath;
@@ -177,6 +170,96 @@ std::string ContentRelative(const char* pszGamePath)
         strPath.erase(0, strPrefix.size());
     std::replace(strPath.begin(), strPath.end(), '\\', '/');
     return strPath;
+}
+
+std::string ClickCentre(const LayoutRect& rc)
+{
+    return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+}
+
+std::string Shot(const std::string& strName)
+{
+    return "wait 100\nshot " + strName + "\n";
+}
+
+void ExpectOttomanExits(const std::string& strScriptToScene, const SceneId& scene, unsigned dwWaitMs)
+{
+    struct ExitCase
+    {
+        const char* pszName;
+        std::string strInput;
+        bool bLeaves;
+    };
+    const ExitCase cases[] = {
+        {"click on the top-left corner", Line("click", 268, 398), true},
+        {"right-button release on the bottom-right corner", Line("release right", 344, 479), true},
+        {"releases one pixel outside the left, top and right edges",
+         Line("release left", 267, 420) + Line("release left", 300, 397) + Line("release left", 345, 420),
+         false},
+        {"press without a release", Line("press left", 300, 420), false},
+    };
+    for (const ExitCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        CScratchDir dir;
+        const RunResult run =
+            RunGame(dir, strScriptToScene + c.strInput + "wait " + std::to_string(dwWaitMs) + "\n");
+        EXPECT_EQ(run.nStatus, 0) << run.Text();
+        const std::vector<SceneId> scenes = run.Scenes();
+        ASSERT_GE(scenes.size(), 4u) << run.Text();
+        EXPECT_EQ(scenes[3], scene) << run.Text();
+        EXPECT_EQ(scenes.size(), c.bLeaves ? 5u : 4u) << run.Text();
+        if (c.bLeaves && scenes.size() == 5)
+        {
+            EXPECT_EQ(scenes[4], kWallScene);
+        }
+    }
+}
+
+void ExpectMusicStartsWithLoungeAndRotates(const std::string& strScriptToScene, int nState)
+{
+    // A short lounge track, so that it ends within the visit.
+    CScratchDir dir;
+    RunOptions options;
+    options.strRoot = MakeContentRoot(dir, {}, {{"music/lounge.mrs", "signin/cont.mrs"}});
+    const RunResult run = RunGame(dir, strScriptToScene + "wait 4000\n", options);
+    if (RanWithoutSound(run))
+        GTEST_SKIP() << "the runner has no sound engine";
+    std::vector<JournalEvent> music;
+    for (const JournalEvent& event : VisitSounds(run, nState))
+        if (event.fields[0] == "play" && IsMusic(SoundFile(event)))
+            music.push_back(event);
+    ASSERT_GE(music.size(), 2u) << run.Text();
+    EXPECT_TRUE(IsSound(music[0], "play", "lounge.mrs")) << run.Text();
+    for (const JournalEvent& play : music)
+        EXPECT_EQ(play.fields.back(), "loop") << play.strLine;
+}
+
+void ExpectVisitSoundsUpToTheExit(const RunResult& run, int nState, const std::vector<std::string>& expected,
+                                  const std::string& strFolder, unsigned dwExitDelayMs)
+{
+    const std::vector<JournalEvent> visit = VisitSounds(run, nState, 0);
+    ASSERT_GE(visit.size(), expected.size()) << run.Text();
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(SoundText(visit[i]), expected[i]) << run.Text();
+    // Input after the ottoman's click is ignored: none of the scene's own sounds plays any more.
+    for (size_t i = expected.size(); i < visit.size(); ++i)
+        EXPECT_FALSE(visit[i].fields[0] == "play" && visit[i].fields[1].find(strFolder) != std::string::npos)
+            << visit[i].strLine;
+    // The game stands still while the ottoman's sound plays.
+    const int nBack = run.SceneIndex(kWallScene.first, 1);
+    ASSERT_GE(nBack, 0) << run.Text();
+    EXPECT_GE(run.journal[nBack].nTime, visit[expected.size() - 1].nTime + dwExitDelayMs) << run.Text();
+}
+
+void ExpectArrowShown(const CExpectedScreen& expected, const RgbImage& shot, const char* const* apszFrames,
+                      LayoutPoint pt)
+{
+    const std::string astrFrames[3] = {ContentRelative(apszFrames[0]), ContentRelative(apszFrames[1]),
+                                       ContentRelative(apszFrames[2])};
+    std::string strWhy;
+    EXPECT_TRUE(expected.MatchesShot(shot, &strWhy, PictureArea(astrFrames[0], pt))) << strWhy;
+    EXPECT_TRUE(expected.MatchesShotWithAnyOf(shot, astrFrames, pt, &strWhy)) << strWhy;
 }
 
 } // namespace GameTest

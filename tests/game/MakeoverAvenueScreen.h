@@ -1,15 +1,19 @@
 // MakeoverAvenueScreen.h: the screen a scene should show, built from the built content's
 // pictures and frame sets with the engine's own drawing, for exact comparison with the
-// runner's shots. Used by the makeover and Seventh Avenue tests. Depends on assets/,
-// graphics/ and the headless display's pixel conversion.
+// runner's shots; and the checks the makeover and Seventh Avenue tests share (the ottoman
+// exit, the music, a visit's sounds, shots after a row of inputs, a shown arrow). Depends on
+// assets/, graphics/, the headless display's pixel conversion and gtest.
 #pragma once
 
 #include "assets/MRVImage.h"
 #include "game/layout/LayoutTypes.h"
 #include "tests/game/GameTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace GameTest
@@ -61,10 +65,61 @@ bool RanWithoutSound(const RunResult& run);
 // visit's own sounds, then those of the next scene's Load.
 std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOccurrence = 0);
 
-// An event as "play lounge.mrs loop" or "stop mmovo.mrs".
-std::string SoundText(const JournalEvent& event);
-
 // A content path ('.\content\mmo\x.mri' as the game names it) relative to content/.
 std::string ContentRelative(const char* pszGamePath);
+
+// A scene as the journal names it: (state, class).
+using SceneId = std::pair<int, std::string>;
+// Where the ottoman of both scenes leads.
+inline const SceneId kWallScene{2, "CWallScene"};
+
+// Script lines: a click at the centre of rc; a short wait, then a shot named strName.
+std::string ClickCentre(const LayoutRect& rc);
+std::string Shot(const std::string& strName);
+
+// The ottoman lies at the same place in both scenes. Runs a fresh game for each way of
+// touching it (a left click and a right release on its corners, releases one pixel outside
+// its edges, a press alone), waiting dwWaitMs after the input, and checks that the game
+// reached the scene through strScriptToScene and went back to the wall only on a release on it.
+void ExpectOttomanExits(const std::string& strScriptToScene, const SceneId& scene, unsigned dwWaitMs);
+
+// With a short lounge track, checks that the visit of scene state nState starts its music
+// with the lounge track and starts another track, looping, once it has ended.
+void ExpectMusicStartsWithLoungeAndRotates(const std::string& strScriptToScene, int nState);
+
+// Checks that the first visit of scene state nState starts with the sounds of expected (the
+// last one the ottoman's), that no sound from strFolder (as "\\mmo\\") plays after it, and
+// that the game stood still for dwExitDelayMs before the wall came back.
+void ExpectVisitSoundsUpToTheExit(const RunResult& run, int nState, const std::vector<std::string>& expected,
+                                  const std::string& strFolder, unsigned dwExitDelayMs);
+
+// Whether the shot shows expected with an arrow (any of its three frames, named as the game
+// names them) at pt, and expected unchanged around it.
+void ExpectArrowShown(const CExpectedScreen& expected, const RgbImage& shot, const char* const* apszFrames,
+                      LayoutPoint pt);
+
+// Runs strScriptToScene, then the input of every step (each with a pszName, an strInput and
+// what the scene shows after it) followed by strMoveOff and a shot, and checks every shot
+// against screenAfter(step). The game must stay in the scene.
+template <class Step, size_t N, class ScreenAfter>
+void ExpectShotAfterEveryStep(const std::string& strScriptToScene, const std::string& strMoveOff,
+                              const Step (&steps)[N], ScreenAfter screenAfter)
+{
+    std::string strScript = strScriptToScene;
+    for (size_t i = 0; i < N; ++i)
+        strScript += steps[i].strInput + strMoveOff + Shot("step" + std::to_string(i) + ".png");
+
+    CScratchDir dir;
+    const RunResult run = RunGame(dir, strScript);
+    ASSERT_EQ(run.Scenes().size(), 4u) << run.Text();
+    for (size_t i = 0; i < N; ++i)
+    {
+        SCOPED_TRACE(steps[i].pszName);
+        std::string strWhy;
+        EXPECT_TRUE(screenAfter(steps[i]).MatchesShot(
+            ReadPng(run.ShotPath("step" + std::to_string(i) + ".png")), &strWhy))
+            << strWhy;
+    }
+}
 
 } // namespace GameTest

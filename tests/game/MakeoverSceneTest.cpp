@@ -15,16 +15,14 @@ namespace ML = MakeoverLayout;
 namespace
 {
 
-const std::pair<int, std::string> kWall{2, "CWallScene"};
-const std::pair<int, std::string> kMakeover{4, "CMakeoverScene"};
+const SceneId kMakeover{4, "CMakeoverScene"};
 
 // Off every area: no highlight shows while the pointer is here.
 const std::string kMoveOff = Line("move", 600, 10);
 
 std::string ScriptWallToMakeover()
 {
-    const LayoutRect& rc = WallLayout::rcMakeover;
-    return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2) + "wait 300\n";
+    return ClickCentre(WallLayout::rcMakeover) + "wait 300\n";
 }
 
 std::string ScriptToMakeover()
@@ -32,15 +30,7 @@ std::string ScriptToMakeover()
     return ScriptSplashToSignIn() + ScriptSignInToWall() + ScriptWallToMakeover();
 }
 
-std::string Shot(const std::string& strName)
-{
-    return "wait 100\nshot " + strName + "\n";
-}
-
-std::string Rel(const char* pszGamePath)
-{
-    return ContentRelative(pszGamePath);
-}
+constexpr auto Rel = &ContentRelative;
 
 // What the four face layers show; -1 is hidden (the hair is always shown).
 struct Face
@@ -64,38 +54,9 @@ CExpectedScreen StudioWith(const Face& face)
     return screen;
 }
 
-struct ExitCase
-{
-    const char* pszName;
-    std::string strInput;
-    bool bLeaves;
-};
-
 TEST(MakeoverScene, ReachedFromTheWallAndLeftOnlyByAReleaseOnTheOttoman)
 {
-    const ExitCase cases[] = {
-        {"click on the top-left corner", Line("click", 268, 398), true},
-        {"right-button release on the bottom-right corner", Line("release right", 344, 479), true},
-        {"releases one pixel outside the left, top and right edges",
-         Line("release left", 267, 420) + Line("release left", 300, 397) + Line("release left", 345, 420),
-         false},
-        {"press without a release", Line("press left", 300, 420), false},
-    };
-    for (const ExitCase& c : cases)
-    {
-        SCOPED_TRACE(c.pszName);
-        CScratchDir dir;
-        const RunResult run = RunGame(dir, ScriptToMakeover() + c.strInput + "wait 2500\n");
-        EXPECT_EQ(run.nStatus, 0) << run.Text();
-        std::vector<std::pair<int, std::string>> scenes = run.Scenes();
-        ASSERT_GE(scenes.size(), 4u) << run.Text();
-        EXPECT_EQ(scenes[3], kMakeover) << run.Text();
-        EXPECT_EQ(scenes.size(), c.bLeaves ? 5u : 4u) << run.Text();
-        if (c.bLeaves && scenes.size() == 5)
-        {
-            EXPECT_EQ(scenes[4], kWall);
-        }
-    }
+    ExpectOttomanExits(ScriptToMakeover(), kMakeover, 2500);
 }
 
 struct PickStep
@@ -134,21 +95,8 @@ TEST(MakeoverScene, PicksChangeTheFaceAndOverlappingAreasGoToTheFirst)
         {"right arrow", Line("click", 110, 320), {-1, 14, 9, 1}},
         {"before's bottom-right corner resets the face", Line("click", 110, 477), {-1, -1, -1, 0}},
     };
-    std::string strScript = ScriptToMakeover();
-    for (size_t i = 0; i < std::size(steps); ++i)
-        strScript += steps[i].strInput + kMoveOff + Shot("pick" + std::to_string(i) + ".png");
-
-    CScratchDir dir;
-    const RunResult run = RunGame(dir, strScript);
-    ASSERT_EQ(run.Scenes().size(), 4u) << run.Text();
-    for (size_t i = 0; i < std::size(steps); ++i)
-    {
-        SCOPED_TRACE(steps[i].pszName);
-        std::string strWhy;
-        EXPECT_TRUE(StudioWith(steps[i].face)
-                        .MatchesShot(ReadPng(run.ShotPath("pick" + std::to_string(i) + ".png")), &strWhy))
-            << strWhy;
-    }
+    ExpectShotAfterEveryStep(ScriptToMakeover(), kMoveOff, steps,
+                             [](const PickStep& step) { return StudioWith(step.face); });
 }
 
 TEST(MakeoverScene, HighlightsShowOverTheirAreasOnly)
@@ -185,12 +133,7 @@ TEST(MakeoverScene, HighlightsShowOverTheirAreasOnly)
                                Arrow{"right.png", ML::apszRightArrow, ML::ptRightArrow}})
     {
         SCOPED_TRACE(arrow.pszShot);
-        const std::string astrFrames[3] = {Rel(arrow.apszFrames[0]), Rel(arrow.apszFrames[1]),
-                                           Rel(arrow.apszFrames[2])};
-        const RgbImage shot = ReadPng(run.ShotPath(arrow.pszShot));
-        EXPECT_TRUE(StudioWith(start).MatchesShot(shot, &strWhy, PictureArea(astrFrames[0], arrow.pt)))
-            << strWhy;
-        EXPECT_TRUE(StudioWith(start).MatchesShotWithAnyOf(shot, astrFrames, arrow.pt, &strWhy)) << strWhy;
+        ExpectArrowShown(StudioWith(start), ReadPng(run.ShotPath(arrow.pszShot)), arrow.apszFrames, arrow.pt);
     }
     // Items have no highlight; moving off every area hides the last one shown.
     EXPECT_TRUE(StudioWith(start).MatchesShot(ReadPng(run.ShotPath("item.png")), &strWhy)) << strWhy;
@@ -218,22 +161,13 @@ TEST(MakeoverScene, SoundsOfEveryPickAndOfTheExit)
                  Line("click", 300, 420) + Line("click", 20, 40) + "wait 2500\n" + ScriptWallToMakeover());
     if (RanWithoutSound(run))
         GTEST_SKIP() << "the runner has no sound engine";
-    const std::vector<JournalEvent> visit = VisitSounds(run, 4, 0);
-    const std::vector<std::string> expected = {
-        "play lounge.mrs loop",   "play mmovo.mrs loop",    "play mmoeyes.mrs once",  "play mmolips.mrs once",
-        "play mmoglass.mrs once", "play hairback.mrs once", "play hairforw.mrs once", "play before.mrs once",
-        "stop lounge.mrs",        "stop mmovo.mrs",         "play ottoman.mrs once"};
-    ASSERT_GE(visit.size(), expected.size()) << run.Text();
-    for (size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(SoundText(visit[i]), expected[i]) << run.Text();
-    // The click after the ottoman's is ignored: no studio sound plays any more.
-    for (size_t i = expected.size(); i < visit.size(); ++i)
-        EXPECT_FALSE(visit[i].fields[0] == "play" && visit[i].fields[1].find("\\mmo\\") != std::string::npos)
-            << visit[i].strLine;
-    // The game stands still while the ottoman sound plays.
-    const int nBack = run.SceneIndex(2, 1);
-    ASSERT_GE(nBack, 0) << run.Text();
-    EXPECT_GE(run.journal[nBack].nTime, visit[expected.size() - 1].nTime + ML::dwExitDelayMs) << run.Text();
+    // The click after the ottoman's plays nothing.
+    ExpectVisitSoundsUpToTheExit(run, 4,
+                                 {"play lounge.mrs loop", "play mmovo.mrs loop", "play mmoeyes.mrs once",
+                                  "play mmolips.mrs once", "play mmoglass.mrs once", "play hairback.mrs once",
+                                  "play hairforw.mrs once", "play before.mrs once", "stop lounge.mrs",
+                                  "stop mmovo.mrs", "play ottoman.mrs once"},
+                                 "\\mmo\\", ML::dwExitDelayMs);
 
     // The second visit's music starts with the lounge track again.
     const std::vector<JournalEvent> again = VisitSounds(run, 4, 1);
@@ -243,21 +177,7 @@ TEST(MakeoverScene, SoundsOfEveryPickAndOfTheExit)
 
 TEST(MakeoverScene, MusicStartsWithLoungeAndRotatesWhenATrackEnds)
 {
-    // A short lounge track, so that it ends within the visit.
-    CScratchDir dir;
-    RunOptions options;
-    options.strRoot = MakeContentRoot(dir, {}, {{"music/lounge.mrs", "signin/cont.mrs"}});
-    const RunResult run = RunGame(dir, ScriptToMakeover() + "wait 4000\n", options);
-    if (RanWithoutSound(run))
-        GTEST_SKIP() << "the runner has no sound engine";
-    std::vector<JournalEvent> music;
-    for (const JournalEvent& event : VisitSounds(run, 4))
-        if (event.fields[0] == "play" && IsMusic(SoundFile(event)))
-            music.push_back(event);
-    ASSERT_GE(music.size(), 2u) << run.Text();
-    EXPECT_TRUE(IsSound(music[0], "play", "lounge.mrs")) << run.Text();
-    for (const JournalEvent& play : music)
-        EXPECT_EQ(play.fields.back(), "loop") << play.strLine;
+    ExpectMusicStartsWithLoungeAndRotates(ScriptToMakeover(), 4);
 }
 
 TEST(MakeoverScene, MissingPicturesLeaveTheirSpritesEmpty)
@@ -273,7 +193,7 @@ TEST(MakeoverScene, MissingPicturesLeaveTheirSpritesEmpty)
     EXPECT_TRUE(StudioWith(Face()).MatchesShot(ReadPng(run.ShotPath("picks.png")), &strWhy)) << strWhy;
     const std::vector<std::pair<int, std::string>> scenes = run.Scenes();
     ASSERT_EQ(scenes.size(), 5u) << run.Text();
-    EXPECT_EQ(scenes[4], kWall);
+    EXPECT_EQ(scenes[4], kWallScene);
 }
 
 } // namespace
