@@ -17,3 +17,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
 elseif(MSVC)
   target_compile_options(velvina_options INTERFACE /W4 $<$<BOOL:${VELVINA_WERROR}>:/WX>)
 endif()
+
+# Tools that run during the build (the content generator) run under the sanitizers too in a
+# sanitized build; their leak checker is told about the system libraries' own caches.
+set(VELVINA_TOOL_ENV "")
+if(VELVINA_SANITIZE OR VELVINA_FUZZ)
+  set(VELVINA_TOOL_ENV ${CMAKE_COMMAND} -E env
+      LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan-suppressions.txt)
+endif()

@@ -24,7 +24,8 @@ void PutU32(std::vector<uint8_t>& vOut, uint32_t dwValue)
 
 void PutTag(std::vector<uint8_t>& vOut, const char* pszTag)
 {
-    vOut.insert(vOut.end(), pszTag, pszTag + 4);
+    for (int i = 0; i < 4; ++i)
+        vOut.push_back(static_cast<uint8_t>(pszTag[i]));
 }
 }  // namespace
 
