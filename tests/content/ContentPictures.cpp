@@ -1,6 +1,8 @@
 // ContentPictures.cpp: decoding the built content for the content tests.
 #include "ContentPictures.h"
 
+#include "platform/GamePath.h"
+
 #include "assets/MRVImage.h"
 
 #include <algorithm>
@@ -100,14 +102,8 @@ bool DecodeImage(CMRVImage& image, DecodedPicture* pOut, std::string* pError)
 
 std::string ContentFile(const char* pszGamePath)
 {
-    std::string strPath(pszGamePath);
-    const std::string strPrefix = ".\\content\\";
-    if (strPath.compare(0, strPrefix.size(), strPrefix) == 0)
-        strPath.erase(0, strPrefix.size());
-    for (char& c : strPath)
-        if (c == '\\')
-            c = '/';
-    return std::string(VELVINA_CONTENT_DIR) + "/" + strPath;
+    // The game's paths start with ".\content\"; the build's content folder is named content.
+    return std::string(VELVINA_CONTENT_DIR) + "/../" + Platform::NativePath(pszGamePath);
 }
 
 bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes)
