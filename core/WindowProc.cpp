@@ -7,7 +7,7 @@
 namespace
 {
 
-void PinWindowSize(MINMAXINFO* pInfo)
+void PinWindowSize(Platform::MinMaxInfo* pInfo)
 {
     Platform::IWindowService* pWindow = Core::CurrentServices().pWindow;
     const LONG nWidth = static_cast<LONG>(Core::kScreenWidth) + 2 * pWindow->GetSystemMetrics(SM_CXFRAME);
@@ -37,7 +37,7 @@ LRESULT WindowProc(HWND hwnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
         pWindow->PostQuitMessage(0);
         return 0;
     case WM_GETMINMAXINFO:
-        PinWindowSize(reinterpret_cast<MINMAXINFO*>(lParam));
+        PinWindowSize(reinterpret_cast<Platform::MinMaxInfo*>(lParam));
         return 0;
     case WM_KEYDOWN:
         g_SceneDirector.OnKey(wParam, lParam);

@@ -10,7 +10,7 @@
 #include "graphics/MRVRect.h"
 #include "platform/WinTypes.h"
 
-#include <climits>
+#include <cstdint>
 
 class CMRVImage;
 

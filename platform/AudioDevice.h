@@ -7,8 +7,10 @@
 // - Secondary buffers hold PCM samples in their own format (8 or 16 bit, mono or stereo, any
 //   rate); the device converts them to its output and saturates the sum instead of wrapping.
 //   A static buffer is filled once; a streaming buffer loops and carries position
-//   notifications: each time its play cursor moves onto or past a notification's byte offset
-//   (offset 0 when it wraps from the end to the start) the notification's event is set.
+//   notifications: each time its play cursor passes a notification's byte offset the
+//   notification's event is set. The offset play starts from counts as passed as soon as play
+//   begins, as DirectSound has it: a notification at 0 fires when a buffer starts from 0, and
+//   again each time the cursor wraps from the end to the start.
 // - Lock hands out the memory of [offset, offset + bytes) clipped to the buffer's end (no
 //   second, wrapped-around region); the caller writes it and gives it back with Unlock.
 // - Play starts from the current play position, once (stopping at the end, where the position

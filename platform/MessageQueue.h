@@ -11,17 +11,20 @@
 // an idle loop sleeps instead of spinning. Cursor and posting calls come from IWindowBackend.
 #pragma once
 
-#include "platform/Window.h"
 #include "platform/WinTypes.h"
+#include "platform/Window.h"
 
-#ifndef _WIN32
-// The few size names the shell uses; values as on Windows.
+// The few size and show names the shell uses; values (and spelling) as in <winuser.h>.
+#define SM_CYMENU 15
 #define SM_CXFRAME 32
 #define SM_CYFRAME 33
-#define SM_CYMENU 15
 #define SW_SHOWDEFAULT 10
 
-struct MINMAXINFO
+namespace Platform
+{
+
+// The record WM_GETMINMAXINFO's lParam points to, laid out as Windows lays out MINMAXINFO.
+struct MinMaxInfo
 {
     POINT ptReserved;
     POINT ptMaxSize;
@@ -29,10 +32,6 @@ struct MINMAXINFO
     POINT ptMinTrackSize;
     POINT ptMaxTrackSize;
 };
-#endif
-
-namespace Platform
-{
 
 typedef LRESULT (*PFNWINDOWPROC)(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam);
 

@@ -1,106 +1,127 @@
-// Threads.cpp: event groups and worker threads over the standard library (portable).
+// Threads.cpp: event groups and worker threads over the standard library (every system but
+// Windows, which has win32/ThreadsWin32.cpp).
 #include "platform/Threads.h"
 
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
+#include <thread>
+#include <vector>
 
 namespace Platform
 {
 
-CEventGroup::CEventGroup(int nEvents)
-    : m_bSet(static_cast<size_t>(nEvents > 0 ? nEvents : 0), false),
-      m_nWaiters(0),
-      m_nTimedWaiters(0),
-      m_bNudged(false),
-      m_bClosed(false)
+struct CEventGroup::State
 {
-}
+    explicit State(int nEvents) : m_bSet(static_cast<size_t>(nEvents > 0 ? nEvents : 0), false) {}
+
+    BOOL IsIdleLocked() const;
+
+    mutable std::mutex m_Mutex;
+    std::condition_variable m_Changed;
+    std::vector<bool> m_bSet;
+    int m_nWaiters = 0;
+    int m_nTimedWaiters = 0;
+    bool m_bNudged = false;
+    bool m_bClosed = false;
+};
+
+CEventGroup::CEventGroup(int nEvents) : m_pState(std::make_unique<State>(nEvents)) {}
+
+CEventGroup::~CEventGroup() = default;
 
 void CEventGroup::Set(int nIndex)
 {
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    if (m_bClosed || nIndex < 0 || static_cast<size_t>(nIndex) >= m_bSet.size())
+    State& state = *m_pState;
+    std::lock_guard<std::mutex> lock(state.m_Mutex);
+    if (state.m_bClosed || nIndex < 0 || static_cast<size_t>(nIndex) >= state.m_bSet.size())
         return;
-    m_bSet[static_cast<size_t>(nIndex)] = true;
-    m_Changed.notify_all();
+    state.m_bSet[static_cast<size_t>(nIndex)] = true;
+    state.m_Changed.notify_all();
 }
 
 DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
 {
-    std::unique_lock<std::mutex> lock(m_Mutex);
+    State& state = *m_pState;
+    std::unique_lock<std::mutex> lock(state.m_Mutex);
     const bool bTimed = dwTimeoutMs != kWaitInfinite;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(bTimed ? dwTimeoutMs : 0);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(bTimed ? dwTimeoutMs : 0);
     // A nudge is meant for a consumer that polls; one waiting without a time-out has nothing
     // to check again.
     if (!bTimed)
-        m_bNudged = false;
-    ++m_nWaiters;
+        state.m_bNudged = false;
+    ++state.m_nWaiters;
     if (bTimed)
-        ++m_nTimedWaiters;
-    m_Changed.notify_all(); // a driver in WaitUntilIdle may be waiting for this moment
+        ++state.m_nTimedWaiters;
+    state.m_Changed.notify_all(); // a driver in WaitUntilIdle may be waiting for this moment
 
     DWORD dwResult = kWaitTimeout;
     for (;;)
     {
-        if (m_bClosed)
+        if (state.m_bClosed)
         {
             dwResult = kWaitFailed;
             break;
         }
         size_t nIndex = 0;
-        while (nIndex < m_bSet.size() && !m_bSet[nIndex])
+        while (nIndex < state.m_bSet.size() && !state.m_bSet[nIndex])
             ++nIndex;
-        if (nIndex < m_bSet.size())
+        if (nIndex < state.m_bSet.size())
         {
-            m_bSet[nIndex] = false;
+            state.m_bSet[nIndex] = false;
             dwResult = static_cast<DWORD>(nIndex);
             break;
         }
-        if (bTimed && m_bNudged)
+        if (bTimed && state.m_bNudged)
         {
-            m_bNudged = false;
+            state.m_bNudged = false;
             break;
         }
         if (!bTimed)
-            m_Changed.wait(lock);
-        else if (m_Changed.wait_until(lock, deadline) == std::cv_status::timeout)
+            state.m_Changed.wait(lock);
+        else if (state.m_Changed.wait_until(lock, deadline) == std::cv_status::timeout)
             break;
     }
 
-    --m_nWaiters;
+    --state.m_nWaiters;
     if (bTimed)
-        --m_nTimedWaiters;
-    m_Changed.notify_all();
+        --state.m_nTimedWaiters;
+    state.m_Changed.notify_all();
     return dwResult;
 }
 
 void CEventGroup::Close()
 {
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    m_bClosed = true;
-    m_Changed.notify_all();
+    State& state = *m_pState;
+    std::lock_guard<std::mutex> lock(state.m_Mutex);
+    state.m_bClosed = true;
+    state.m_Changed.notify_all();
 }
 
 BOOL CEventGroup::IsClosed() const
 {
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    return m_bClosed ? TRUE : FALSE;
+    State& state = *m_pState;
+    std::lock_guard<std::mutex> lock(state.m_Mutex);
+    return state.m_bClosed ? TRUE : FALSE;
 }
 
 void CEventGroup::Nudge()
 {
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    if (m_bClosed)
+    State& state = *m_pState;
+    std::lock_guard<std::mutex> lock(state.m_Mutex);
+    if (state.m_bClosed)
         return;
     // A consumer busy outside the wait is nudged too: it takes the nudge when it next waits
     // with a time-out, or drops it when it next waits without one.
-    if (m_nWaiters > 0 && m_nTimedWaiters == 0)
+    if (state.m_nWaiters > 0 && state.m_nTimedWaiters == 0)
         return;
-    m_bNudged = true;
-    m_Changed.notify_all();
+    state.m_bNudged = true;
+    state.m_Changed.notify_all();
 }
 
-BOOL CEventGroup::IsIdleLocked() const
+BOOL CEventGroup::State::IsIdleLocked() const
 {
     if (m_bClosed)
         return TRUE;
@@ -114,13 +135,28 @@ BOOL CEventGroup::IsIdleLocked() const
 
 BOOL CEventGroup::WaitUntilIdle(DWORD dwTimeoutMs)
 {
-    std::unique_lock<std::mutex> lock(m_Mutex);
-    return m_Changed.wait_for(lock, std::chrono::milliseconds(dwTimeoutMs), [this] { return IsIdleLocked() != FALSE; })
+    State& state = *m_pState;
+    std::unique_lock<std::mutex> lock(state.m_Mutex);
+    return state.m_Changed.wait_for(lock, std::chrono::milliseconds(dwTimeoutMs),
+                                    [&state] { return state.IsIdleLocked() != FALSE; })
                ? TRUE
                : FALSE;
 }
 
-CWorkerThread::CWorkerThread() : m_pState(std::make_shared<SharedState>()) {}
+void* CEventGroup::GetNativeEvent(int) const
+{
+    return nullptr;
+}
+
+struct CWorkerThread::State
+{
+    std::mutex mutex;
+    std::condition_variable exited;
+    bool bExited = false;
+    std::thread thread;
+};
+
+CWorkerThread::CWorkerThread() : m_pState(std::make_shared<State>()) {}
 
 CWorkerThread::~CWorkerThread()
 {
@@ -129,12 +165,12 @@ CWorkerThread::~CWorkerThread()
 
 BOOL CWorkerThread::Start(std::function<DWORD()> fnBody)
 {
-    if (m_Thread.joinable())
+    if (m_pState->thread.joinable())
         return FALSE;
-    std::shared_ptr<SharedState> pState = m_pState;
+    std::shared_ptr<State> pState = m_pState;
     try
     {
-        m_Thread = std::thread(
+        m_pState->thread = std::thread(
             [pState, fnBody]()
             {
                 fnBody();
@@ -152,7 +188,7 @@ BOOL CWorkerThread::Start(std::function<DWORD()> fnBody)
 
 BOOL CWorkerThread::IsStarted() const
 {
-    return m_Thread.joinable() ? TRUE : FALSE;
+    return m_pState->thread.joinable() ? TRUE : FALSE;
 }
 
 BOOL CWorkerThread::WaitForExit(DWORD dwTimeoutMs)
@@ -166,9 +202,10 @@ BOOL CWorkerThread::WaitForExit(DWORD dwTimeoutMs)
 
 void CWorkerThread::Terminate()
 {
-    if (!m_Thread.joinable() || m_Thread.get_id() == std::this_thread::get_id())
+    std::thread& thread = m_pState->thread;
+    if (!thread.joinable() || thread.get_id() == std::this_thread::get_id())
         return;
-    m_Thread.join();
+    thread.join();
     std::lock_guard<std::mutex> lock(m_pState->mutex);
     m_pState->bExited = false;
 }

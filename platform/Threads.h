@@ -10,22 +10,21 @@
 //   and is blocked in WaitAny again, or the group is closed. Nudge wakes a consumer blocked in
 //   a wait with a time-out (it returns kWaitTimeout), so that a consumer polling some other
 //   state checks it once more before WaitUntilIdle reports it idle.
-// - CWorkerThread starts one body on a new thread at once. A portable thread cannot be killed
-//   from outside, so Terminate, the last resort for a worker that does not stop, waits for the
-//   body to return: a worker must make itself stoppable (it only ever blocks in WaitAny or for a
-//   bounded time, and gives up when its event group is closed).
+// - CWorkerThread starts one body on a new thread at once. Terminate, the last resort for a
+//   worker that does not stop, waits for the body to return; on Windows it waits a grace period
+//   and then ends the thread with TerminateThread. A worker must still make itself stoppable (it
+//   only ever blocks in WaitAny or for a bounded time, and gives up when its event group is
+//   closed): a thread ended from outside may leave whatever it held behind.
+// - Each operating system has its own implementation (standard library threads and condition
+//   variables; on Windows kernel events and threads, so that a device may set an event itself).
 // - SleepRealTime sleeps on the wall clock; a worker uses it instead of the game clock's Sleep,
 //   which may be virtual and move the game's time.
 #pragma once
 
 #include "platform/WinTypes.h"
 
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 namespace Platform
 {
@@ -38,6 +37,7 @@ class CEventGroup
 {
 public:
     explicit CEventGroup(int nEvents);
+    ~CEventGroup();
     CEventGroup(const CEventGroup&) = delete;
     CEventGroup& operator=(const CEventGroup&) = delete;
 
@@ -53,16 +53,13 @@ public:
     // real time.
     BOOL WaitUntilIdle(DWORD dwTimeoutMs);
 
-private:
-    BOOL IsIdleLocked() const;
+    // The operating system's own object behind event nIndex, for a device that sets it itself
+    // (a Win32 event HANDLE on Windows); null where events have no such object, or after Close.
+    void* GetNativeEvent(int nIndex) const;
 
-    mutable std::mutex m_Mutex;
-    std::condition_variable m_Changed;
-    std::vector<bool> m_bSet;
-    int m_nWaiters;
-    int m_nTimedWaiters;
-    bool m_bNudged;
-    bool m_bClosed;
+private:
+    struct State;
+    std::unique_ptr<State> m_pState;
 };
 
 class CWorkerThread
@@ -81,19 +78,13 @@ public:
     // TRUE once the body has returned; waits up to dwTimeoutMs of real time for it. The
     // body's result is the thread's exit code, which nothing here keeps.
     BOOL WaitForExit(DWORD dwTimeoutMs);
-    // Waits for the body to return (see the contract above) and releases the thread.
+    // Waits for the body to return, or ends the thread (see the contract above), and releases
+    // it.
     void Terminate();
 
 private:
-    struct SharedState
-    {
-        std::mutex mutex;
-        std::condition_variable exited;
-        bool bExited = false;
-    };
-
-    std::shared_ptr<SharedState> m_pState;
-    std::thread m_Thread;
+    struct State;
+    std::shared_ptr<State> m_pState;
 };
 
 void SleepRealTime(DWORD dwMilliseconds);

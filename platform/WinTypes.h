@@ -1,6 +1,13 @@
-// WinTypes.h: the few Windows types, message codes and key codes the game's portable code uses.
-// On Windows they come from <windows.h>; elsewhere they are defined here with their Windows
-// values. This is not a Windows emulation layer: add a name only when the game needs it.
+// WinTypes.h: the few Windows types, message codes and key codes the game's portable code uses,
+// with their Windows values. This is not a Windows emulation layer: add a name only when the
+// game needs it.
+//
+// On Windows the types come from <windef.h>, which declares no functions. <windows.h> itself
+// stays inside platform/win32/ (see Win32Api.h): it renames dozens of names with macros
+// (CreateWindow, PostMessage, GetMessage, LoadCursor, PlaySound once <mmsystem.h> is seen...)
+// and would rewrite the engine's own members of the same names wherever it was included. The
+// constants below are spelled token for token as the system headers spell them, so a file of
+// the Windows backend may see both without a redefinition.
 #pragma once
 
 #ifdef _WIN32
@@ -10,7 +17,7 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
+#include <windef.h>
 #else
 #include <cstdint>
 
@@ -48,6 +55,12 @@ struct POINT
     LONG y;
 };
 
+#define LOWORD(l) ((WORD)(((DWORD)(l)) & 0xFFFF))
+#define HIWORD(l) ((WORD)((((DWORD)(l)) >> 16) & 0xFFFF))
+#define MAKELONG(a, b) ((LONG)(((WORD)(a)) | (((DWORD)(WORD)(b)) << 16)))
+#endif
+
+// clang-format off
 // Window messages.
 #define WM_DESTROY 0x0002
 #define WM_CLOSE 0x0010
@@ -68,10 +81,6 @@ struct POINT
 #define MK_SHIFT 0x0004
 #define MK_CONTROL 0x0008
 
-// System cursor identifiers (LoadCursor with no instance).
-#define IDC_ARROW 32512
-#define IDC_WAIT 32514
-
 // Virtual-key codes.
 #define VK_BACK 0x08
 #define VK_TAB 0x09
@@ -88,9 +97,13 @@ struct POINT
 #define VK_F4 0x73
 
 // lParam packing of mouse messages: x in the low word, y in the high word, both signed.
-#define MAKELPARAM(l, h) ((LPARAM)(DWORD)(((WORD)(l)) | (((DWORD)(WORD)(h)) << 16)))
-#define LOWORD(l) ((WORD)(((DWORD)(l)) & 0xFFFF))
-#define HIWORD(l) ((WORD)((((DWORD)(l)) >> 16) & 0xFFFF))
+#define MAKELPARAM(l,h) ((LPARAM)(DWORD)MAKELONG(l,h))
 #define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
 #define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
-#endif
+// clang-format on
+
+// System cursor identifiers, as numbers: Platform::LoadCursor takes the number of a system
+// cursor. (<winuser.h> makes these resource-name pointers; the Windows backend, which sees
+// both, keeps the numbers, see Win32Api.h.)
+#define IDC_ARROW 32512
+#define IDC_WAIT 32514

@@ -14,8 +14,9 @@ using namespace Platform;
 namespace
 {
 
-constexpr DWORD kStreamBufferFlags = AUDIO_BUFFER_CTRLFREQUENCY | AUDIO_BUFFER_CTRLPAN | AUDIO_BUFFER_CTRLVOLUME |
-                                     AUDIO_BUFFER_CTRLPOSITIONNOTIFY | AUDIO_BUFFER_GETCURRENTPOSITION2;
+constexpr DWORD kStreamBufferFlags = AUDIO_BUFFER_CTRLFREQUENCY | AUDIO_BUFFER_CTRLPAN |
+                                     AUDIO_BUFFER_CTRLVOLUME | AUDIO_BUFFER_CTRLPOSITIONNOTIFY |
+                                     AUDIO_BUFFER_GETCURRENTPOSITION2;
 // The end-of-stream wait checks the play cursor this often (and whenever a paced device nudges).
 constexpr DWORD kEndPollMs = 2;
 
@@ -27,15 +28,8 @@ BOOL EngineReady()
 } // namespace
 
 CMRVStreamingSound::CMRVStreamingSound()
-    : m_dwPlayCursor(0),
-      m_dwFileLength(0),
-      m_dwEndPosition(0),
-      m_dwEndDistance(0),
-      m_nHalf(0),
-      m_bStopped(FALSE),
-      m_pElement(nullptr),
-      m_Format(),
-      m_dwHalfFill{0, 0}
+    : m_dwPlayCursor(0), m_dwFileLength(0), m_dwEndPosition(0), m_dwEndDistance(0), m_dwFinalHalfDistance(0),
+      m_nHalf(0), m_bStopped(FALSE), m_pElement(nullptr), m_Format(), m_dwHalfFill{0, 0}
 {
 }
 
@@ -82,7 +76,7 @@ BOOL CMRVStreamingSound::Init(CMRVSoundElement* pElement)
         return FALSE;
 
     std::vector<BYTE> data;
-    if (!ReadFirstChunks(data) || !MakeBuffer(data))
+    if (!ReadFirstChunk(data) || !MakeBuffer(data))
     {
         ReleaseSetup();
         return FALSE;
@@ -105,8 +99,10 @@ BOOL CMRVStreamingSound::OpenFile()
     return TRUE;
 }
 
-// The header, then up to two chunks of samples: one for each half of the buffer.
-BOOL CMRVStreamingSound::ReadFirstChunks(std::vector<BYTE>& data)
+// The header, then the first chunk of samples, for the first half of the buffer. The second
+// half starts silent: the device passes the notification at offset 0 as soon as play begins,
+// and the worker fills the second half with the next chunk while the first one plays.
+BOOL CMRVStreamingSound::ReadFirstChunk(std::vector<BYTE>& data)
 {
     try
     {
@@ -117,15 +113,15 @@ BOOL CMRVStreamingSound::ReadFirstChunks(std::vector<BYTE>& data)
             !ParseSoundHeader(header, sizeof(header), &parsed))
             return FALSE;
         m_Format = parsed.format;
-        data.resize(kBufferSize);
-        data.resize(m_File.Read(data.data(), kBufferSize));
+        data.resize(kHalfSize);
+        data.resize(m_File.Read(data.data(), kHalfSize));
     }
     catch (const CMRVException&)
     {
         return FALSE;
     }
-    m_dwHalfFill[1] = std::min<DWORD>(static_cast<DWORD>(data.size()), kHalfSize);
-    m_dwHalfFill[0] = static_cast<DWORD>(data.size()) - m_dwHalfFill[1];
+    m_dwHalfFill[1] = static_cast<DWORD>(data.size());
+    m_dwHalfFill[0] = 0;
     return TRUE;
 }
 
@@ -136,7 +132,8 @@ BOOL CMRVStreamingSound::MakeBuffer(const std::vector<BYTE>& data)
     if (!pBuffer)
         return FALSE;
     m_pEvents = std::make_shared<CEventGroup>(3);
-    const AudioNotifyPosition positions[2] = {{0, m_pEvents, kEventWrap}, {kHalfSize, m_pEvents, kEventHalfWay}};
+    const AudioNotifyPosition positions[2] = {{0, m_pEvents, kEventWrap},
+                                              {kHalfSize, m_pEvents, kEventHalfWay}};
     if (pBuffer->SetNotificationPositions(2, positions) != AUDIO_OK)
     {
         pBuffer->Release();
@@ -174,8 +171,8 @@ DWORD CMRVStreamingSound::Run()
         }
         if (m_bStopped)
             continue;
-        // Entering the second half means the first has just been played, and wrapping to the
-        // start means the second has.
+        // Entering the second half means the first has just been played; wrapping to the
+        // start means the second has (or, when play has just begun, that it is still empty).
         if (dwWait == static_cast<DWORD>(kEventHalfWay))
             RefillHalf(1);
         else if (dwWait == static_cast<DWORD>(kEventWrap))
@@ -228,13 +225,15 @@ DWORD CMRVStreamingSound::ReadChunk(BYTE* pData, DWORD dwCount)
 // The last refill wrote dwRemaining bytes at the start of half nHalf while the cursor plays
 // the other half. The stream is over once the cursor reaches the byte after the last sample:
 // in this half when it got any, else at the end of the other half's samples. The distance
-// from the cursor to that point is kept as well, because the cursor wraps on its way.
+// from the cursor to that point is kept as well, because the cursor wraps on its way, and so
+// is the distance to the start of this half, where the other half has been heard for good.
 void CMRVStreamingSound::RecordEndPosition(int nHalf, DWORD dwRemaining)
 {
     const int nOther = 1 - nHalf;
     const DWORD dwThisStart = HalfOffset(nHalf);
     const DWORD dwCursor = m_dwPlayCursor % kBufferSize;
     const bool bCursorInThisHalf = dwCursor >= dwThisStart && dwCursor < dwThisStart + kHalfSize;
+    m_dwFinalHalfDistance = bCursorInThisHalf ? 0 : (dwThisStart + kBufferSize - dwCursor) % kBufferSize;
     DWORD dwEnd = 0;
     if (dwRemaining > 0 || m_dwHalfFill[nOther] == kHalfSize)
     {
@@ -278,13 +277,16 @@ void CMRVStreamingSound::HandleStop()
 
 // Lets the buffer play on until the cursor has travelled to the end position. Leaves early
 // when the buffer stops or fails, when the engine asks again (stop event) or gives up on the
-// worker. Sleeps between looks instead of spinning.
+// worker. Sleeps between looks instead of spinning. Once the cursor is in the last half, the
+// other one, heard already, is silenced: a device that stops the buffer a little late (any
+// device that mixes ahead) then plays silence after the last sample, not a stale chunk.
 void CMRVStreamingSound::WaitForEndOfStream(IAudioBuffer* pBuffer)
 {
     // The travel is summed look by look: between two looks the cursor moves far less than the
     // buffer's length, while over the whole wait it may come all the way round.
     DWORD dwLastCursor = m_dwPlayCursor % kBufferSize;
     DWORD dwTravelled = 0;
+    BOOL bOtherHalfSilenced = FALSE;
     while (m_bRunning && !IsKillRequested())
     {
         DWORD dwStatus = 0;
@@ -297,8 +299,21 @@ void CMRVStreamingSound::WaitForEndOfStream(IAudioBuffer* pBuffer)
         dwLastCursor = dwCursor % kBufferSize;
         if (dwTravelled >= m_dwEndDistance)
             return;
+        if (!bOtherHalfSilenced && dwTravelled >= m_dwFinalHalfDistance)
+            bOtherHalfSilenced = SilenceHalf(pBuffer, 1 - m_nHalf);
         const DWORD dwWait = m_pEvents->WaitAny(kEndPollMs);
         if (dwWait == static_cast<DWORD>(kEventStop) || dwWait == kWaitFailed)
             return;
     }
+}
+
+BOOL CMRVStreamingSound::SilenceHalf(IAudioBuffer* pBuffer, int nHalf)
+{
+    void* pLocked = nullptr;
+    DWORD dwLocked = 0;
+    if (pBuffer->Lock(HalfOffset(nHalf), kHalfSize, &pLocked, &dwLocked) != AUDIO_OK)
+        return FALSE;
+    std::memset(pLocked, SilenceByte(), dwLocked);
+    pBuffer->Unlock(pLocked, dwLocked);
+    return TRUE;
 }

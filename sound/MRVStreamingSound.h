@@ -1,12 +1,14 @@
 // MRVStreamingSound.h: a long sound played from disk through a 64,000-byte looping buffer.
 //
-// The buffer is two halves of 32,000 bytes. Set-up fills both with the first two chunks of
-// the file; each time the play cursor enters a half, the worker refills the half just played
-// with the next chunk. The refill that meets the end of the file pads its half with silence,
-// records where the last byte will have been played and signals the stop event; the worker
-// then lets the buffer play up to that point, stops it, closes its events and the file, and
-// ends. Events: 0 the cursor entered the second half, 1 the cursor wrapped to the start,
-// 2 stop. The buffer itself belongs to the engine's element of the sound.
+// The buffer is two halves of 32,000 bytes. Set-up fills the first with the file's first chunk
+// and silences the second; each time the play cursor enters a half, the worker refills the
+// other half with the next chunk. Playing from the start passes the notification at offset 0
+// at once, so the second half is filled while the first plays. The refill that meets the end
+// of the file pads its half with silence, records where the last byte will have been played
+// and signals the stop event; the worker then lets the buffer play up to that point, stops it,
+// closes its events and the file, and ends. Events: 0 the cursor entered the second half,
+// 1 the cursor wrapped to the start (or started there), 2 stop. The buffer itself belongs to
+// the engine's element of the sound.
 #pragma once
 
 #include "file/MRVFile.h"
@@ -50,7 +52,7 @@ private:
     static DWORD HalfOffset(int nHalf) { return nHalf == 1 ? 0 : kHalfSize; }
 
     BOOL OpenFile();
-    BOOL ReadFirstChunks(std::vector<BYTE>& data);
+    BOOL ReadFirstChunk(std::vector<BYTE>& data);
     BOOL MakeBuffer(const std::vector<BYTE>& data);
     void ReleaseSetup();
     BYTE SilenceByte() const;
@@ -62,13 +64,17 @@ private:
     void RecordEndPosition(int nHalf, DWORD dwRemaining);
     void HandleStop();
     void WaitForEndOfStream(Platform::IAudioBuffer* pBuffer);
+    // Fills half nHalf with silence; FALSE when the buffer cannot be locked.
+    BOOL SilenceHalf(Platform::IAudioBuffer* pBuffer, int nHalf);
 
     CMRVFile m_File;
     DWORD m_dwPlayCursor;
     DWORD m_dwFileLength;
     DWORD m_dwEndPosition;
-    // Bytes the cursor still had to travel from m_dwPlayCursor to the end position.
+    // Bytes the cursor still had to travel from m_dwPlayCursor to the end position, and to the
+    // start of the half the last refill wrote (0 when it was there already).
     DWORD m_dwEndDistance;
+    DWORD m_dwFinalHalfDistance;
     int m_nHalf;
     BOOL m_bStopped;
     CMRVSoundElement* m_pElement;

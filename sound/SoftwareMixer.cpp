@@ -43,17 +43,11 @@ class CSoftwareMixer::CVoice : public IAudioBuffer
 {
 public:
     CVoice(CSoftwareMixer& mixer, const AudioBufferDesc& desc)
-        : m_Mixer(mixer),
-          m_Format(*desc.pFormat),
-          m_dwFlags(desc.dwFlags),
+        : m_Mixer(mixer), m_Format(*desc.pFormat), m_dwFlags(desc.dwFlags),
           m_Data(desc.dwBufferBytes, SilenceByte()),
-          m_qwFrames(desc.dwBufferBytes / desc.pFormat->nBlockAlign),
-          m_qwPosition(0),
+          m_qwFrames(desc.dwBufferBytes / desc.pFormat->nBlockAlign), m_qwPosition(0),
           m_qwStep((uint64_t(desc.pFormat->nSamplesPerSec) << kFractionBits) / kOutputRate),
-          m_bPlaying(false),
-          m_bLooping(false),
-          m_bLost(false),
-          m_bMixed(false)
+          m_bPlaying(false), m_bLooping(false), m_bLost(false), m_bMixed(false)
     {
     }
 
@@ -129,8 +123,8 @@ public:
         {
             if (pPositions[i].dwOffset >= m_Data.size() || !pPositions[i].pEvents)
                 return AUDIO_FAILED;
-            notifications.push_back({pPositions[i].dwOffset / m_Format.nBlockAlign, pPositions[i].pEvents,
-                                     pPositions[i].nEvent});
+            notifications.push_back(
+                {pPositions[i].dwOffset / m_Format.nBlockAlign, pPositions[i].pEvents, pPositions[i].nEvent});
         }
         m_Notifications.swap(notifications);
         return AUDIO_OK;
@@ -165,8 +159,9 @@ public:
         m_bMixed = false;
     }
 
-    // Output frames until the cursor reaches its next notification, counting the frame that
-    // reaches it (SIZE_MAX when that is far away or there is none).
+    // Output frames until the cursor passes its next notification, counting the frame that
+    // passes it (SIZE_MAX when that is far away or there is none). A notification at the
+    // cursor's own frame is passed by the very next output frame.
     size_t FramesToNextNotification() const
     {
         if (!m_bPlaying || m_Notifications.empty())
@@ -175,13 +170,14 @@ public:
         uint64_t qwNearest = UINT64_MAX;
         for (const Notification& notification : m_Notifications)
         {
-            const uint64_t qwAhead = notification.qwFrame > qwFrame ? notification.qwFrame - qwFrame
-                                                                    : notification.qwFrame + m_qwFrames - qwFrame;
+            const uint64_t qwAhead = notification.qwFrame >= qwFrame
+                                         ? notification.qwFrame - qwFrame
+                                         : notification.qwFrame + m_qwFrames - qwFrame;
             qwNearest = std::min(qwNearest, qwAhead);
         }
         if (qwNearest >= (uint64_t(1) << 30))
             return SIZE_MAX;
-        const uint64_t qwDistance = (qwNearest << kFractionBits) - (m_qwPosition & (kOne - 1));
+        const uint64_t qwDistance = ((qwNearest + 1) << kFractionBits) - (m_qwPosition & (kOne - 1));
         return static_cast<size_t>((qwDistance + m_qwStep - 1) / m_qwStep);
     }
 
@@ -261,8 +257,10 @@ private:
         return nCount ? static_cast<int32_t>(nTotal / nCount) : 0;
     }
 
-    // Moves the cursor one output frame on, firing the notifications it reaches and wrapping
-    // or ending at the buffer's end.
+    // Moves the cursor one output frame on, firing the notifications of the source frames it
+    // passed, and wrapping or ending at the buffer's end. A notification fires when the cursor
+    // passes its frame, as a hardware mixer's does: the one at the starting position fires as
+    // soon as play begins there, not only when the cursor comes round to it again.
     void Advance()
     {
         const uint64_t qwFrom = m_qwPosition >> kFractionBits;
@@ -273,7 +271,7 @@ private:
         for (const Notification& notification : m_Notifications)
         {
             const uint64_t qwAt = notification.qwFrame;
-            if ((qwAt > qwFrom && qwAt <= qwTo) || (qwAt + m_qwFrames > qwFrom && qwAt + m_qwFrames <= qwTo))
+            if ((qwAt >= qwFrom && qwAt < qwTo) || (qwAt + m_qwFrames >= qwFrom && qwAt + m_qwFrames < qwTo))
                 notification.pEvents->Set(notification.nEvent);
         }
         if (qwTo < m_qwFrames)
@@ -337,7 +335,8 @@ public:
     AudioResult SetFormat(const WaveFormat& format) override
     {
         const bool bOutputFormat = format.wFormatTag == kWaveFormatPcm && format.nChannels == 1 &&
-                                   format.nSamplesPerSec == CSoftwareMixer::kOutputRate && format.wBitsPerSample == 16;
+                                   format.nSamplesPerSec == CSoftwareMixer::kOutputRate &&
+                                   format.wBitsPerSample == 16;
         return bOutputFormat ? AUDIO_OK : AUDIO_FAILED;
     }
     void Release() override { delete this; }

@@ -6,9 +6,10 @@
 // converted by linear interpolation when raising the rate and by averaging the covered source
 // frames when lowering it. The sum saturates. Each buffer's play cursor advances with its own
 // rate; a one-shot buffer stops at its end (its position back at 0), a looping one wraps, and
-// position notifications set their events as the cursor reaches them. Every call is
-// serialised on one mutex, so the backend's audio thread, the main thread and the streaming
-// workers may use it at once. Depends only on the platform's audio and thread interfaces.
+// position notifications set their events as the cursor passes them (the frame play starts
+// from included). Every call is serialised on one mutex, so the backend's audio thread, the
+// main thread and the streaming workers may use it at once. Depends only on the platform's
+// audio and thread interfaces.
 #pragma once
 
 #include "platform/AudioDevice.h"

@@ -1,6 +1,8 @@
 // ContentRoot.cpp: the three places the game looks for content/.
 #include "apps/game/ContentRoot.h"
 
+#include "core/DebugTrace.h"
+
 #include <filesystem>
 
 namespace GameApp
@@ -31,6 +33,22 @@ ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::strin
         }
     }
     return search;
+}
+
+void EnterContentRoot(const std::string& strExecutableDir)
+{
+    std::error_code error;
+    const ContentSearch search =
+        FindContentRoot(std::filesystem::current_path(error).string(), strExecutableDir);
+    if (search.bFound)
+    {
+        std::filesystem::current_path(search.strRoot, error);
+        return;
+    }
+    std::string strSearched;
+    for (const std::string& strDir : search.Searched)
+        strSearched += (strSearched.empty() ? "" : ", ") + strDir;
+    DebugTrace("Warning: no content folder found; searched %s", strSearched.c_str());
 }
 
 } // namespace GameApp

@@ -14,10 +14,14 @@ namespace GameApp
 struct ContentSearch
 {
     bool bFound = false;
-    std::string strRoot;                // the folder holding content/, when found
-    std::vector<std::string> Searched;  // every folder looked at, in order
+    std::string strRoot;               // the folder holding content/, when found
+    std::vector<std::string> Searched; // every folder looked at, in order
 };
 
 ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::string& strExecutableDir);
+
+// Makes the folder that holds content/ the working directory (searching from the current one
+// and strExecutableDir); traces where it looked when no folder does.
+void EnterContentRoot(const std::string& strExecutableDir);
 
 } // namespace GameApp

@@ -5,10 +5,8 @@
 
 #include "apps/game/ContentRoot.h"
 #include "apps/game/SdlGame.h"
-#include "core/DebugTrace.h"
 #include "game/GameScenes.h"
 
-#include <filesystem>
 #include <string>
 
 namespace
@@ -24,28 +22,11 @@ std::string ExecutableDir()
     return strDir;
 }
 
-// Moves to the folder that holds content/, or traces where it looked.
-void EnterContentRoot()
-{
-    std::error_code error;
-    const GameApp::ContentSearch search =
-        GameApp::FindContentRoot(std::filesystem::current_path(error).string(), ExecutableDir());
-    if (search.bFound)
-    {
-        std::filesystem::current_path(search.strRoot, error);
-        return;
-    }
-    std::string strSearched;
-    for (const std::string& strDir : search.Searched)
-        strSearched += (strSearched.empty() ? "" : ", ") + strDir;
-    DebugTrace("Warning: no content folder found; searched %s", strSearched.c_str());
-}
-
 } // namespace
 
 int main(int, char**)
 {
     SDL_SetMainReady();
-    EnterContentRoot();
+    GameApp::EnterContentRoot(ExecutableDir());
     return GameApp::RunSdlGame(&RegisterGameScenes);
 }

@@ -1,7 +1,7 @@
 // DefaultTraceSinkWin32.cpp: on Windows the default trace sink is the debugger output.
 #include "platform/TraceSink.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 namespace Platform
 {

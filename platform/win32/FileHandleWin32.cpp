@@ -5,7 +5,7 @@
 // Positions are 32-bit: the high halves of every call are 0 or absent.
 #include "platform/FileHandle.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 namespace Platform
 {

@@ -18,7 +18,8 @@ TEST(ShellLoopTest, TicksAfterADelayFollowTheCatchUpRule)
         DWORD dwStall;
         size_t nTicks;
     };
-    const Case cases[] = {{33, 0}, {34, 1}, {40, 1}, {65, 1}, {66, 3}, {70, 3}, {99, 4}, {363, 11}, {1000, 11}, {60000, 11}};
+    const Case cases[] = {{33, 0}, {34, 1}, {40, 1},   {65, 1},    {66, 3},
+                          {70, 3}, {99, 4}, {363, 11}, {1000, 11}, {60000, 11}};
     for (const Case& c : cases)
     {
         ShellMachine m;
@@ -110,8 +111,8 @@ TEST_F(ShellTest, InputReachesTheSceneUnchanged)
     ASSERT_EQ(RunGame(), 0);
 
     const ProbeRecord::Input expected[] = {
-        {0, lAt, 0}, {MK_LBUTTON, lAt, 0}, {0, lAt, 1}, {MK_RBUTTON | MK_SHIFT, lAt, 0}, {MK_SHIFT, lAt, 1},
-        {VK_ESCAPE, 0x00010001, 2},
+        {0, lAt, 0},        {MK_LBUTTON, lAt, 0},       {0, lAt, 1}, {MK_RBUTTON | MK_SHIFT, lAt, 0},
+        {MK_SHIFT, lAt, 1}, {VK_ESCAPE, 0x00010001, 2},
     };
     ASSERT_EQ(m_Record.Inputs.size(), sizeof(expected) / sizeof(expected[0]));
     for (size_t i = 0; i < m_Record.Inputs.size(); ++i)
@@ -126,7 +127,7 @@ TEST_F(ShellTest, WindowIsPinnedToItsCreationSize)
 {
     CloseAt(0);
     ASSERT_EQ(RunGame(), 0);
-    MINMAXINFO info = {};
+    Platform::MinMaxInfo info = {};
     EXPECT_EQ(Core::WindowProc(nullptr, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), 0);
     EXPECT_EQ(info.ptMinTrackSize.x, 640);
     EXPECT_EQ(info.ptMinTrackSize.y, 480);

@@ -7,8 +7,10 @@
 #include <string>
 #include <thread>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace
 {
@@ -77,6 +79,7 @@ TEST_F(FileShareTest, RefusedOpenLeavesTheContentsAndTheObject)
     first.Close();
 }
 
+#ifndef _WIN32
 TEST_F(FileShareTest, AnotherProcessIsRefusedToo)
 {
     CMRVFile first;
@@ -91,6 +94,7 @@ TEST_F(FileShareTest, AnotherProcessIsRefusedToo)
         << "the child opened a file held exclusively";
     first.Close();
 }
+#endif
 
 // Two threads open the file exclusively at the same moment, round after round, and hold it until
 // both have tried: at most one of them may ever get it.

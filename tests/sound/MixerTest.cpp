@@ -50,9 +50,14 @@ TEST(MixerTest, ConvertsEveryFormatToMono16)
         {"8-bit stereo", PcmFormat(2, 22050, 8), {0xFF, 0x00, 0x90, 0x90}, {-128, 16 * 256, 0}},
         {"16-bit stereo", PcmFormat(2, 22050, 16), SampleBytes({1000, 3000, -7, -9}), {2000, -8, 0}},
         // Doubling the rate: every source frame, then the point half-way to the next one.
-        {"16-bit mono, half rate", PcmFormat(1, 11025, 16), SampleBytes({100, 300, -100}), {100, 200, 300, 100, -100}},
+        {"16-bit mono, half rate",
+         PcmFormat(1, 11025, 16),
+         SampleBytes({100, 300, -100}),
+         {100, 200, 300, 100, -100}},
         // Halving the rate: each output frame is the mean of the two frames it covers.
-        {"16-bit mono, double rate", PcmFormat(1, 44100, 16), SampleBytes({100, 300, -100, -300, 5, 7}),
+        {"16-bit mono, double rate",
+         PcmFormat(1, 44100, 16),
+         SampleBytes({100, 300, -100, -300, 5, 7}),
          {200, -200, 6, 0}},
     };
     for (const ConversionCase& test : cases)
@@ -72,7 +77,8 @@ TEST(MixerTest, OtherRatesKeepTheirDuration)
     for (DWORD dwRate : rates)
     {
         CSoftwareMixer mixer;
-        IAudioBuffer* pBuffer = MakeBuffer(mixer, PcmFormat(1, dwRate, 16), SampleBytes(std::vector<int16_t>(dwRate, 500)));
+        IAudioBuffer* pBuffer =
+            MakeBuffer(mixer, PcmFormat(1, dwRate, 16), SampleBytes(std::vector<int16_t>(dwRate, 500)));
         pBuffer->Play(0);
         const std::vector<int16_t> out = MixFrames(mixer, 23000);
         const size_t nHeard = static_cast<size_t>(std::count(out.begin(), out.end(), int16_t(500)));
@@ -117,29 +123,58 @@ TEST(MixerTest, OneShotStopsAtItsEndAndLoopingWraps)
     EXPECT_EQ(MixFrames(mixer, 2), (std::vector<int16_t>{0, 0}));
 }
 
-TEST(MixerTest, NotificationsFireAsTheCursorReachesThem)
+// A notification fires when the cursor passes its frame; the frame play starts from counts,
+// so the one at 0 fires with the first output frame and then at every wrap.
+TEST(MixerTest, NotificationsFireAsTheCursorPassesThem)
 {
     CSoftwareMixer mixer;
     const WaveFormat format = PcmFormat(1, 22050, 16);
-    IAudioBuffer* pBuffer = MakeBuffer(mixer, format, std::vector<BYTE>(400), AUDIO_BUFFER_CTRLPOSITIONNOTIFY);
+    IAudioBuffer* pBuffer =
+        MakeBuffer(mixer, format, std::vector<BYTE>(400), AUDIO_BUFFER_CTRLPOSITIONNOTIFY);
     auto pEvents = std::make_shared<CEventGroup>(3);
     const AudioNotifyPosition positions[2] = {{0, pEvents, 1}, {200, pEvents, 0}};
     ASSERT_EQ(pBuffer->SetNotificationPositions(2, positions), AUDIO_OK);
     pBuffer->Play(AUDIO_PLAY_LOOPING);
 
     std::vector<int16_t> out(400);
-    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 400), 100u); // frame 100 is byte 200
-    EXPECT_EQ(pEvents->WaitAny(0), 0u);
+    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 400), 1u); // frame 0, where play starts
+    EXPECT_EQ(pEvents->WaitAny(0), 1u);
     EXPECT_EQ(pEvents->WaitAny(0), kWaitTimeout);
-    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 400), 100u); // the wrap to byte 0
+    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 400), 100u); // frames 1 to 100 (byte 200)
+    EXPECT_EQ(pEvents->WaitAny(0), 0u);
+    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 400), 100u); // round to frame 0 again
     EXPECT_EQ(pEvents->WaitAny(0), 1u);
     // Without the early end both are set within one call; the lowest index comes first.
     mixer.Mix(out.data(), 200);
     EXPECT_EQ(pEvents->WaitAny(0), 0u);
     EXPECT_EQ(pEvents->WaitAny(0), 1u);
+    EXPECT_EQ(pEvents->WaitAny(0), kWaitTimeout);
+    // Stopped and played again away from a notification, nothing fires until one is passed.
+    pBuffer->Stop();
+    pBuffer->Play(AUDIO_PLAY_LOOPING);
+    mixer.Mix(out.data(), 50);
+    EXPECT_EQ(pEvents->WaitAny(0), kWaitTimeout);
     // Notifications need the notify capability.
     IAudioBuffer* pStatic = MakeBuffer(mixer, format, std::vector<BYTE>(400));
     EXPECT_EQ(pStatic->SetNotificationPositions(2, positions), AUDIO_FAILED);
+}
+
+// At half the output rate each source frame lasts two output frames: the one play starts from
+// is passed with the second.
+TEST(MixerTest, NotificationOfTheStartFrameFiresWhenASlowerBufferLeavesIt)
+{
+    CSoftwareMixer mixer;
+    IAudioBuffer* pBuffer =
+        MakeBuffer(mixer, PcmFormat(1, 11025, 16), std::vector<BYTE>(400), AUDIO_BUFFER_CTRLPOSITIONNOTIFY);
+    auto pEvents = std::make_shared<CEventGroup>(1);
+    const AudioNotifyPosition position = {0, pEvents, 0};
+    ASSERT_EQ(pBuffer->SetNotificationPositions(1, &position), AUDIO_OK);
+    pBuffer->Play(AUDIO_PLAY_LOOPING);
+    std::vector<int16_t> out(800);
+    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 800), 2u);
+    EXPECT_EQ(pEvents->WaitAny(0), 0u);
+    EXPECT_EQ(mixer.MixUntilNotification(out.data(), 800), 400u); // 200 frames, each heard twice
+    EXPECT_EQ(pEvents->WaitAny(0), 0u);
 }
 
 TEST(MixerTest, RejectsFormatsItCannotPlay)
@@ -148,8 +183,13 @@ TEST(MixerTest, RejectsFormatsItCannotPlay)
     badAlign.nBlockAlign = 3;
     WaveFormat notPcm = PcmFormat(1, 22050, 16);
     notPcm.wFormatTag = 3;
-    const WaveFormat formats[] = {notPcm, PcmFormat(0, 22050, 16), PcmFormat(6, 22050, 16), PcmFormat(1, 22050, 24),
-                                  PcmFormat(1, 99, 16), PcmFormat(1, 200001, 16), badAlign};
+    const WaveFormat formats[] = {notPcm,
+                                  PcmFormat(0, 22050, 16),
+                                  PcmFormat(6, 22050, 16),
+                                  PcmFormat(1, 22050, 24),
+                                  PcmFormat(1, 99, 16),
+                                  PcmFormat(1, 200001, 16),
+                                  badAlign};
     CSoftwareMixer mixer;
     for (const WaveFormat& format : formats)
     {

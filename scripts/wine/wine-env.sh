@@ -1,0 +1,59 @@
+# wine-env.sh: sourced by the Wine scripts. Finds Wine, sets up the environment of one private
+# prefix and makes the prefix on first use. Prefixes live in the build tree, so runs of several
+# builds (or engineers) never share a wineserver.
+
+# The 64-bit loader itself: the "wine" wrapper only adds a hint about a missing 32-bit Wine.
+velvina_wine_find() {
+  if [ -x /usr/lib/wine/wine64 ]; then
+    VELVINA_WINE64=/usr/lib/wine/wine64
+    VELVINA_WINESERVER=/usr/lib/wine/wineserver
+  else
+    VELVINA_WINE64=$(command -v wine64 || true)
+    VELVINA_WINESERVER=$(command -v wineserver || true)
+  fi
+  if [ -z "$VELVINA_WINE64" ] || [ -z "$VELVINA_WINESERVER" ]; then
+    echo "wine64 and wineserver are not installed (run scripts/setup.sh)" >&2
+    return 1
+  fi
+}
+
+# velvina_wine_env PREFIX: the environment of every Wine process of that prefix. Wine's own
+# messages stay off unless the caller asked for some; the Mono and Gecko installers that a new
+# prefix would offer are switched off.
+velvina_wine_env() {
+  velvina_wine_find || return 1
+  case "$1" in
+    /*) export WINEPREFIX="$1" ;;
+    *) export WINEPREFIX="$PWD/$1" ;;
+  esac
+  export WINEARCH=win64
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="mscoree,mshtml=${VELVINA_WINE_OVERRIDES:+;$VELVINA_WINE_OVERRIDES}"
+}
+
+# velvina_wine_prefix PREFIX: the prefix, made once (about 15-25 s) and its wineserver, started
+# when none runs. Both happen under a lock, so that parallel tests wait instead of doing it
+# twice (the lock's descriptor is closed for Wine's processes, which outlive the lock). DirectDraw is told to draw without 3-D (it then starts in milliseconds instead of a
+# second). The server is kept alive between the short test processes and ends by itself 20 s
+# after the last one; when a new one starts, one process runs to its end before any other:
+# the first process of a server starts Wine's own services, and a test started beside it can
+# stall until they are up.
+velvina_wine_prefix() {
+  velvina_wine_env "$1" || return 1
+  set -- "$WINEPREFIX"
+  mkdir -p "$(dirname "$1")"
+  (
+    flock 9
+    if [ ! -f "$1/.velvina-ready" ]; then
+      rm -rf "$1"
+      "$VELVINA_WINE64" wineboot -i >/dev/null 2>&1 9>&- || true
+      "$VELVINA_WINE64" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d no3d /f >/dev/null 2>&1 9>&-
+      "$VELVINA_WINESERVER" -w 9>&-
+      [ -f "$1/system.reg" ] || { echo "could not make the Wine prefix $1" >&2; exit 1; }
+      touch "$1/.velvina-ready"
+    fi
+    if "$VELVINA_WINESERVER" -p20 2>/dev/null 9>&-; then
+      "$VELVINA_WINE64" cmd.exe /c exit >/dev/null 2>&1 9>&- || true
+    fi
+  ) 9>"$1.lock"
+}
