@@ -17,10 +17,12 @@
 #undef IDC_WAIT
 
 #include <windows.h>
-// The headers below need <windows.h> first.
+
+// The multimedia header needs <windows.h> before it, and DirectSound's needs both.
+#include <mmsystem.h>
+
 #include <ddraw.h>
 #include <dsound.h>
-#include <mmsystem.h>
 
 #undef IDC_ARROW
 #undef IDC_WAIT
