@@ -3,8 +3,8 @@
 #pragma GCC diagnostic ignored "-Wformat-security"
 #pragma GCC diagnostic ignored "-Wformat-extra-args"
 #pragma GCC diagnostic ignored "-Wformat-zero-length"
-#include "core/DebugTrace.h"
-#include "platform/TraceSink.h"
+#include "trace/DebugTrace.h"
+#include "tests/support/CapturedTrace.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,7 @@ namespace
 class DebugTraceTest : public ::testing::Test
 {
 protected:
-    Platform::CaptureTraceSink m_Capture;
-    Platform::ScopedTraceSink m_Scope{m_Capture};
+    CCapturedTrace m_Capture;
 };
 
 TEST_F(DebugTraceTest, AppendsCarriageReturnLineFeedToEveryMessage)
