@@ -1,16 +1,21 @@
-// Tests of DebugTrace: line endings, formatting and the 256-byte limit.
+// Tests of DebugTrace: line endings, formatting, the 256-byte limit, and whole lines on
+// standard error when threads trace at once.
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #pragma GCC diagnostic ignored "-Wformat-security"
 #pragma GCC diagnostic ignored "-Wformat-extra-args"
 #pragma GCC diagnostic ignored "-Wformat-zero-length"
 #include "trace/DebugTrace.h"
 #include "tests/support/CapturedTrace.h"
+#include "trace/TraceSink.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace
 {
@@ -65,23 +70,88 @@ TEST_F(DebugTraceTest, LongTextIsCutAt253CharactersAndStillEndsTheLine)
     EXPECT_EQ(m_Capture.Messages()[0], std::string(253, 'y') + "\r\n");
 }
 
-TEST_F(DebugTraceTest, ConcurrentCallersProduceWholeMessages)
+// Standard error as the default sink sees it: fd 2 points at a temporary file while the
+// threads trace, so every byte the sink wrote can be read back in order.
+class StderrCapture
 {
+public:
+    StderrCapture() : m_pFile(std::tmpfile()), m_nSaved(dup(2))
+    {
+        std::fflush(stderr);
+        if (m_pFile)
+            dup2(fileno(m_pFile), 2);
+    }
+    ~StderrCapture()
+    {
+        Restore();
+        if (m_pFile)
+            std::fclose(m_pFile);
+    }
+    // Puts standard error back and returns what was written meanwhile.
+    std::string Take()
+    {
+        Restore();
+        std::string strText;
+        if (!m_pFile)
+            return strText;
+        std::rewind(m_pFile);
+        char szChunk[4096];
+        for (size_t n; (n = std::fread(szChunk, 1, sizeof(szChunk), m_pFile)) > 0;)
+            strText.append(szChunk, n);
+        return strText;
+    }
+
+private:
+    void Restore()
+    {
+        std::fflush(stderr);
+        if (m_nSaved < 0)
+            return;
+        dup2(m_nSaved, 2);
+        close(m_nSaved);
+        m_nSaved = -1;
+    }
+    FILE* m_pFile;
+    int m_nSaved;
+};
+
+// Threads tracing long messages at once through the standard-error sink: every line that
+// reaches fd 2 must be one whole message of one thread.
+TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
+{
+    ASSERT_EQ(&Trace::CurrentTraceSink(), &Trace::DefaultTraceSink());
+    constexpr int kThreads = 4;
+    constexpr int kMessages = 300;
+    const auto body = [](int t) { return std::string(230, static_cast<char>('a' + t)); };
+    StderrCapture capture;
     std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([t] {
-            for (int i = 0; i < 200; ++i)
-                DebugTrace("thread %d message %d", t, i);
-        });
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back(
+            [t, &body]
+            {
+                const std::string strBody = body(t);
+                for (int i = 0; i < kMessages; ++i)
+                    DebugTrace("%d %03d %s", t, i, strBody.c_str());
+            });
     for (std::thread& thread : threads)
         thread.join();
-    const std::vector<std::string> messages = m_Capture.Messages();
-    ASSERT_EQ(messages.size(), 800u);
-    for (const std::string& strMessage : messages)
+    const std::string strText = capture.Take();
+
+    std::vector<int> anNext(kThreads, 0); // each thread's messages arrive in its own order
+    size_t nLines = 0;
+    for (size_t nPos = 0; nPos < strText.size(); ++nLines)
     {
-        ASSERT_EQ(strMessage.rfind("thread ", 0), 0u);
-        ASSERT_EQ(strMessage.substr(strMessage.size() - 2), "\r\n");
+        const size_t nEnd = strText.find("\r\n", nPos);
+        ASSERT_NE(nEnd, std::string::npos) << "unterminated tail at byte " << nPos;
+        const std::string strLine = strText.substr(nPos, nEnd - nPos);
+        nPos = nEnd + 2;
+        const int t = strLine.empty() ? -1 : strLine[0] - '0';
+        ASSERT_TRUE(t >= 0 && t < kThreads) << "line " << nLines << ": " << strLine;
+        char szHead[16];
+        std::snprintf(szHead, sizeof(szHead), "%d %03d ", t, anNext[t]++);
+        ASSERT_EQ(strLine, szHead + body(t)) << "line " << nLines;
     }
+    EXPECT_EQ(nLines, static_cast<size_t>(kThreads * kMessages));
 }
 
 } // namespace
