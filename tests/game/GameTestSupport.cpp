@@ -2,12 +2,11 @@
 // content roots and reference pictures.
 #include "tests/game/GameTestSupport.h"
 
-#include "graphics/MRVImage.h"
+#include "assets/MRVFrameSet.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
-#include "platform/headless/HeadlessDisplay.h"
-#include "platform/ScreenFormat.h"
+#include "graphics/MRVImage.h"
 
 #include <png.h>
 #include <sys/wait.h>
@@ -63,7 +62,8 @@ std::string MakeContentRoot(const CScratchDir& dir, const std::vector<std::strin
         if (bMissing)
             continue;
         const auto itReplaced = replaced.find(strRelative);
-        const fs::path source = itReplaced == replaced.end() ? entry.path() : builtContent / itReplaced->second;
+        const fs::path source =
+            itReplaced == replaced.end() ? entry.path() : builtContent / itReplaced->second;
         fs::create_directories(target.parent_path());
         fs::create_symlink(source, target);
     }
@@ -135,13 +135,20 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
     const char* pszRunner = std::getenv("VELVINA_HEADLESS");
     const std::vector<std::string> args = {
         pszRunner && *pszRunner ? pszRunner : VELVINA_HEADLESS_PATH,
-        "--root", options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
-        "--script", strScriptFile,
-        "--format", options.strFormat,
-        "--audio", options.strAudio,
-        "--max-ms", std::to_string(options.nMaxMs),
-        "--journal", dir.File("journal.txt"),
-        "--trace", dir.File("trace.txt"),
+        "--root",
+        options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
+        "--script",
+        strScriptFile,
+        "--format",
+        options.strFormat,
+        "--audio",
+        options.strAudio,
+        "--max-ms",
+        std::to_string(options.nMaxMs),
+        "--journal",
+        dir.File("journal.txt"),
+        "--trace",
+        dir.File("trace.txt"),
     };
     result.nStatus = Spawn(args, dir.Path());
     result.journal = ParseJournal(ReadFile(dir.File("journal.txt")));
@@ -181,7 +188,8 @@ namespace
 {
 bool IsLoadPlay(const JournalEvent& event, unsigned nTime)
 {
-    return event.strKind == "sound" && !event.fields.empty() && event.fields[0] == "play" && event.nTime == nTime;
+    return event.strKind == "sound" && !event.fields.empty() && event.fields[0] == "play" &&
+           event.nTime == nTime;
 }
 } // namespace
 
@@ -277,26 +285,86 @@ RgbImage ReadPng(const std::string& strPath)
     return image;
 }
 
+namespace
+{
+// The record of a picture loaded by the engine and decoded to its payload; empty on failure.
+bool DecodeRecord(CMRVImage& image, ContentRecord& record)
+{
+    if (image.IsCompressed() && !image.Decompress(nullptr))
+        return false;
+    record.nWidth = image.GetWidth();
+    record.nHeight = image.GetHeight();
+    record.dwFlags = image.GetFlags();
+    record.payload.assign(image.GetPixels(), image.GetPixels() + image.GetBufferSize());
+    return image.GetPixels() != nullptr;
+}
+
+std::vector<ContentRecord> DecodeContentFile(const std::string& strRelative)
+{
+    const std::string strPath = BuiltContentRoot() + "/content/" + strRelative;
+    std::vector<ContentRecord> records;
+    if (fs::path(strRelative).extension() != ".mrm")
+    {
+        CMRVImage image;
+        ContentRecord record;
+        if (image.Load(strPath.c_str()) && DecodeRecord(image, record))
+            records.push_back(std::move(record));
+        return records;
+    }
+    CMRVFrameSet frames;
+    if (!frames.Load(strPath.c_str()))
+        return records;
+    for (int i = 0; i < frames.GetFrameCount(); ++i)
+    {
+        size_t nSize = 0;
+        const BYTE* pRecord = frames.GetFrameRecord(i, &nSize);
+        CMRVImage image;
+        ContentRecord record;
+        if (!image.LoadFromMemory(pRecord, nSize) || !DecodeRecord(image, record))
+            return {};
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+} // namespace
+
+const std::vector<ContentRecord>& ContentRecords(const std::string& strRelative)
+{
+    static std::map<std::string, std::vector<ContentRecord>> s_Decoded;
+    const auto it = s_Decoded.find(strRelative);
+    if (it != s_Decoded.end())
+        return it->second;
+    return s_Decoded.emplace(strRelative, DecodeContentFile(strRelative)).first->second;
+}
+
+void Rgb565(WORD wPixel, uint8_t* pRgb)
+{
+    pRgb[0] = static_cast<uint8_t>(((wPixel >> 11) * 255 + 15) / 31);
+    pRgb[1] = static_cast<uint8_t>((((wPixel >> 5) & 63) * 255 + 31) / 63);
+    pRgb[2] = static_cast<uint8_t>(((wPixel & 31) * 255 + 15) / 31);
+}
+
 RgbImage ContentPicture(const std::string& strRelative)
 {
     RgbImage image;
-    CMRVImage picture;
-    const std::string strPath = BuiltContentRoot() + "/content/" + strRelative;
-    if (!picture.Load(strPath.c_str()) || (picture.IsCompressed() && !picture.Decompress(nullptr)) ||
-        picture.GetBufferSize() != static_cast<DWORD>(picture.GetWidth() * picture.GetHeight() * 2))
+    const std::vector<ContentRecord>& records = ContentRecords(strRelative);
+    if (records.size() != 1 || !(records[0].dwFlags & MRVIMAGE_RAW))
         return image;
-    image.nWidth = picture.GetWidth();
-    image.nHeight = picture.GetHeight();
-    image.rgb.resize(static_cast<size_t>(image.nWidth) * image.nHeight * 3);
-    const Platform::DisplayPixelFormat format = Platform::kFormat565;
-    const WORD* pPixels = picture.GetPixelWords();
-    for (size_t i = 0; i < static_cast<size_t>(image.nWidth) * image.nHeight; ++i)
-        Platform::PixelToRgb(pPixels[i], format, &image.rgb[i * 3]);
+    const ContentRecord& record = records[0];
+    const size_t nPixels = static_cast<size_t>(record.nWidth) * record.nHeight;
+    if (record.payload.size() < nPixels * 2)
+        return image;
+    image.nWidth = record.nWidth;
+    image.nHeight = record.nHeight;
+    image.rgb.resize(nPixels * 3);
+    for (size_t i = 0; i < nPixels; ++i)
+        Rgb565(static_cast<WORD>(record.payload[2 * i] | (record.payload[2 * i + 1] << 8)),
+               &image.rgb[i * 3]);
     return image;
 }
 
-bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, std::string* pWhy, int sx, int sy,
-                  int w, int h, int nTolerance)
+bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, std::string* pWhy, int sx,
+                  int sy, int w, int h, int nTolerance)
 {
     if (w < 0)
         w = picture.nWidth;
@@ -318,7 +386,8 @@ bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, s
                 if (std::abs(pShot[c] - pPicture[c]) > nTolerance)
                 {
                     if (pWhy)
-                        *pWhy = "differs at screen (" + std::to_string(x + i) + ", " + std::to_string(y + j) + ")";
+                        *pWhy = "differs at screen (" + std::to_string(x + i) + ", " + std::to_string(y + j) +
+                                ")";
                     return false;
                 }
         }

@@ -1,13 +1,11 @@
-// MakeoverAvenueScreen.cpp: expected screens drawn from the built content, and the checks
-// the makeover and Seventh Avenue tests share.
+// MakeoverAvenueScreen.cpp: expected screens composed from the built content's decoded
+// pictures, and the checks the makeover and Seventh Avenue tests share.
 #include "tests/game/MakeoverAvenueScreen.h"
 
-#include "graphics/MRVAnimation.h"
-#include "platform/headless/HeadlessDisplay.h"
+#include "assets/MRVRecord.h"
 #include "platform/ScreenFormat.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace GameTest
 {
@@ -15,34 +13,66 @@ namespace GameTest
 namespace
 {
 
-constexpr DWORD kRed565 = 0xF800;
-constexpr DWORD kGreen565 = 0x07E0;
-constexpr DWORD kBlue565 = 0x001F;
+constexpr int kWidth = Platform::kScreenWidth;
+constexpr int kHeight = Platform::kScreenHeight;
 
-std::string ContentPath(const std::string& strRelative)
+WORD PixelAt(const std::vector<uint8_t>& payload, size_t nOffset)
 {
-    return BuiltContentRoot() + "/content/" + strRelative;
+    return static_cast<WORD>(payload[nOffset] | (payload[nOffset + 1] << 8));
 }
 
-// A content picture loaded and decoded; empty when the file is missing or bad.
-std::unique_ptr<CMRVImage> LoadPicture(const std::string& strPicture)
+uint32_t CountAt(const std::vector<uint8_t>& payload, size_t nOffset)
 {
-    auto pImage = std::make_unique<CMRVImage>();
-    if (pImage->Load(ContentPath(strPicture).c_str()) && pImage->IsCompressed())
-        pImage->Decompress(nullptr);
-    return pImage;
+    return payload[nOffset] | (payload[nOffset + 1] << 8) | (payload[nOffset + 2] << 16) |
+           (static_cast<uint32_t>(payload[nOffset + 3]) << 24);
 }
 
-std::unique_ptr<CMRVAnimation> LoadFrameSet(const std::string& strFrameSet)
+// Puts what a picture shows onto the screen with its top-left at pt, clipped to the screen:
+// every pixel of a raw picture, the non-zero ones of a colour-keyed one, and the pixels of
+// the opaque runs of a run-coded one (records of a type byte, a spare byte, a 32-bit count
+// and, for opaque runs, the pixels; the runs fill the picture row by row).
+void Paint(const ContentRecord& picture, LayoutPoint pt, std::vector<WORD>& screen)
 {
-    auto pFrames = std::make_unique<CMRVAnimation>();
-    pFrames->Load(ContentPath(strFrameSet).c_str(), kRed565, kGreen565, kBlue565);
-    return pFrames;
+    const auto put = [&](uint64_t nPosition, WORD wPixel)
+    {
+        const int x = pt.x + static_cast<int>(nPosition % picture.nWidth);
+        const int y = pt.y + static_cast<int>(nPosition / picture.nWidth);
+        if (x >= 0 && x < kWidth && y >= 0 && y < kHeight)
+            screen[static_cast<size_t>(y) * kWidth + x] = wPixel;
+    };
+    const uint64_t nPixels = static_cast<uint64_t>(picture.nWidth) * picture.nHeight;
+    const std::vector<uint8_t>& payload = picture.payload;
+    if (picture.dwFlags & MRVIMAGE_RAW)
+    {
+        const bool bKeyed = (picture.dwFlags & MRVIMAGE_COLORKEY) != 0;
+        for (uint64_t i = 0; i < nPixels && 2 * i + 1 < payload.size(); ++i)
+            if (!bKeyed || PixelAt(payload, 2 * i) != 0)
+                put(i, PixelAt(payload, 2 * i));
+    }
+    else if (picture.dwFlags & MRVIMAGE_RUNCODED)
+    {
+        uint64_t nPosition = 0;
+        for (size_t nOffset = 0; nOffset + 6 <= payload.size() && nPosition < nPixels;)
+        {
+            const uint8_t nType = payload[nOffset];
+            const uint32_t nCount = CountAt(payload, nOffset + 2);
+            nOffset += 6;
+            if (nType == 0)
+                nPosition += nCount;
+            else if (nType != 1)
+                break;
+            for (uint32_t i = 0; nType == 1 && i < nCount && nOffset + 2 <= payload.size(); ++i, nOffset += 2)
+                if (nPosition < nPixels)
+                    put(nPosition++, PixelAt(payload, nOffset));
+        }
+    }
 }
 
-void DrawImage(const CMRVImage& image, CMRVImage& screen, LayoutPoint pt)
+void PaintFrame(const std::string& strFile, int nFrame, LayoutPoint pt, std::vector<WORD>& screen)
 {
-    image.BlitTo(&screen, pt.x, pt.y, 0, 0, image.GetWidth(), image.GetHeight());
+    const std::vector<ContentRecord>& frames = ContentRecords(strFile);
+    if (nFrame >= 0 && nFrame < static_cast<int>(frames.size()))
+        Paint(frames[static_cast<size_t>(nFrame)], pt, screen);
 }
 
 bool Inside(const LayoutRect& rc, int x, int y)
@@ -52,42 +82,37 @@ bool Inside(const LayoutRect& rc, int x, int y)
 
 } // namespace
 
-CExpectedScreen::CExpectedScreen(const std::string& strBackground) : m_pScreen(std::make_unique<CMRVImage>())
+CExpectedScreen::CExpectedScreen(const std::string& strBackground)
+    : m_Screen(static_cast<size_t>(kWidth) * kHeight, 0)
 {
-    m_pScreen->Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
-    std::unique_ptr<CMRVImage> pBackground = LoadPicture(strBackground);
-    DrawImage(*pBackground, *m_pScreen, LayoutPoint{0, 0});
+    PaintFrame(strBackground, 0, LayoutPoint{0, 0}, m_Screen);
 }
 
 void CExpectedScreen::DrawPicture(const std::string& strPicture, LayoutPoint pt)
 {
-    DrawImage(*LoadPicture(strPicture), *m_pScreen, pt);
+    PaintFrame(strPicture, 0, pt, m_Screen);
 }
 
 void CExpectedScreen::DrawFrame(const std::string& strFrameSet, int nFrame, LayoutPoint pt)
 {
-    std::unique_ptr<CMRVAnimation> pFrames = LoadFrameSet(strFrameSet);
-    if (nFrame >= 0 && nFrame < pFrames->m_nFrameCount)
-        DrawImage(*pFrames->GetFrameEntry(nFrame).pImage, *m_pScreen, pt);
+    PaintFrame(strFrameSet, nFrame, pt, m_Screen);
 }
 
-bool CExpectedScreen::Matches(const CMRVImage& screen, const RgbImage& shot, const LayoutRect& rc,
+bool CExpectedScreen::Matches(const std::vector<WORD>& screen, const RgbImage& shot, const LayoutRect& rc,
                               std::string* pWhy, const LayoutRect& rcSkip)
 {
-    if (shot.nWidth != Platform::kScreenWidth || shot.nHeight != Platform::kScreenHeight)
+    if (shot.nWidth != kWidth || shot.nHeight != kHeight)
     {
         *pWhy = "no 640x480 shot";
         return false;
     }
-    const Platform::DisplayPixelFormat format = Platform::kFormat565;
-    const WORD* pPixels = screen.GetPixelWords();
-    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, Platform::kScreenHeight); ++y)
-        for (int x = std::max(rc.left, 0); x < std::min(rc.right, Platform::kScreenWidth); ++x)
+    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, kHeight); ++y)
+        for (int x = std::max(rc.left, 0); x < std::min(rc.right, kWidth); ++x)
         {
             if (Inside(rcSkip, x, y))
                 continue;
-            BYTE rgb[3];
-            Platform::PixelToRgb(pPixels[y * Platform::kScreenWidth + x], format, rgb);
+            uint8_t rgb[3];
+            Rgb565(screen[static_cast<size_t>(y) * kWidth + x], rgb);
             if (!std::equal(rgb, rgb + 3, shot.At(x, y)))
             {
                 *pWhy = "differs at screen (" + std::to_string(x) + ", " + std::to_string(y) + ")";
@@ -100,12 +125,12 @@ bool CExpectedScreen::Matches(const CMRVImage& screen, const RgbImage& shot, con
 bool CExpectedScreen::MatchesShot(const RgbImage& shot, const LayoutRect& rc, std::string* pWhy,
                                   const LayoutRect& rcSkip) const
 {
-    return Matches(*m_pScreen, shot, rc, pWhy, rcSkip);
+    return Matches(m_Screen, shot, rc, pWhy, rcSkip);
 }
 
 bool CExpectedScreen::MatchesShot(const RgbImage& shot, std::string* pWhy, const LayoutRect& rcSkip) const
 {
-    return MatchesShot(shot, LayoutRect{0, 0, Platform::kScreenWidth, Platform::kScreenHeight}, pWhy, rcSkip);
+    return MatchesShot(shot, LayoutRect{0, 0, kWidth, kHeight}, pWhy, rcSkip);
 }
 
 bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::string (&astrFrames)[3],
@@ -113,10 +138,8 @@ bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::stri
 {
     for (const std::string& strFrame : astrFrames)
     {
-        CMRVImage screen;
-        screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
-        DrawImage(*m_pScreen, screen, LayoutPoint{0, 0});
-        DrawImage(*LoadPicture(strFrame), screen, pt);
+        std::vector<WORD> screen = m_Screen;
+        PaintFrame(strFrame, 0, pt, screen);
         if (Matches(screen, shot, PictureArea(strFrame, pt), pWhy, LayoutRect{0, 0, 0, 0}))
             return true;
     }
@@ -125,13 +148,15 @@ bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::stri
 
 int ContentFrameCount(const std::string& strFrameSet)
 {
-    return LoadFrameSet(strFrameSet)->m_nFrameCount;
+    return static_cast<int>(ContentRecords(strFrameSet).size());
 }
 
 LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt)
 {
-    std::unique_ptr<CMRVImage> pImage = LoadPicture(strPicture);
-    return LayoutRect{pt.x, pt.y, pt.x + pImage->GetWidth(), pt.y + pImage->GetHeight()};
+    const std::vector<ContentRecord>& records = ContentRecords(strPicture);
+    if (records.empty())
+        return LayoutRect{pt.x, pt.y, pt.x, pt.y};
+    return LayoutRect{pt.x, pt.y, pt.x + records[0].nWidth, pt.y + records[0].nHeight};
 }
 
 bool RanWithoutSound(const RunResult& run)

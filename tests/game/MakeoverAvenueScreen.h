@@ -1,17 +1,15 @@
-// MakeoverAvenueScreen.h: the screen a scene should show, built from the built content's
-// pictures and frame sets with the engine's own drawing, for exact comparison with the
-// runner's shots; and the checks the makeover and Seventh Avenue tests share (the ottoman
-// exit, the music, a visit's sounds, shots after a row of inputs, a shown arrow). Depends on
-// assets/, graphics/, the headless display's pixel conversion and gtest.
+// MakeoverAvenueScreen.h: the screen a scene should show, composed from the built content's
+// decoded pictures and frame sets by the test's own few lines (colour key, run records,
+// clipping, 5-6-5 to RGB), never by the engine's drawing or colour code, for exact comparison
+// with the runner's shots; and the checks the makeover and Seventh Avenue tests share (the
+// ottoman exit, the music, a visit's sounds, shots after a row of inputs, a shown arrow).
 #pragma once
 
-#include "graphics/MRVImage.h"
 #include "game/layout/LayoutTypes.h"
 #include "tests/game/GameTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,7 +17,7 @@
 namespace GameTest
 {
 
-// A 640x480 screen in the 5-6-5 layout, starting as a background picture.
+// A 640x480 screen of 5-6-5 pixels, starting as a background picture.
 class CExpectedScreen
 {
 public:
@@ -44,10 +42,10 @@ public:
                               std::string* pWhy) const;
 
 private:
-    static bool Matches(const CMRVImage& screen, const RgbImage& shot, const LayoutRect& rc,
+    static bool Matches(const std::vector<WORD>& screen, const RgbImage& shot, const LayoutRect& rc,
                         std::string* pWhy, const LayoutRect& rcSkip);
 
-    std::unique_ptr<CMRVImage> m_pScreen;
+    std::vector<WORD> m_Screen;
 };
 
 // The number of frames in a content frame set; 0 when it cannot be read.
