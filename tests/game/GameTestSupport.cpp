@@ -399,13 +399,10 @@ std::string Line(const char* pszCommand, int x, int y)
     return std::string(pszCommand) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
 }
 
-namespace
-{
 std::string ClickCentre(const LayoutRect& rc)
 {
     return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
 }
-} // namespace
 
 std::string ScriptSplashToSignIn()
 {

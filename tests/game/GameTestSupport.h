@@ -3,6 +3,7 @@
 // out or swapped; the content's pictures decoded for comparison with shot pixels.
 #pragma once
 
+#include "game/layout/LayoutTypes.h"
 #include "platform/WinTypes.h"
 
 #include <cstdint>
@@ -135,6 +136,7 @@ bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, s
 
 // Script lines. Each walk ends once the next scene has had time to load.
 std::string Line(const char* pszCommand, int x, int y);
+std::string ClickCentre(const LayoutRect& rc);
 std::string ScriptSplashToSignIn();
 std::string ScriptSignInToWall();
 std::string ScriptWallToSignIn();

@@ -164,30 +164,6 @@ bool RanWithoutSound(const RunResult& run)
     return run.strTrace.find("Unable to create Sound Manager") != std::string::npos;
 }
 
-std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOccurrence)
-{
-    const int nScene = run.SceneIndex(nState, nOccurrence);
-    if (nScene < 0)
-        return {};
-    int nStart = nScene;
-    while (nStart > 0 && run.journal[nStart - 1].strKind != "scene")
-        --nStart;
-    // The previous scene's destructor stops come first; the visit begins with its first play.
-    while (nStart < nScene &&
-           !(run.journal[nStart].strKind == "sound" && run.journal[nStart].fields[0] == "play"))
-        ++nStart;
-    std::vector<JournalEvent> sounds;
-    for (size_t i = nStart; i < run.journal.size(); ++i)
-    {
-        const JournalEvent& event = run.journal[i];
-        if (event.strKind == "scene" && static_cast<int>(i) > nScene)
-            break;
-        if (event.strKind == "sound" && event.fields.size() >= 2 && event.fields[0] != "end")
-            sounds.push_back(event);
-    }
-    return sounds;
-}
-
 std::string ContentRelative(const char* pszGamePath)
 {
     std::string strPath = pszGamePath;
@@ -196,11 +172,6 @@ std::string ContentRelative(const char* pszGamePath)
         strPath.erase(0, strPrefix.size());
     std::replace(strPath.begin(), strPath.end(), '\\', '/');
     return strPath;
-}
-
-std::string ClickCentre(const LayoutRect& rc)
-{
-    return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
 }
 
 std::string Shot(const std::string& strName)
@@ -252,7 +223,7 @@ void ExpectMusicStartsWithLoungeAndRotates(const std::string& strScriptToScene, 
     if (RanWithoutSound(run))
         GTEST_SKIP() << "the runner has no sound engine";
     std::vector<JournalEvent> music;
-    for (const JournalEvent& event : VisitSounds(run, nState))
+    for (const JournalEvent& event : run.VisitSounds(nState))
         if (event.fields[0] == "play" && IsMusic(SoundFile(event)))
             music.push_back(event);
     ASSERT_GE(music.size(), 2u) << run.Text();
@@ -264,7 +235,10 @@ void ExpectMusicStartsWithLoungeAndRotates(const std::string& strScriptToScene, 
 void ExpectVisitSoundsUpToTheExit(const RunResult& run, int nState, const std::vector<std::string>& expected,
                                   const std::string& strFolder, unsigned dwExitDelayMs)
 {
-    const std::vector<JournalEvent> visit = VisitSounds(run, nState, 0);
+    std::vector<JournalEvent> visit;
+    for (const JournalEvent& event : run.VisitSounds(nState))
+        if (event.fields[0] != "end")
+            visit.push_back(event);
     ASSERT_GE(visit.size(), expected.size()) << run.Text();
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(SoundText(visit[i]), expected[i]) << run.Text();

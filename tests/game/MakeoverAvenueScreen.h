@@ -58,11 +58,6 @@ LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt);
 // journal cannot show sounds.
 bool RanWithoutSound(const RunResult& run);
 
-// The play and stop events from the Load of the nOccurrence-th visit of scene nState (a scene
-// plays its first sounds before the journal names it) up to the next scene's line: the
-// visit's own sounds, then those of the next scene's Load.
-std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOccurrence = 0);
-
 // A content path ('.\content\mmo\x.mri' as the game names it) relative to content/.
 std::string ContentRelative(const char* pszGamePath);
 
@@ -71,8 +66,7 @@ using SceneId = std::pair<int, std::string>;
 // Where the ottoman of both scenes leads.
 inline const SceneId kWallScene{2, "CWallScene"};
 
-// Script lines: a click at the centre of rc; a short wait, then a shot named strName.
-std::string ClickCentre(const LayoutRect& rc);
+// Script lines: a short wait, then a shot named strName.
 std::string Shot(const std::string& strName);
 
 // The ottoman lies at the same place in both scenes. Runs a fresh game for each way of
