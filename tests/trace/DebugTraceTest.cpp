@@ -120,8 +120,8 @@ private:
 TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
 {
     ASSERT_EQ(&Trace::CurrentTraceSink(), &Trace::DefaultTraceSink());
-    constexpr int kThreads = 4;
-    constexpr int kMessages = 300;
+    constexpr int kThreads = 8;
+    constexpr int kMessages = 2000;
     const auto body = [](int t) { return std::string(230, static_cast<char>('a' + t)); };
     StderrCapture capture;
     std::vector<std::thread> threads;
@@ -131,7 +131,7 @@ TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
             {
                 const std::string strBody = body(t);
                 for (int i = 0; i < kMessages; ++i)
-                    DebugTrace("%d %03d %s", t, i, strBody.c_str());
+                    DebugTrace("%d %04d %s", t, i, strBody.c_str());
             });
     for (std::thread& thread : threads)
         thread.join();
@@ -148,7 +148,7 @@ TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
         const int t = strLine.empty() ? -1 : strLine[0] - '0';
         ASSERT_TRUE(t >= 0 && t < kThreads) << "line " << nLines << ": " << strLine;
         char szHead[16];
-        std::snprintf(szHead, sizeof(szHead), "%d %03d ", t, anNext[t]++);
+        std::snprintf(szHead, sizeof(szHead), "%d %04d ", t, anNext[t]++);
         ASSERT_EQ(strLine, szHead + body(t)) << "line " << nLines;
     }
     EXPECT_EQ(nLines, static_cast<size_t>(kThreads * kMessages));
