@@ -92,7 +92,8 @@ class CHeadlessDisplay : public IDisplay
 {
 public:
     explicit CHeadlessDisplay(const DisplayPixelFormat& format = kFormat565, DWORD dwRefreshPeriod = 16);
-    // Ends the surfaces nobody gave back, as a device that goes away does.
+    // Ends the latest surface of each kind if nobody gave it back, as a device that goes away
+    // does.
     ~CHeadlessDisplay() override;
     CHeadlessDisplay(const CHeadlessDisplay&) = delete;
     CHeadlessDisplay& operator=(const CHeadlessDisplay&) = delete;

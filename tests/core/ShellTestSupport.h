@@ -112,7 +112,7 @@ public:
                 return std::vector<std::string>(all.begin() + static_cast<long>(i), all.end());
         return {};
     }
-    // Each kind of surface was made as many times as given and given back as often, so none is left.
+    // nPrimaries primary and nBacks back surfaces were made, and each was given back once.
     void ExpectSurfacesReleased(int nPrimaries, int nBacks) const
     {
         EXPECT_EQ(m_Display.PrimaryCounts().nCreated, nPrimaries);
