@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -285,56 +286,23 @@ RgbImage ReadPng(const std::string& strPath)
     return image;
 }
 
-namespace
+const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative)
 {
-// The record of a picture loaded by the engine and decoded to its payload; empty on failure.
-bool DecodeRecord(CMRVImage& image, ContentRecord& record)
-{
-    if (image.IsCompressed() && !image.Decompress(nullptr))
-        return false;
-    record.nWidth = image.GetWidth();
-    record.nHeight = image.GetHeight();
-    record.dwFlags = image.GetFlags();
-    record.payload.assign(image.GetPixels(), image.GetPixels() + image.GetBufferSize());
-    return image.GetPixels() != nullptr;
-}
-
-std::vector<ContentRecord> DecodeContentFile(const std::string& strRelative)
-{
-    const std::string strPath = BuiltContentRoot() + "/content/" + strRelative;
-    std::vector<ContentRecord> records;
-    if (fs::path(strRelative).extension() != ".mrm")
-    {
-        CMRVImage image;
-        ContentRecord record;
-        if (image.Load(strPath.c_str()) && DecodeRecord(image, record))
-            records.push_back(std::move(record));
-        return records;
-    }
-    CMRVFrameSet frames;
-    if (!frames.Load(strPath.c_str()))
-        return records;
-    for (int i = 0; i < frames.GetFrameCount(); ++i)
-    {
-        size_t nSize = 0;
-        const BYTE* pRecord = frames.GetFrameRecord(i, &nSize);
-        CMRVImage image;
-        ContentRecord record;
-        if (!image.LoadFromMemory(pRecord, nSize) || !DecodeRecord(image, record))
-            return {};
-        records.push_back(std::move(record));
-    }
-    return records;
-}
-} // namespace
-
-const std::vector<ContentRecord>& ContentRecords(const std::string& strRelative)
-{
-    static std::map<std::string, std::vector<ContentRecord>> s_Decoded;
-    const auto it = s_Decoded.find(strRelative);
+    static std::map<std::string, std::vector<DecodedPicture>> s_Decoded;
+    auto it = s_Decoded.find(strRelative);
     if (it != s_Decoded.end())
         return it->second;
-    return s_Decoded.emplace(strRelative, DecodeContentFile(strRelative)).first->second;
+    std::string strGamePath = ".\\content\\" + strRelative;
+    std::replace(strGamePath.begin(), strGamePath.end(), '/', '\\');
+    std::vector<DecodedPicture> frames(1);
+    std::string strError;
+    int nFrameRate = 0;
+    const bool bRead = fs::path(strRelative).extension() == ".mrm"
+                           ? LoadFrameSet(strGamePath.c_str(), &frames, &nFrameRate, &strError)
+                           : LoadPicture(strGamePath.c_str(), &frames[0], &strError);
+    if (!bRead)
+        frames.clear();
+    return s_Decoded.emplace(strRelative, std::move(frames)).first->second;
 }
 
 void Rgb565(WORD wPixel, uint8_t* pRgb)
@@ -347,19 +315,14 @@ void Rgb565(WORD wPixel, uint8_t* pRgb)
 RgbImage ContentPicture(const std::string& strRelative)
 {
     RgbImage image;
-    const std::vector<ContentRecord>& records = ContentRecords(strRelative);
-    if (records.size() != 1 || !(records[0].dwFlags & MRVIMAGE_RAW))
+    const std::vector<DecodedPicture>& frames = ContentFrames(strRelative);
+    if (frames.size() != 1)
         return image;
-    const ContentRecord& record = records[0];
-    const size_t nPixels = static_cast<size_t>(record.nWidth) * record.nHeight;
-    if (record.payload.size() < nPixels * 2)
-        return image;
-    image.nWidth = record.nWidth;
-    image.nHeight = record.nHeight;
-    image.rgb.resize(nPixels * 3);
-    for (size_t i = 0; i < nPixels; ++i)
-        Rgb565(static_cast<WORD>(record.payload[2 * i] | (record.payload[2 * i + 1] << 8)),
-               &image.rgb[i * 3]);
+    image.nWidth = frames[0].nWidth;
+    image.nHeight = frames[0].nHeight;
+    image.rgb.resize(frames[0].pixels.size() * 3);
+    for (size_t i = 0; i < frames[0].pixels.size(); ++i)
+        Rgb565(frames[0].pixels[i], &image.rgb[i * 3]);
     return image;
 }
 

@@ -5,6 +5,7 @@
 
 #include "game/layout/LayoutTypes.h"
 #include "platform/WinTypes.h"
+#include "tests/content/ContentPictures.h"
 
 #include <cstdint>
 #include <map>
@@ -104,28 +105,17 @@ struct RgbImage
 
 RgbImage ReadPng(const std::string& strPath);
 
-// A picture of the content, decoded by the engine's record reader and nothing more: its
-// payload is 5-6-5 pixel words, row by row (flag MRVIMAGE_RAW, 0 transparent with
-// MRVIMAGE_COLORKEY), or run records (MRVIMAGE_RUNCODED). How it looks on screen is worked
-// out by the tests themselves, so that a fault in the engine's drawing or colour code shows.
-struct ContentRecord
-{
-    int nWidth = 0;
-    int nHeight = 0;
-    DWORD dwFlags = 0;
-    std::vector<uint8_t> payload;
-};
-
-// The pictures of a content file (path relative to content/, '/' separated): the one of a
-// .mri, every frame of a .mrm; empty when the file is missing or does not decode. Each file
-// is decoded once per test program.
-const std::vector<ContentRecord>& ContentRecords(const std::string& strRelative);
+// The pictures of a content file (path relative to content/, '/' separated), read by the
+// content tests' own reader (the engine only inflates the payload; colour key and run records
+// are worked out there): the one of a .mri, every frame of a .mrm; empty when the file is
+// missing or does not decode. Each file is decoded once per test program.
+const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative);
 
 // One 5-6-5 pixel as 8-bit red, green and blue, each channel scaled to 0-255 and rounded.
 void Rgb565(WORD wPixel, uint8_t* pRgb);
 
-// A raw content picture converted to 8-bit RGB, every pixel (the colour key shows as black);
-// empty for a missing or run-coded one.
+// A content picture converted to 8-bit RGB, every pixel (transparent ones show as black);
+// empty for a missing one.
 RgbImage ContentPicture(const std::string& strRelative);
 
 // Whether the shot shows picture's area (sx, sy, w, h) at (x, y), each channel within

@@ -2,7 +2,6 @@
 // pictures, and the checks the makeover and Seventh Avenue tests share.
 #include "tests/game/MakeoverAvenueScreen.h"
 
-#include "assets/MRVRecord.h"
 #include "platform/ScreenFormat.h"
 
 #include <algorithm>
@@ -16,61 +15,19 @@ namespace
 constexpr int kWidth = Platform::kScreenWidth;
 constexpr int kHeight = Platform::kScreenHeight;
 
-WORD PixelAt(const std::vector<uint8_t>& payload, size_t nOffset)
+// Puts the opaque pixels of a picture onto the screen with its top-left at pt, clipped to
+// the screen.
+void Paint(const DecodedPicture& picture, LayoutPoint pt, std::vector<WORD>& screen)
 {
-    return static_cast<WORD>(payload[nOffset] | (payload[nOffset + 1] << 8));
-}
-
-uint32_t CountAt(const std::vector<uint8_t>& payload, size_t nOffset)
-{
-    return payload[nOffset] | (payload[nOffset + 1] << 8) | (payload[nOffset + 2] << 16) |
-           (static_cast<uint32_t>(payload[nOffset + 3]) << 24);
-}
-
-// Puts what a picture shows onto the screen with its top-left at pt, clipped to the screen:
-// every pixel of a raw picture, the non-zero ones of a colour-keyed one, and the pixels of
-// the opaque runs of a run-coded one (records of a type byte, a spare byte, a 32-bit count
-// and, for opaque runs, the pixels; the runs fill the picture row by row).
-void Paint(const ContentRecord& picture, LayoutPoint pt, std::vector<WORD>& screen)
-{
-    const auto put = [&](uint64_t nPosition, WORD wPixel)
-    {
-        const int x = pt.x + static_cast<int>(nPosition % picture.nWidth);
-        const int y = pt.y + static_cast<int>(nPosition / picture.nWidth);
-        if (x >= 0 && x < kWidth && y >= 0 && y < kHeight)
-            screen[static_cast<size_t>(y) * kWidth + x] = wPixel;
-    };
-    const uint64_t nPixels = static_cast<uint64_t>(picture.nWidth) * picture.nHeight;
-    const std::vector<uint8_t>& payload = picture.payload;
-    if (picture.dwFlags & MRVIMAGE_RAW)
-    {
-        const bool bKeyed = (picture.dwFlags & MRVIMAGE_COLORKEY) != 0;
-        for (uint64_t i = 0; i < nPixels && 2 * i + 1 < payload.size(); ++i)
-            if (!bKeyed || PixelAt(payload, 2 * i) != 0)
-                put(i, PixelAt(payload, 2 * i));
-    }
-    else if (picture.dwFlags & MRVIMAGE_RUNCODED)
-    {
-        uint64_t nPosition = 0;
-        for (size_t nOffset = 0; nOffset + 6 <= payload.size() && nPosition < nPixels;)
-        {
-            const uint8_t nType = payload[nOffset];
-            const uint32_t nCount = CountAt(payload, nOffset + 2);
-            nOffset += 6;
-            if (nType == 0)
-                nPosition += nCount;
-            else if (nType != 1)
-                break;
-            for (uint32_t i = 0; nType == 1 && i < nCount && nOffset + 2 <= payload.size(); ++i, nOffset += 2)
-                if (nPosition < nPixels)
-                    put(nPosition++, PixelAt(payload, nOffset));
-        }
-    }
+    for (int y = std::max(0, -pt.y); y < picture.nHeight && pt.y + y < kHeight; ++y)
+        for (int x = std::max(0, -pt.x); x < picture.nWidth && pt.x + x < kWidth; ++x)
+            if (picture.IsOpaque(x, y))
+                screen[static_cast<size_t>(pt.y + y) * kWidth + pt.x + x] = picture.At(x, y);
 }
 
 void PaintFrame(const std::string& strFile, int nFrame, LayoutPoint pt, std::vector<WORD>& screen)
 {
-    const std::vector<ContentRecord>& frames = ContentRecords(strFile);
+    const std::vector<DecodedPicture>& frames = ContentFrames(strFile);
     if (nFrame >= 0 && nFrame < static_cast<int>(frames.size()))
         Paint(frames[static_cast<size_t>(nFrame)], pt, screen);
 }
@@ -148,15 +105,15 @@ bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::stri
 
 int ContentFrameCount(const std::string& strFrameSet)
 {
-    return static_cast<int>(ContentRecords(strFrameSet).size());
+    return static_cast<int>(ContentFrames(strFrameSet).size());
 }
 
 LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt)
 {
-    const std::vector<ContentRecord>& records = ContentRecords(strPicture);
-    if (records.empty())
+    const std::vector<DecodedPicture>& frames = ContentFrames(strPicture);
+    if (frames.empty())
         return LayoutRect{pt.x, pt.y, pt.x, pt.y};
-    return LayoutRect{pt.x, pt.y, pt.x + records[0].nWidth, pt.y + records[0].nHeight};
+    return LayoutRect{pt.x, pt.y, pt.x + frames[0].nWidth, pt.y + frames[0].nHeight};
 }
 
 bool RanWithoutSound(const RunResult& run)

@@ -1,8 +1,9 @@
 // MakeoverAvenueScreen.h: the screen a scene should show, composed from the built content's
-// decoded pictures and frame sets by the test's own few lines (colour key, run records,
-// clipping, 5-6-5 to RGB), never by the engine's drawing or colour code, for exact comparison
-// with the runner's shots; and the checks the makeover and Seventh Avenue tests share (the
-// ottoman exit, the music, a visit's sounds, shots after a row of inputs, a shown arrow).
+// pictures and frame sets (read by the content tests' reader, which works out colour keys and
+// run records itself) with the test's own clipping and 5-6-5 to RGB arithmetic, never with the
+// engine's drawing or colour code, for exact comparison with the runner's shots; and the checks the makeover
+// and Seventh Avenue tests share (the ottoman exit, the music, a visit's sounds, shots after a row of inputs,
+// a shown arrow).
 #pragma once
 
 #include "game/layout/LayoutTypes.h"
