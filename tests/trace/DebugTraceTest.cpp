@@ -15,8 +15,6 @@
 #include <thread>
 #include <vector>
 
-#include <unistd.h>
-
 namespace
 {
 
@@ -70,60 +68,16 @@ TEST_F(DebugTraceTest, LongTextIsCutAt253CharactersAndStillEndsTheLine)
     EXPECT_EQ(m_Capture.Messages()[0], std::string(253, 'y') + "\r\n");
 }
 
-// Standard error as the default sink sees it: fd 2 points at a temporary file while the
-// threads trace, so every byte the sink wrote can be read back in order.
-class StderrCapture
-{
-public:
-    StderrCapture() : m_pFile(std::tmpfile()), m_nSaved(dup(2))
-    {
-        std::fflush(stderr);
-        if (m_pFile)
-            dup2(fileno(m_pFile), 2);
-    }
-    ~StderrCapture()
-    {
-        Restore();
-        if (m_pFile)
-            std::fclose(m_pFile);
-    }
-    // Puts standard error back and returns what was written meanwhile.
-    std::string Take()
-    {
-        Restore();
-        std::string strText;
-        if (!m_pFile)
-            return strText;
-        std::rewind(m_pFile);
-        char szChunk[4096];
-        for (size_t n; (n = std::fread(szChunk, 1, sizeof(szChunk), m_pFile)) > 0;)
-            strText.append(szChunk, n);
-        return strText;
-    }
-
-private:
-    void Restore()
-    {
-        std::fflush(stderr);
-        if (m_nSaved < 0)
-            return;
-        dup2(m_nSaved, 2);
-        close(m_nSaved);
-        m_nSaved = -1;
-    }
-    FILE* m_pFile;
-    int m_nSaved;
-};
-
 // Threads tracing long messages at once through the standard-error sink: every line that
-// reaches fd 2 must be one whole message of one thread.
+// reaches fd 2 (sent to a file by gtest's capture meanwhile) must be one whole message of one
+// thread.
 TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
 {
     ASSERT_EQ(&Trace::CurrentTraceSink(), &Trace::DefaultTraceSink());
     constexpr int kThreads = 8;
     constexpr int kMessages = 2000;
     const auto body = [](int t) { return std::string(230, static_cast<char>('a' + t)); };
-    StderrCapture capture;
+    testing::internal::CaptureStderr();
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t)
         threads.emplace_back(
@@ -135,7 +89,7 @@ TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
             });
     for (std::thread& thread : threads)
         thread.join();
-    const std::string strText = capture.Take();
+    const std::string strText = testing::internal::GetCapturedStderr();
 
     std::vector<int> anNext(kThreads, 0); // each thread's messages arrive in its own order
     size_t nLines = 0;
