@@ -98,8 +98,8 @@ TEST(ShellDisplayTest, FailedSetUpStepTracesItsTextAndReleasesEverythingOnce)
         EXPECT_EQ(std::vector<std::string>(after.begin() + 1, after.end()), expected) << c.pszTrace;
         EXPECT_EQ(m.m_Window.GetDestroyCount(), 1) << c.pszTrace;
         EXPECT_EQ(m.m_Window.GetHwnd(), nullptr) << c.pszTrace;
-        // The back surface is made last, so a failure never leaves one behind.
         SCOPED_TRACE(c.pszTrace);
+        // The back surface is made last, so a failure never leaves one behind.
         m.ExpectSurfacesReleased(c.step > Platform::HeadlessDisplayStep::PrimarySurface ? 1 : 0, 0);
         EXPECT_TRUE(m.m_Record.DrawFullFlags.empty()) << c.pszTrace;
         EXPECT_EQ(m.m_Record.dwMasks[0], 0u) << "no scene was made: " << c.pszTrace;

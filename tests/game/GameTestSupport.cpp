@@ -2,11 +2,9 @@
 // content roots and reference pictures.
 #include "tests/game/GameTestSupport.h"
 
-#include "assets/MRVFrameSet.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
-#include "graphics/MRVImage.h"
 
 #include <png.h>
 #include <sys/wait.h>
@@ -134,23 +132,18 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
     const std::string strScriptFile = dir.File("script.txt");
     std::ofstream(strScriptFile) << strScript;
     const char* pszRunner = std::getenv("VELVINA_HEADLESS");
+    // clang-format off
     const std::vector<std::string> args = {
         pszRunner && *pszRunner ? pszRunner : VELVINA_HEADLESS_PATH,
-        "--root",
-        options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
-        "--script",
-        strScriptFile,
-        "--format",
-        options.strFormat,
-        "--audio",
-        options.strAudio,
-        "--max-ms",
-        std::to_string(options.nMaxMs),
-        "--journal",
-        dir.File("journal.txt"),
-        "--trace",
-        dir.File("trace.txt"),
+        "--root", options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
+        "--script", strScriptFile,
+        "--format", options.strFormat,
+        "--audio", options.strAudio,
+        "--max-ms", std::to_string(options.nMaxMs),
+        "--journal", dir.File("journal.txt"),
+        "--trace", dir.File("trace.txt"),
     };
+    // clang-format on
     result.nStatus = Spawn(args, dir.Path());
     result.journal = ParseJournal(ReadFile(dir.File("journal.txt")));
     result.strTrace = ReadFile(dir.File("trace.txt"));
