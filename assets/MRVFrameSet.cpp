@@ -1,9 +1,9 @@
 // MRVFrameSet.cpp: reading .mrm frame-set files and checking their framing.
 #include "assets/MRVFrameSet.h"
 
-#include "assets/MRVImage.h"
-#include "core/DebugTrace.h"
+#include "assets/MRVRecord.h"
 #include "platform/GamePath.h"
+#include "trace/DebugTrace.h"
 
 #include <cstdio>
 
@@ -33,9 +33,7 @@ bool ReadWholeStream(FILE* pFile, std::vector<BYTE>* pOut)
 
 } // namespace
 
-CMRVFrameSet::CMRVFrameSet() : m_nFrameRate(0)
-{
-}
+CMRVFrameSet::CMRVFrameSet() : m_nFrameRate(0) {}
 
 void CMRVFrameSet::Clear()
 {

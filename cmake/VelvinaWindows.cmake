@@ -10,6 +10,9 @@ set(VELVINA_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine/tests" CACHE PATH
     "Wine prefix in which the cross-built unit tests run")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine/wine-run.sh ${VELVINA_WINE_PREFIX})
 
+# velvina.exe carries its icon and cursor as resources.
+enable_language(RC)
+
 # Nothing of the native-only parts.
 set(VELVINA_CONTENT OFF CACHE BOOL "" FORCE)
 set(VELVINA_TOOLS OFF CACHE BOOL "" FORCE)

@@ -6,7 +6,7 @@
 #include "game/layout/SceneMusic.h"
 #include "game/layout/SignInLayout.h"
 #include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/WindowService.h"
 #include "sound/MRVSoundEngine.h"
 
 BOOL g_bGreetingPlayed = FALSE;
@@ -18,15 +18,8 @@ constexpr int kExitContinue = 2;
 } // namespace
 
 CSignInScene::CSignInScene()
-    : m_nExitCode(0),
-      m_bFarewell(FALSE),
-      m_bContinue(FALSE),
-      m_dwLeaveDelay(0),
-      m_dwLeaveDeadline(0),
-      m_hPrevCursor(nullptr),
-      m_pGreeting(nullptr),
-      m_pFarewellVoice(nullptr),
-      m_pContinueSound(nullptr),
+    : m_nExitCode(0), m_bFarewell(FALSE), m_bContinue(FALSE), m_dwLeaveDelay(0), m_dwLeaveDeadline(0),
+      m_hPrevCursor(nullptr), m_pGreeting(nullptr), m_pFarewellVoice(nullptr), m_pContinueSound(nullptr),
       m_pMusic(nullptr)
 {
 }

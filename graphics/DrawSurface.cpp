@@ -1,7 +1,8 @@
 // DrawSurface.cpp: destination set-up, source checks and clipping for the drawing operations.
 #include "graphics/DrawSurface.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -17,8 +18,8 @@ Surface SurfaceFromBuffer(WORD* pPixels, LONG nPitch)
         return s;
     s.pPixels = pPixels;
     s.nPitch = nPitchWords;
-    s.nWidth = std::min<LONG>(MRV_SCREEN_WIDTH, nPitchWords);
-    s.nHeight = MRV_SCREEN_HEIGHT;
+    s.nWidth = std::min<LONG>(Platform::kScreenWidth, nPitchWords);
+    s.nHeight = Platform::kScreenHeight;
     return s;
 }
 
@@ -85,7 +86,7 @@ bool ClipDrawRect(DrawRect& r, int nSrcWidth, int nSrcHeight, const Surface& des
     if (w <= 0 || h <= 0)
         return false;
     r = DrawRect{static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(sx),
-                 static_cast<int>(sy), static_cast<int>(w), static_cast<int>(h)};
+                 static_cast<int>(sy), static_cast<int>(w),  static_cast<int>(h)};
     return true;
 }
 

@@ -2,17 +2,16 @@
 #include "graphics/MRVAnimation.h"
 
 #include "assets/MRVFrameSet.h"
-#include "assets/MRVImage.h"
-#include "core/DebugTrace.h"
+#include "graphics/MRVImage.h"
 #include "platform/Clock.h"
+#include "platform/ScreenFormat.h"
+#include "trace/DebugTrace.h"
 
 #include <cstring>
 #include <new>
 
 namespace
 {
-
-constexpr DWORD RED_MASK_555 = 0x7C00;
 
 // Upper bounds on what one frame set may ask to be decoded into. The largest useful frame is
 // a full 640 x 480 screen (600 KB decoded); the bounds only stop a damaged file from asking
@@ -57,14 +56,8 @@ LONG FramePeriodFor(int nFramesPerSecond)
 } // namespace
 
 CMRVAnimation::CMRVAnimation()
-    : m_Reserved(),
-      m_nFrameRate(0),
-      m_nFileFrameCount(0),
-      m_pFrames(nullptr),
-      m_nScratchSize(0),
-      m_pScratch(nullptr),
-      m_dwLastStep(0),
-      m_nFramePeriod(0)
+    : m_Reserved(), m_nFrameRate(0), m_nFileFrameCount(0), m_pFrames(nullptr), m_nScratchSize(0),
+      m_pScratch(nullptr), m_dwLastStep(0), m_nFramePeriod(0)
 {
 }
 
@@ -152,8 +145,8 @@ BOOL CMRVAnimation::Load(const char* pszPath, DWORD dwRedMask, DWORD dwGreenMask
         // nothing; it is still added so that frame numbers keep matching the file.
         if (image.IsCompressed() && GrowScratch(image.GetBufferSize()))
             image.Decompress(m_pScratch);
-        if (dwRedMask == RED_MASK_555)
-            image.ConvertPixelFormat(RED_MASK_555, dwGreenMask, dwBlueMask);
+        if (dwRedMask == Platform::kFormat555.dwRedMask)
+            image.ConvertPixelFormat(Platform::kFormat555.dwRedMask, dwGreenMask, dwBlueMask);
         AddFrame(&image, nullptr);
     }
     ReleaseScratch();

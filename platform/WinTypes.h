@@ -96,6 +96,12 @@ struct POINT
 #define VK_DOWN 0x28
 #define VK_F4 0x73
 
+// System metrics and show commands the shell uses.
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CYMENU 15
+#define SW_SHOWDEFAULT 10
+
 // lParam packing of mouse messages: x in the low word, y in the high word, both signed.
 #define MAKELPARAM(l,h) ((LPARAM)(DWORD)MAKELONG(l,h))
 #define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))

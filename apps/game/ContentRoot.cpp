@@ -1,7 +1,7 @@
 // ContentRoot.cpp: the three places the game looks for content/.
 #include "apps/game/ContentRoot.h"
 
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 
 #include <filesystem>
 

@@ -1,11 +1,10 @@
 // WinMain.cpp: entry of velvina.exe, the game on Win32, DirectDraw and DirectSound: finds the
-// content, installs the Windows backend and runs the game's scenes.
+// content, installs the Windows backend bundle and runs the game's scenes.
 #include "apps/game/ContentRoot.h"
 #include "core/Core.h"
 #include "game/GameScenes.h"
-#include "platform/AudioDevice.h"
-#include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/Backend.h"
+#include "platform/win32/DebuggerTraceSink.h"
 #include "platform/win32/DirectDrawDisplay.h"
 #include "platform/win32/DirectSoundAudio.h"
 #include "platform/win32/Win32Api.h"
@@ -32,20 +31,23 @@ std::string ExecutableDir()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
 {
-    // The game names its files relative to the working directory (".\content\...").
-    GameApp::EnterContentRoot(ExecutableDir());
+    Platform::CDebuggerTraceSink traceSink;
     Platform::CWin32Clock clock;
     Platform::CWin32Window window;
     Platform::CDirectDrawDisplay display;
     Platform::CWin32SingleInstance lock;
     Platform::CDirectSoundAudio audio;
-    Platform::SetClock(&clock);
-    Platform::SetWindowBackend(&window);
-    Platform::SetAudioBackend(&audio);
+    Platform::Backend backend;
+    backend.pWindow = &window;
+    backend.pDisplay = &display;
+    backend.pSingleInstance = &lock;
+    backend.pAudio = &audio;
+    backend.pClock = &clock;
+    backend.pTraceSink = &traceSink;
+    Platform::CScopedBackend scope(backend);
+
+    // The game names its files relative to the working directory (".\content\...").
+    GameApp::EnterContentRoot(ExecutableDir());
     RegisterGameScenes();
-    const int nExitCode = Core::AppMain(Core::Services{&window, &display, &lock}, nCmdShow);
-    Platform::SetAudioBackend(nullptr);
-    Platform::SetWindowBackend(nullptr);
-    Platform::SetClock(nullptr);
-    return nExitCode;
+    return Core::AppMain(nCmdShow);
 }

@@ -1,8 +1,9 @@
 // BenchCompose.cpp: the cost of composing frames in a scene, next to the cost of the memory
 // traffic a complete frame cannot avoid (background to screen image, sprites, screen image to
 // surface). Prints FIGURE lines; every figure is the median of interleaved rounds.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
+#include "platform/ScreenFormat.h"
 #include "scene/Scene.h"
 
 #include <algorithm>
@@ -14,8 +15,8 @@
 
 namespace
 {
-constexpr int W = MRV_SCREEN_WIDTH;
-constexpr int H = MRV_SCREEN_HEIGHT;
+constexpr int W = Platform::kScreenWidth;
+constexpr int H = Platform::kScreenHeight;
 constexpr size_t FRAME_BYTES = size_t(W) * H * sizeof(WORD);
 
 class CBenchScene : public CScene
@@ -47,7 +48,8 @@ void PutLE32(std::vector<BYTE>& out, DWORD dw)
 void MakeRunCoded(CMRVImage& img, int nWidth, int nHeight, WORD wSeed)
 {
     std::vector<BYTE> payload;
-    auto AddRun = [&payload](BYTE bType, int nCount, WORD wColour) {
+    auto AddRun = [&payload](BYTE bType, int nCount, WORD wColour)
+    {
         if (nCount <= 0)
             return;
         payload.push_back(bType);
@@ -83,8 +85,7 @@ void MakeRunCoded(CMRVImage& img, int nWidth, int nHeight, WORD wSeed)
     img.LoadFromMemory(record.data(), record.size());
 }
 
-template <class F>
-double MicrosecondsPerCall(int nCalls, F&& fn)
+template <class F> double MicrosecondsPerCall(int nCalls, F&& fn)
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < nCalls; ++i)
@@ -142,10 +143,12 @@ struct BenchSetup
         scene.Draw(pSurface, W * 2, TRUE);
         for (CMRVSprite& spr : sprSprites)
             spr.SetUpdateRect(CMRVRect());
-        const double dMicroseconds = MicrosecondsPerCall(200, [&](int i) {
-            pChanging->SetFrame(i & 1);
-            scene.Draw(pSurface, W * 2, FALSE);
-        });
+        const double dMicroseconds = MicrosecondsPerCall(200,
+                                                         [&](int i)
+                                                         {
+                                                             pChanging->SetFrame(i & 1);
+                                                             scene.Draw(pSurface, W * 2, FALSE);
+                                                         });
         // Marked again for the complete frames of the next round.
         for (CMRVSprite& spr : sprSprites)
             spr.SetState(MRVSPRITE_SHOWN);
@@ -170,10 +173,13 @@ int main()
     for (int nRound = 0; nRound < 31; ++nRound)
     {
         full.push_back(MicrosecondsPerCall(10, [&](int) { setup.scene.Draw(pSurface, W * 2, TRUE); }));
-        copies.push_back(MicrosecondsPerCall(10, [&](int) {
-            for (int i = 0; i < 3; ++i)
-                std::memcpy(buffers[2 * i + 1].data(), buffers[2 * i].data(), FRAME_BYTES);
-        }));
+        copies.push_back(MicrosecondsPerCall(10,
+                                             [&](int)
+                                             {
+                                                 for (int i = 0; i < 3; ++i)
+                                                     std::memcpy(buffers[2 * i + 1].data(),
+                                                                 buffers[2 * i].data(), FRAME_BYTES);
+                                             }));
         incremental.push_back(setup.TimeIncremental(pSurface, 0, 415));  // over the background only
         underBlend.push_back(setup.TimeIncremental(pSurface, 530, 410)); // partly under a blended sprite
     }

@@ -2,8 +2,9 @@
 // the dirty list holds) changed by arbitrary moves, hides and frame changes. After every
 // incremental frame the surface must equal a model that paints the background and then every
 // shown sprite in layer order; any difference aborts.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
+#include "platform/ScreenFormat.h"
 #include "scene/Scene.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@
 
 namespace
 {
-constexpr int W = MRV_SCREEN_WIDTH;
-constexpr int H = MRV_SCREEN_HEIGHT;
+constexpr int W = Platform::kScreenWidth;
+constexpr int H = Platform::kScreenHeight;
 
 class Reader
 {
@@ -52,7 +53,8 @@ struct FuzzSprite
     CMRVSprite spr;
 };
 
-void PaintModel(std::vector<WORD>& model, const CMRVImage& imgBackground, const std::vector<FuzzSprite*>& paintOrder)
+void PaintModel(std::vector<WORD>& model, const CMRVImage& imgBackground,
+                const std::vector<FuzzSprite*>& paintOrder)
 {
     std::memcpy(model.data(), imgBackground.GetPixels(), model.size() * sizeof(WORD));
     for (const FuzzSprite* p : paintOrder)

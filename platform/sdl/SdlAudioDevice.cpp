@@ -1,7 +1,7 @@
 // SdlAudioDevice.cpp: an SDL audio device whose callback pulls from the software mixer.
 #include "platform/sdl/SdlAudioDevice.h"
 
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <SDL.h>
 
@@ -55,7 +55,8 @@ private:
     static void SDLCALL Callback(void* pUserData, Uint8* pStream, int nBytes)
     {
         CSdlAudioDevice* pDevice = static_cast<CSdlAudioDevice*>(pUserData);
-        pDevice->m_Mixer.Mix(reinterpret_cast<int16_t*>(pStream), static_cast<size_t>(nBytes) / sizeof(int16_t));
+        pDevice->m_Mixer.Mix(reinterpret_cast<int16_t*>(pStream),
+                             static_cast<size_t>(nBytes) / sizeof(int16_t));
     }
 
     CSoftwareMixer m_Mixer;

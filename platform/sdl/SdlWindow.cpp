@@ -2,20 +2,17 @@
 // messages, the Alt+Enter toggle, and the icon and cursors.
 #include "platform/sdl/SdlWindow.h"
 
+#include "platform/Letterbox.h"
+#include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlArt.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/sdl/SdlMouseMap.h"
 
 namespace Platform
 {
 
 namespace
 {
-
-constexpr int kClassCursorResource = 106;
-constexpr int kWindowedWidth = 640;
-constexpr int kWindowedHeight = 480;
 
 // Windows virtual-key codes of the keys the game can be given (0: not forwarded).
 DWORD VirtualKeyOf(SDL_Keycode nKey)
@@ -112,8 +109,8 @@ HWND CSdlWindow::CreateWindow(const WindowDesc& desc)
             return nullptr;
         m_bVideoStarted = TRUE;
     }
-    m_pWindow = SDL_CreateWindow(desc.pszTitle, 0, 0, desc.nWidth > 0 ? desc.nWidth : kWindowedWidth,
-                                 desc.nHeight > 0 ? desc.nHeight : kWindowedHeight,
+    m_pWindow = SDL_CreateWindow(desc.pszTitle, 0, 0, desc.nWidth > 0 ? desc.nWidth : kScreenWidth,
+                                 desc.nHeight > 0 ? desc.nHeight : kScreenHeight,
                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!m_pWindow)
         return nullptr;
@@ -121,7 +118,9 @@ HWND CSdlWindow::CreateWindow(const WindowDesc& desc)
     // manager.
     SetFullscreen(TRUE);
     SetWindowIcon(m_pWindow);
-    if (desc.nCursorId == kClassCursorResource)
+    // The executable's one cursor resource is our arrow.
+    m_nClassCursorId = desc.nCursorId;
+    if (m_nClassCursorId != 0)
         m_pClassCursor = MakeClassCursor();
     if (m_pClassCursor)
         SDL_SetCursor(m_pClassCursor);
@@ -162,7 +161,7 @@ void CSdlWindow::SetFullscreen(BOOL bFullscreen)
         SDL_SetWindowFullscreen(m_pWindow, 0);
         m_bFullscreen = FALSE;
         SDL_SetWindowBordered(m_pWindow, SDL_TRUE);
-        SDL_SetWindowSize(m_pWindow, kWindowedWidth, kWindowedHeight);
+        SDL_SetWindowSize(m_pWindow, kScreenWidth, kScreenHeight);
         SDL_SetWindowPosition(m_pWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     InvalidateDisplay();
@@ -174,18 +173,9 @@ void CSdlWindow::InvalidateDisplay()
         m_pDisplay->Invalidate();
 }
 
-BOOL CSdlWindow::PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
-{
-    CQueuedWindow::PostMessage(hWnd, nMessage, wParam, lParam);
-    SDL_Event wake = {};
-    wake.type = SDL_USEREVENT;
-    SDL_PushEvent(&wake);
-    return TRUE;
-}
-
 HCURSOR CSdlWindow::LoadCursor(int nCursorId)
 {
-    if (nCursorId == kClassCursorResource)
+    if (nCursorId != 0 && nCursorId == m_nClassCursorId)
         return reinterpret_cast<HCURSOR>(m_pClassCursor);
     SDL_SystemCursor nSystem;
     if (nCursorId == IDC_WAIT)
@@ -253,7 +243,8 @@ void CSdlWindow::TranslateMouse(UINT nMessage, int nX, int nY)
     else
         SDL_GetWindowSize(m_pWindow, &nDrawableWidth, &nDrawableHeight);
     POINT point = {0, 0};
-    if (!MapWindowPointToPicture(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight, nX, nY, &point))
+    if (!MapWindowPointToPicture(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight, nX, nY,
+                                 &point))
         return; // over the bars: nothing is hit
     PostMessage(Handle(), nMessage, m_wButtons | ModifierFlags(), MAKELPARAM(point.x, point.y));
 }
@@ -280,8 +271,8 @@ void CSdlWindow::TranslateKey(const SDL_KeyboardEvent& key)
     if (!dwVirtualKey)
         return;
     // Repeat count 1, scan code in bits 16-23, bit 30 set for an auto-repeat.
-    const LPARAM lKeyData = static_cast<LPARAM>(1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) |
-                                                (key.repeat ? (1u << 30) : 0u));
+    const LPARAM lKeyData = static_cast<LPARAM>(
+        1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) | (key.repeat ? (1u << 30) : 0u));
     PostMessage(Handle(), WM_KEYDOWN, dwVirtualKey, lKeyData);
 }
 

@@ -8,7 +8,7 @@
 // sent while the window is being created.
 #pragma once
 
-#include "platform/MessageQueue.h"
+#include "platform/WindowService.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // lit copy of what lies under it at its exact position, and layers stay where they belong.
 #include "ContentPictures.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include "game/layout/AvenueLayout.h"
 #include "game/layout/CreditsLayout.h"
@@ -13,6 +13,7 @@
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -43,16 +44,20 @@ std::vector<Hotspot> AllHotspots()
         {AvenueLayout::pszBackground, AvenueLayout::rcExit, "avenue exit"},
     };
     for (int k = 0; k < MakeoverLayout::nEyeStyles; ++k)
-        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::arcEyes[k], "eye " + std::to_string(k)});
-    for (int k = 0; k < MakeoverLayout::nLipStyles; ++k)
-        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::LipArea(k), "lip " + std::to_string(k)});
-    for (int i = 0; i < MakeoverLayout::nGlassesAreas; ++i)
         spots.push_back(
-            {MakeoverLayout::pszBackground, MakeoverLayout::GlassesArea(i), "glasses area " + std::to_string(i)});
+            {MakeoverLayout::pszBackground, MakeoverLayout::arcEyes[k], "eye " + std::to_string(k)});
+    for (int k = 0; k < MakeoverLayout::nLipStyles; ++k)
+        spots.push_back(
+            {MakeoverLayout::pszBackground, MakeoverLayout::LipArea(k), "lip " + std::to_string(k)});
+    for (int i = 0; i < MakeoverLayout::nGlassesAreas; ++i)
+        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::GlassesArea(i),
+                         "glasses area " + std::to_string(i)});
     for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
     {
-        spots.push_back({AvenueLayout::pszBackground, row.rcLeftArrow, std::string(row.pszName) + " left arrow"});
-        spots.push_back({AvenueLayout::pszBackground, row.rcRightArrow, std::string(row.pszName) + " right arrow"});
+        spots.push_back(
+            {AvenueLayout::pszBackground, row.rcLeftArrow, std::string(row.pszName) + " left arrow"});
+        spots.push_back(
+            {AvenueLayout::pszBackground, row.rcRightArrow, std::string(row.pszName) + " right arrow"});
     }
     return spots;
 }
@@ -70,9 +75,12 @@ std::vector<Highlight> AllOpaqueHighlights()
 {
     using namespace MakeoverLayout;
     std::vector<Highlight> highlights = {
-        {SplashLayout::pszBackground, SplashLayout::pszButton, SplashLayout::ptButton, SplashLayout::rcButton},
-        {SignInLayout::pszBackground, SignInLayout::pszFarewell, SignInLayout::ptFarewell, SignInLayout::rcFarewell},
-        {SignInLayout::pszBackground, SignInLayout::pszContinue, SignInLayout::ptContinue, SignInLayout::rcContinue},
+        {SplashLayout::pszBackground, SplashLayout::pszButton, SplashLayout::ptButton,
+         SplashLayout::rcButton},
+        {SignInLayout::pszBackground, SignInLayout::pszFarewell, SignInLayout::ptFarewell,
+         SignInLayout::rcFarewell},
+        {SignInLayout::pszBackground, SignInLayout::pszContinue, SignInLayout::ptContinue,
+         SignInLayout::rcContinue},
         {WallLayout::pszBackground, WallLayout::pszBoot, WallLayout::ptBoot, WallLayout::rcBoot},
         {WallLayout::pszBackground, WallLayout::pszMakeover, WallLayout::ptMakeover, WallLayout::rcMakeover},
         {WallLayout::pszBackground, WallLayout::pszAvenue, WallLayout::ptAvenue, WallLayout::rcAvenue},
@@ -86,7 +94,8 @@ std::vector<Highlight> AllOpaqueHighlights()
         highlights.push_back({pszBackground, apszRightArrow[i], ptRightArrow, rcHairForward});
     }
     for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
-        highlights.push_back({AvenueLayout::pszBackground, row.pszHighlight, row.ptHighlight, row.rcLeftArrow});
+        highlights.push_back(
+            {AvenueLayout::pszBackground, row.pszHighlight, row.ptHighlight, row.rcLeftArrow});
     return highlights;
 }
 
@@ -111,7 +120,8 @@ protected:
         std::vector<DecodedPicture> frames;
         std::string strError;
         int nFrameRate = 0;
-        EXPECT_TRUE(LoadFrameSet(pszGamePath, &frames, &nFrameRate, &strError)) << pszGamePath << ": " << strError;
+        EXPECT_TRUE(LoadFrameSet(pszGamePath, &frames, &nFrameRate, &strError))
+            << pszGamePath << ": " << strError;
         if (pFrameRate)
             *pFrameRate = nFrameRate;
         return frames;
@@ -144,12 +154,13 @@ bool SameFrame(const DecodedPicture& a, const DecodedPicture& b)
 
 TEST_F(ContentFiles, BackgroundsAreFullScreenOpaquePictures)
 {
-    for (const char* pszPath : {SplashLayout::pszBackground, SignInLayout::pszBackground, WallLayout::pszBackground,
-                                MakeoverLayout::pszBackground, AvenueLayout::pszBackground, CreditsLayout::pszBackground})
+    for (const char* pszPath :
+         {SplashLayout::pszBackground, SignInLayout::pszBackground, WallLayout::pszBackground,
+          MakeoverLayout::pszBackground, AvenueLayout::pszBackground, CreditsLayout::pszBackground})
     {
         const DecodedPicture& picture = Picture(pszPath);
-        EXPECT_EQ(picture.nWidth, LAYOUT_SCREEN_WIDTH) << pszPath;
-        EXPECT_EQ(picture.nHeight, LAYOUT_SCREEN_HEIGHT) << pszPath;
+        EXPECT_EQ(picture.nWidth, Platform::kScreenWidth) << pszPath;
+        EXPECT_EQ(picture.nHeight, Platform::kScreenHeight) << pszPath;
         EXPECT_EQ(picture.dwFlags, uint32_t(MRVIMAGE_RAW)) << pszPath << " must be plain raw pixels";
     }
 }
@@ -214,12 +225,12 @@ TEST_F(ContentFiles, FrameSetsHaveTheFramesTheScenesNeed)
 TEST_F(ContentFiles, SoundsAreInTheGameFormat)
 {
     std::vector<const char*> paths = {
-        SignInLayout::pszGreeting,        SignInLayout::pszFarewellVoice,     SignInLayout::pszContinueSound,
-        WallLayout::pszWelcome,           WallLayout::pszWelcomeBack,         WallLayout::pszBootSound,
-        MakeoverLayout::pszVoiceOver,     MakeoverLayout::pszExitSound,       MakeoverLayout::pszBeforeSound,
+        SignInLayout::pszGreeting,        SignInLayout::pszFarewellVoice,      SignInLayout::pszContinueSound,
+        WallLayout::pszWelcome,           WallLayout::pszWelcomeBack,          WallLayout::pszBootSound,
+        MakeoverLayout::pszVoiceOver,     MakeoverLayout::pszExitSound,        MakeoverLayout::pszBeforeSound,
         MakeoverLayout::pszHairBackSound, MakeoverLayout::pszHairForwardSound, MakeoverLayout::pszLipsSound,
-        MakeoverLayout::pszGlassesSound,  MakeoverLayout::pszEyesSound,       AvenueLayout::pszBootSound,
-        AvenueLayout::pszClickSound,      AvenueLayout::pszFashionVoice,      SplashLayout::pszMusic,
+        MakeoverLayout::pszGlassesSound,  MakeoverLayout::pszEyesSound,        AvenueLayout::pszBootSound,
+        AvenueLayout::pszClickSound,      AvenueLayout::pszFashionVoice,       SplashLayout::pszMusic,
     };
     for (const char* pszTrack : SceneMusic::apszTracks)
         paths.push_back(pszTrack);
@@ -244,7 +255,8 @@ TEST_F(ContentFiles, EveryHotspotShowsDrawnContent)
     {
         const DecodedPicture& background = Picture(spot.pszBackground);
         const int nArea = (spot.rc.right - spot.rc.left + 1) * (spot.rc.bottom - spot.rc.top + 1);
-        const int nEdges = CountEdgePixels(background, spot.rc.left, spot.rc.top, spot.rc.right, spot.rc.bottom);
+        const int nEdges =
+            CountEdgePixels(background, spot.rc.left, spot.rc.top, spot.rc.right, spot.rc.bottom);
         EXPECT_GE(nEdges, std::max(8, nArea / 40)) << spot.strName << " looks like bare background";
     }
 }
@@ -256,8 +268,8 @@ TEST_F(ContentFiles, HighlightsAreLitCopiesOfWhatLiesUnderThem)
         const DecodedPicture& background = Picture(highlight.pszBackground);
         const DecodedPicture& lit = Picture(highlight.pszPicture);
         ASSERT_GT(lit.nWidth, 0) << highlight.pszPicture;
-        EXPECT_LE(highlight.pt.x + lit.nWidth, LAYOUT_SCREEN_WIDTH) << highlight.pszPicture;
-        EXPECT_LE(highlight.pt.y + lit.nHeight, LAYOUT_SCREEN_HEIGHT) << highlight.pszPicture;
+        EXPECT_LE(highlight.pt.x + lit.nWidth, Platform::kScreenWidth) << highlight.pszPicture;
+        EXPECT_LE(highlight.pt.y + lit.nHeight, Platform::kScreenHeight) << highlight.pszPicture;
         EXPECT_EQ(std::count(lit.opaque.begin(), lit.opaque.end(), false), 0)
             << highlight.pszPicture << " covers what lies under it whole";
         // It lines up: the picture matches the background at its own position at least as well as
@@ -269,7 +281,8 @@ TEST_F(ContentFiles, HighlightsAreLitCopiesOfWhatLiesUnderThem)
             {
                 if (dx == 0 && dy == 0)
                     continue;
-                EXPECT_GE(nAligned + nPixels / 100, CountEqual(lit, background, highlight.pt.x + dx, highlight.pt.y + dy))
+                EXPECT_GE(nAligned + nPixels / 100,
+                          CountEqual(lit, background, highlight.pt.x + dx, highlight.pt.y + dy))
                     << highlight.pszPicture << " fits better shifted by " << dx << ", " << dy;
             }
         // ...and it is lit: a good part of it differs from the background.

@@ -2,9 +2,8 @@
 // (first area in list order wins, edges included), and every area and sprite lies on screen.
 #include "game/layout/AvenueLayout.h"
 #include "game/layout/MakeoverLayout.h"
-#include "game/layout/SignInLayout.h"
-#include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +47,8 @@ std::vector<NamedRect> AvenueHotspots()
 
 std::vector<NamedRect> WallHotspots()
 {
-    return {{"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
+    return {
+        {"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
 }
 
 std::string FirstHit(const std::vector<NamedRect>& list, int x, int y)
@@ -65,8 +65,8 @@ void ExpectOnScreen(const std::string& strName, const LayoutRect& rc)
     EXPECT_LE(rc.top, rc.bottom) << strName;
     EXPECT_GE(rc.left, 0) << strName;
     EXPECT_GE(rc.top, 0) << strName;
-    EXPECT_LT(rc.right, LAYOUT_SCREEN_WIDTH) << strName;
-    EXPECT_LE(rc.bottom, LAYOUT_SCREEN_HEIGHT) << strName;
+    EXPECT_LT(rc.right, Platform::kScreenWidth) << strName;
+    EXPECT_LE(rc.bottom, Platform::kScreenHeight) << strName;
 }
 } // namespace
 
@@ -80,13 +80,13 @@ TEST(LayoutTables, PointsResolveToTheFirstAreaThatHoldsThem)
         const char* pszExpected;
     };
     const std::vector<Case> cases = {
-        {MakeoverHotspots(), 122, 40, "eye 2"},   // in eye areas 2 and 3
-        {MakeoverHotspots(), 130, 60, "eye 3"},   // eye area 3 wins over eye area 7
+        {MakeoverHotspots(), 122, 40, "eye 2"}, // in eye areas 2 and 3
+        {MakeoverHotspots(), 130, 60, "eye 3"}, // eye area 3 wins over eye area 7
         {MakeoverHotspots(), 125, 32, "eye 3"},
-        {MakeoverHotspots(), 25, 160, "lip 0"},   // in lip areas 0 and 1
+        {MakeoverHotspots(), 25, 160, "lip 0"}, // in lip areas 0 and 1
         {MakeoverHotspots(), 20, 250, "glasses 0"},
         {MakeoverHotspots(), 130, 335, "hair forward"},
-        {MakeoverHotspots(), 130, 336, ""},       // the right arrow area is only 18 rows high
+        {MakeoverHotspots(), 130, 336, ""}, // the right arrow area is only 18 rows high
         {MakeoverHotspots(), 57, 355, "hair back"},
         {AvenueHotspots(), 22, 27, "hh left"},
         {AvenueHotspots(), 67, 70, "hh left"},
@@ -99,17 +99,6 @@ TEST(LayoutTables, PointsResolveToTheFirstAreaThatHoldsThem)
     };
     for (const Case& c : cases)
         EXPECT_EQ(FirstHit(c.list, c.x, c.y), c.pszExpected) << c.x << ", " << c.y;
-}
-
-TEST(LayoutTables, SingleAreasHoldTheirCorners)
-{
-    EXPECT_TRUE(SplashLayout::rcButton.Contains(395, 360));
-    EXPECT_TRUE(SplashLayout::rcButton.Contains(620, 436));
-    EXPECT_FALSE(SplashLayout::rcButton.Contains(621, 436));
-    EXPECT_TRUE(SignInLayout::rcFarewell.Contains(9, 416));
-    EXPECT_TRUE(SignInLayout::rcFarewell.Contains(131, 476));
-    EXPECT_TRUE(SignInLayout::rcContinue.Contains(492, 421));
-    EXPECT_TRUE(SignInLayout::rcContinue.Contains(613, 480));
 }
 
 TEST(LayoutTables, WallAreasDoNotOverlap)
@@ -139,7 +128,8 @@ TEST(LayoutTables, AreasLieOnScreenAndEachGlassesPairHangsTogether)
             for (int j = 0; j < 3; ++j)
             {
                 const LayoutRect b = MakeoverLayout::GlassesArea(3 * g + j);
-                bTouches |= j != i && !(a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top);
+                bTouches |=
+                    j != i && !(a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top);
             }
             EXPECT_TRUE(bTouches) << "glasses pair " << g << " area " << i;
         }

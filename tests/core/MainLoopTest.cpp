@@ -64,8 +64,7 @@ TEST_F(ShellTest, ExceptionFromAnUpdateEndsThroughTheShutdownPath)
     EXPECT_EQ(CountTrace("Error, Unhandled exception detected in application main loop in core\r\n"), 1);
     EXPECT_LT(m_Clock.TimeGetTime(), 5000u);
     EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    EXPECT_EQ(m_Display.Back()->ReleaseCount(), 1);
-    EXPECT_EQ(m_Display.Primary()->ReleaseCount(), 1);
+    ExpectSurfacesReleased(1, 1);
     EXPECT_EQ(m_Display.RestoreModeCount(), 1);
     EXPECT_TRUE(m_Display.IsReleased());
     EXPECT_EQ(g_pDirectDraw, nullptr);
@@ -79,8 +78,7 @@ TEST_F(ShellTest, ExceptionWhileLoadingTheFirstSceneEndsInOrder)
     EXPECT_TRUE(m_Record.DrawFullFlags.empty());
     EXPECT_EQ(CountTrace("Error, Unhandled exception detected while loading the first scene in core\r\n"), 1);
     EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    EXPECT_EQ(m_Display.Back()->ReleaseCount(), 1);
-    EXPECT_EQ(m_Display.Primary()->ReleaseCount(), 1);
+    ExpectSurfacesReleased(1, 1);
     EXPECT_TRUE(m_Display.IsReleased());
     EXPECT_FALSE(m_Display.IsModeSet());
 }
@@ -90,8 +88,7 @@ TEST_F(ShellTest, CloseRequestEndsWithCodeZeroAndGivesEverythingBackOnce)
     CloseAt(100);
     EXPECT_EQ(RunGame(), 0);
     EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    EXPECT_EQ(m_Display.Back()->ReleaseCount(), 1);
-    EXPECT_EQ(m_Display.Primary()->ReleaseCount(), 1);
+    ExpectSurfacesReleased(1, 1);
     EXPECT_EQ(m_Display.RestoreModeCount(), 1);
     EXPECT_FALSE(m_Display.IsExclusive());
     EXPECT_EQ(CountTrace("Error, Unhandled exception detected in application main loop in core\r\n"), 0);

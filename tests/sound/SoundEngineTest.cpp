@@ -6,8 +6,9 @@ using namespace SoundTest;
 namespace
 {
 
-const char* const kLocateText = "Error: Attempt to access sound that could not be found in the sound list, failure in "
-                                "CMRVSoundEngine::LocateSoundElement.";
+const char* const kLocateText =
+    "Error: Attempt to access sound that could not be found in the sound list, failure in "
+    "CMRVSoundEngine::LocateSoundElement.";
 const char* const kInitText = "Error: Failed to init sound object in CMRVSoundEngine::InitSoundObject";
 
 class SoundEngineTest : public EngineFixture
@@ -34,7 +35,7 @@ TEST_F(SoundEngineTest, CreateTwiceKeepsTheFirstEngine)
 }
 
 // Without a device the engine stays in place, every sound call returns 0 and traces nothing.
-void ExpectSilentEngine(CMRVSoundEngine& engine, Platform::CaptureTraceSink& trace, const std::string& strPath)
+void ExpectSilentEngine(CMRVSoundEngine& engine, Trace::CaptureTraceSink& trace, const std::string& strPath)
 {
     const size_t nTraces = trace.Messages().size();
     CMRVSoundObject* pWhole = engine.AddSoundObject();
@@ -61,7 +62,7 @@ TEST_F(SoundEngineTest, NoDeviceMeansASilentGame)
     {
         SCOPED_TRACE(bNoBackend ? "no backend" : "device fails to open");
         m_Trace.Clear();
-        Platform::SetAudioBackend(bNoBackend ? nullptr : &m_Audio);
+        Platform::CScopedBackend scope(Bundle(bNoBackend ? nullptr : &m_Audio));
         m_Audio.SetOpenFails(TRUE);
         EXPECT_FALSE(StartEngine());
         EXPECT_EQ(TraceCount("Unable to create Sound Manager in MRVSoundEngine\n"), 1u);
@@ -84,15 +85,18 @@ TEST_F(SoundEngineTest, UnknownSoundIsTracedByEveryCallButRemoveAndWholeSoundDoe
     EXPECT_EQ(TraceCount(kLocateText), 4u);
     EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pStranger));
     EXPECT_EQ(TraceCount(kLocateText), 5u);
-    EXPECT_EQ(TraceCount("Error: Failed to init sound object in CMRVSoundEngine::InitStreamingSoundObject"), 1u);
+    EXPECT_EQ(TraceCount("Error: Failed to init sound object in CMRVSoundEngine::InitStreamingSoundObject"),
+              1u);
     const size_t nTraces = m_Trace.Messages().size();
     g_pSoundEngine->RemoveSoundObject(pStranger);
     EXPECT_EQ(m_Trace.Messages().size(), nTraces);
 
     // A whole-loaded sound of this engine is refused a streaming set-up.
     EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(AddWhole(WriteSamples("a.mrs", TestSamples(100)))));
-    EXPECT_EQ(TraceCount("Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
-              1u);
+    EXPECT_EQ(
+        TraceCount(
+            "Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
+        1u);
 }
 
 TEST_F(SoundEngineTest, UninitialisedSoundPlaysNothingAndReportsSuccess)
@@ -199,7 +203,8 @@ TEST_F(SoundEngineTest, SoundsOfMixedFormatsPlayTogether)
 {
     ASSERT_TRUE(StartEngine());
     std::vector<BYTE> quiet8(11025, 0x90); // 8-bit mono at 11,025 Hz: +16 * 256
-    std::vector<BYTE> loud16 = SampleBytes(std::vector<int16_t>(44100 * 2, 1000)); // 16-bit stereo at 44,100 Hz
+    std::vector<BYTE> loud16 =
+        SampleBytes(std::vector<int16_t>(44100 * 2, 1000)); // 16-bit stereo at 44,100 Hz
     CMRVSoundObject* pFirst = AddWhole(WriteFile("a.mrs", SoundFileBytes(PcmFormat(1, 11025, 8), quiet8)));
     CMRVSoundObject* pSecond = AddWhole(WriteFile("b.mrs", SoundFileBytes(PcmFormat(2, 44100, 16), loud16)));
     ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pFirst));

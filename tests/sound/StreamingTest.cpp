@@ -65,15 +65,14 @@ TEST_P(StreamLengthTest, StreamedFileComesOutSampleForSampleThenSilence)
     EXPECT_EQ(m_Trace.Messages().size(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, StreamLengthTest,
-                         ::testing::Values(StreamCase{"Empty", 0}, StreamCase{"OneSample", 2},
-                                           StreamCase{"UnderOneChunk", 20000}, StreamCase{"OneChunk", 32000},
-                                           StreamCase{"OneChunkAndSome", 32000 + 4410},
-                                           StreamCase{"TwoChunks", 64000}, StreamCase{"TwoChunksAndSome", 64000 + 2},
-                                           StreamCase{"ThreeChunks", 96000},
-                                           StreamCase{"FiveChunksAndSome", 5 * 32000 + 31998},
-                                           StreamCase{"TenSeconds", 441000}),
-                         [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, StreamLengthTest,
+    ::testing::Values(StreamCase{"Empty", 0}, StreamCase{"OneSample", 2}, StreamCase{"UnderOneChunk", 20000},
+                      StreamCase{"OneChunk", 32000}, StreamCase{"OneChunkAndSome", 32000 + 4410},
+                      StreamCase{"TwoChunks", 64000}, StreamCase{"TwoChunksAndSome", 64000 + 2},
+                      StreamCase{"ThreeChunks", 96000}, StreamCase{"FiveChunksAndSome", 5 * 32000 + 31998},
+                      StreamCase{"TenSeconds", 441000}),
+    [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
 
 // A whole-loaded sound plays its data length, or what the file holds when that is less.
 TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)
@@ -90,7 +89,8 @@ TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)
             data.insert(data.end(), extra.begin(), extra.end());
         const int64_t nLengthField = bLengthPastTheEnd ? (1 << 30) : static_cast<int64_t>(samples.size() * 2);
         CMRVSoundObject* pSound = g_pSoundEngine->AddSoundObject();
-        pSound->SetFileName(WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, nLengthField)).c_str());
+        pSound->SetFileName(
+            WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, nLengthField)).c_str());
         ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
         ASSERT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
         AdvanceMs(2000);
@@ -184,6 +184,9 @@ TEST_F(StreamingTest, LostStreamingBufferIsRestoredAndTheStreamGoesOn)
 // A file that loses its end while it is streamed ends the stream where the bytes stop.
 TEST_F(StreamingTest, FileCutShortWhileStreamingEndsTheStreamThere)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows refuses to cut a file that the stream holds open without sharing";
+#endif
     ASSERT_TRUE(StartEngine());
     const std::vector<int16_t> samples = TestSamples(22050 * 5, 12);
     const std::string strPath = WriteSamples("cut.mrs", samples);

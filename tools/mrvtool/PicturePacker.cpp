@@ -6,7 +6,7 @@
 #include "Pixel565.h"
 #include "RunCoding.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "tools/encoder/MRVEncoder.h"
 
 #include <cstring>
@@ -85,7 +85,8 @@ bool HasTransparency(const Picture& picture)
     return false;
 }
 
-bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut, std::string* pError)
+bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut,
+                  std::string* pError)
 {
     if (picture.nWidth > kMaxSide || picture.nHeight > kMaxSide)
     {
