@@ -33,11 +33,13 @@ velvina_wine_env() {
 
 # velvina_wine_prefix PREFIX: the prefix, made once (about 15-25 s) and its wineserver, started
 # when none runs. Both happen under a lock, so that parallel tests wait instead of doing it
-# twice (the lock's descriptor is closed for Wine's processes, which outlive the lock). DirectDraw is told to draw without 3-D (it then starts in milliseconds instead of a
-# second). The server is kept alive between the short test processes and ends by itself 20 s
-# after the last one; when a new one starts, one process runs to its end before any other:
-# the first process of a server starts Wine's own services, and a test started beside it can
-# stall until they are up.
+# twice (the lock's descriptor is closed for Wine's processes, which outlive the lock).
+# DirectDraw is told to draw without 3-D (it then starts in milliseconds instead of a second),
+# and PulseAudio is the only sound driver (without a server there is no device at all; ALSA's
+# null device would run the sound clock about three times too fast). The server is kept alive
+# between the short test processes and ends by itself 20 s after the last one; when a new one
+# starts, one process runs to its end before any other: the first process of a server starts
+# Wine's own services, and a test started beside it can stall until they are up.
 velvina_wine_prefix() {
   velvina_wine_env "$1" || return 1
   set -- "$WINEPREFIX"
@@ -48,6 +50,7 @@ velvina_wine_prefix() {
       rm -rf "$1"
       "$VELVINA_WINE64" wineboot -i >/dev/null 2>&1 9>&- || true
       "$VELVINA_WINE64" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d no3d /f >/dev/null 2>&1 9>&-
+      "$VELVINA_WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d pulse /f >/dev/null 2>&1 9>&-
       "$VELVINA_WINESERVER" -w 9>&-
       [ -f "$1/system.reg" ] || { echo "could not make the Wine prefix $1" >&2; exit 1; }
       touch "$1/.velvina-ready"

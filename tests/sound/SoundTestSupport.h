@@ -1,6 +1,8 @@
-// SoundTestSupport.h: sound files made in code, and a fixture with the global engine on the
-// headless audio device under a virtual clock, with traces and output captured.
+// SoundTestSupport.h: a fixture with the global engine on the headless audio device under a
+// virtual clock, with traces and output captured; sound files are made by SoundFiles.h.
 #pragma once
+
+#include "SoundFiles.h"
 
 #include "platform/AudioDevice.h"
 #include "platform/Backend.h"
@@ -22,63 +24,6 @@
 
 namespace SoundTest
 {
-
-inline Platform::WaveFormat PcmFormat(WORD nChannels, DWORD dwRate, WORD wBits)
-{
-    const WORD nBlockAlign = static_cast<WORD>(nChannels * wBits / 8);
-    return {Platform::kWaveFormatPcm, nChannels, dwRate, dwRate * nBlockAlign, nBlockAlign, wBits, 0};
-}
-
-inline const Platform::WaveFormat kOutputFormat = PcmFormat(1, 22050, 16);
-
-// Distinct, never-silent 16-bit samples, so that a gap, a repeat or a stray sample shows.
-inline std::vector<int16_t> TestSamples(size_t nCount, uint32_t dwSeed = 1)
-{
-    std::vector<int16_t> samples(nCount);
-    uint32_t dwState = dwSeed * 2654435761u + 12345u;
-    for (int16_t& nSample : samples)
-    {
-        dwState = dwState * 1664525u + 1013904223u;
-        nSample = static_cast<int16_t>(dwState >> 16);
-        if (nSample == 0)
-            nSample = 1;
-    }
-    return samples;
-}
-
-inline std::vector<BYTE> SampleBytes(const std::vector<int16_t>& samples)
-{
-    std::vector<BYTE> bytes;
-    for (int16_t nSample : samples)
-    {
-        bytes.push_back(static_cast<BYTE>(static_cast<uint16_t>(nSample) & 0xFF));
-        bytes.push_back(static_cast<BYTE>(static_cast<uint16_t>(nSample) >> 8));
-    }
-    return bytes;
-}
-
-inline void PutLe(std::vector<BYTE>& bytes, uint32_t dwValue, int nBytes)
-{
-    for (int i = 0; i < nBytes; ++i)
-        bytes.push_back(static_cast<BYTE>(dwValue >> (8 * i)));
-}
-
-// The bytes of a sound file; the data length field is the data's size unless given.
-inline std::vector<BYTE> SoundFileBytes(const Platform::WaveFormat& format, const std::vector<BYTE>& data,
-                                        int64_t nDataLengthField = -1)
-{
-    std::vector<BYTE> bytes = {'M', 'R', 'V', 'S'};
-    PutLe(bytes, format.wFormatTag, 2);
-    PutLe(bytes, format.nChannels, 2);
-    PutLe(bytes, format.nSamplesPerSec, 4);
-    PutLe(bytes, format.nAvgBytesPerSec, 4);
-    PutLe(bytes, format.nBlockAlign, 2);
-    PutLe(bytes, format.wBitsPerSample, 2);
-    PutLe(bytes, format.cbSize, 2);
-    PutLe(bytes, static_cast<uint32_t>(nDataLengthField < 0 ? data.size() : nDataLengthField), 4);
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    return bytes;
-}
 
 // Remembers what the engine reports to its observer.
 class RecordingObserver : public Platform::IGameObserver

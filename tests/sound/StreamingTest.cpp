@@ -33,12 +33,6 @@ protected:
     }
 };
 
-struct StreamCase
-{
-    const char* pszName;
-    size_t nDataBytes;
-};
-
 class StreamLengthTest : public StreamingTest, public ::testing::WithParamInterface<StreamCase>
 {
 };
@@ -65,14 +59,8 @@ TEST_P(StreamLengthTest, StreamedFileComesOutSampleForSampleThenSilence)
     EXPECT_EQ(m_Trace.Messages().size(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, StreamLengthTest,
-    ::testing::Values(StreamCase{"Empty", 0}, StreamCase{"OneSample", 2}, StreamCase{"UnderOneChunk", 20000},
-                      StreamCase{"OneChunk", 32000}, StreamCase{"OneChunkAndSome", 32000 + 4410},
-                      StreamCase{"TwoChunks", 64000}, StreamCase{"TwoChunksAndSome", 64000 + 2},
-                      StreamCase{"ThreeChunks", 96000}, StreamCase{"FiveChunksAndSome", 5 * 32000 + 31998},
-                      StreamCase{"TenSeconds", 441000}),
-    [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
+INSTANTIATE_TEST_SUITE_P(Lengths, StreamLengthTest, ::testing::ValuesIn(kStreamCases),
+                         [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
 
 // A whole-loaded sound plays its data length, or what the file holds when that is less.
 TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)
