@@ -3,7 +3,10 @@
 
 #include "platform/win32/Win32Api.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace Platform
 {
@@ -47,6 +50,25 @@ const char* ResultName(HRESULT hResult)
     }
 }
 
+// Whole words at a time, without stopping at the first difference: the loop vectorises, and
+// on an idle screen every row is read to its end anyway.
+bool RowsDiffer(const WORD* pShown, const BYTE* pRow, size_t nBytes)
+{
+    uint64_t qwDifference = 0;
+    size_t i = 0;
+    for (; i + sizeof(uint64_t) <= nBytes; i += sizeof(uint64_t))
+    {
+        uint64_t qwShown;
+        uint64_t qwDrawn;
+        std::memcpy(&qwShown, reinterpret_cast<const BYTE*>(pShown) + i, sizeof(qwShown));
+        std::memcpy(&qwDrawn, pRow + i, sizeof(qwDrawn));
+        qwDifference |= qwShown ^ qwDrawn;
+    }
+    for (; i < nBytes; ++i)
+        qwDifference |= reinterpret_cast<const BYTE*>(pShown)[i] ^ pRow[i];
+    return qwDifference != 0;
+}
+
 DisplayResult ToResult(HRESULT hResult)
 {
     if (SUCCEEDED(hResult))
@@ -54,10 +76,23 @@ DisplayResult ToResult(HRESULT hResult)
     return hResult == DDERR_SURFACELOST ? DISPLAY_SURFACELOST : DISPLAY_FAILED;
 }
 
+// One DirectDraw surface. A back surface in system memory keeps a copy of the frame last shown
+// (see Unlock and Blt); one in video memory, which the processor reads slowly and the device
+// copies by itself, does not.
 class CDirectDrawSurface : public IDisplaySurface
 {
 public:
-    explicit CDirectDrawSurface(IDirectDrawSurface* pSurface) : m_pSurface(pSurface) {}
+    explicit CDirectDrawSurface(IDirectDrawSurface* pSurface) : m_pSurface(pSurface)
+    {
+        DDSURFACEDESC desc = {};
+        desc.dwSize = sizeof(desc);
+        if (SUCCEEDED(m_pSurface->GetSurfaceDesc(&desc)) && (desc.ddsCaps.dwCaps & DDSCAPS_OFFSCREENPLAIN) &&
+            (desc.ddsCaps.dwCaps & DDSCAPS_SYSTEMMEMORY))
+        {
+            m_nRowPixels = desc.dwWidth;
+            m_Shown.assign(size_t(desc.dwWidth) * desc.dwHeight, 0);
+        }
+    }
 
     DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD dwFlags) override
     {
@@ -69,19 +104,59 @@ public:
             return ToResult(hResult);
         *ppPixels = static_cast<WORD*>(desc.lpSurface);
         *pnPitch = desc.lPitch;
+        m_pLocked = *ppPixels;
+        m_nLockedPitch = desc.lPitch;
         return DISPLAY_OK;
     }
 
-    DisplayResult Unlock() override { return ToResult(m_pSurface->Unlock(nullptr)); }
+    // Notes whether the frame just drawn differs from the one last shown.
+    DisplayResult Unlock() override
+    {
+        if (m_pLocked && !m_Shown.empty())
+        {
+            const size_t nRowBytes = m_nRowPixels * sizeof(WORD);
+            const BYTE* pRow = reinterpret_cast<const BYTE*>(m_pLocked);
+            for (size_t nRow = 0; nRow < m_Shown.size() / m_nRowPixels; ++nRow, pRow += m_nLockedPitch)
+            {
+                WORD* pShown = m_Shown.data() + nRow * m_nRowPixels;
+                if (RowsDiffer(pShown, pRow, nRowBytes))
+                {
+                    std::memcpy(pShown, pRow, nRowBytes);
+                    m_bChanged = true;
+                }
+            }
+        }
+        m_pLocked = nullptr;
+        return ToResult(m_pSurface->Unlock(nullptr));
+    }
 
-    DisplayResult Restore() override { return ToResult(m_pSurface->Restore()); }
+    DisplayResult Restore() override
+    {
+        m_bChanged = true;
+        return ToResult(m_pSurface->Restore());
+    }
 
+    // A frame the screen shows already is not copied again (the processor would convert and
+    // send 600 kB for nothing on every refresh of an idle scene), except every few hundred
+    // milliseconds, so that anything that drew over the screen is painted over.
     DisplayResult Blt(const RECT& rcDest, IDisplaySurface* pSource, const RECT& rcSource) override
     {
+        CDirectDrawSurface* pFrom = static_cast<CDirectDrawSurface*>(pSource);
+        const DWORD dwNow = ::timeGetTime();
+        if (!pFrom->m_Shown.empty() && !pFrom->m_bChanged && !m_bStale && dwNow - m_dwLastCopy < kRepaintMs)
+            return DISPLAY_OK;
         RECT rcTo = rcDest;
         RECT rcFrom = rcSource;
-        IDirectDrawSurface* pFrom = static_cast<CDirectDrawSurface*>(pSource)->m_pSurface;
-        return ToResult(m_pSurface->Blt(&rcTo, pFrom, &rcFrom, DDBLT_WAIT, nullptr));
+        const HRESULT hResult = m_pSurface->Blt(&rcTo, pFrom->m_pSurface, &rcFrom, DDBLT_WAIT, nullptr);
+        if (SUCCEEDED(hResult))
+        {
+            pFrom->m_bChanged = false;
+            m_bStale = false;
+            m_dwLastCopy = dwNow;
+        }
+        else
+            m_bStale = true;
+        return ToResult(hResult);
     }
 
     BOOL GetPixelFormat(DisplayPixelFormat& format) override
@@ -105,7 +180,19 @@ public:
     }
 
 private:
+    static constexpr DWORD kRepaintMs = 250;
+
     IDirectDrawSurface* m_pSurface;
+    // Back surface in system memory: the frame last shown, and whether the one drawn since
+    // differs from it.
+    std::vector<WORD> m_Shown;
+    size_t m_nRowPixels = 0;
+    bool m_bChanged = true;
+    WORD* m_pLocked = nullptr;
+    LONG m_nLockedPitch = 0;
+    // Primary surface: when it was last copied to, and whether a copy failed since.
+    DWORD m_dwLastCopy = 0;
+    bool m_bStale = true;
 };
 
 } // namespace

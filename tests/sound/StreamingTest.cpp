@@ -60,7 +60,8 @@ TEST_P(StreamLengthTest, StreamedFileComesOutSampleForSampleThenSilence)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, StreamLengthTest, ::testing::ValuesIn(kStreamCases),
-                         [](const ::testing::TestParamInfo<StreamCase>& caseInfo) { return caseInfo.param.pszName; });
+                         [](const ::testing::TestParamInfo<StreamCase>& caseInfo)
+                         { return caseInfo.param.pszName; });
 
 // A whole-loaded sound plays its data length, or what the file holds when that is less.
 TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)

@@ -50,8 +50,9 @@ SoundMatch FindShortSound(const std::vector<int16_t>& recorded, size_t nFrom, si
     match.nEnd = nFrom;
     if (sound.empty() || nTo < nFrom + sound.size())
         return match;
-    const auto it = std::search(recorded.begin() + static_cast<std::ptrdiff_t>(nFrom),
-                                recorded.begin() + static_cast<std::ptrdiff_t>(nTo), sound.begin(), sound.end());
+    const auto it =
+        std::search(recorded.begin() + static_cast<std::ptrdiff_t>(nFrom),
+                    recorded.begin() + static_cast<std::ptrdiff_t>(nTo), sound.begin(), sound.end());
     if (it == recorded.begin() + static_cast<std::ptrdiff_t>(nTo))
         return match;
     const size_t nAt = static_cast<size_t>(it - recorded.begin());
@@ -84,7 +85,8 @@ SoundMatch FindSound(const std::vector<int16_t>& recorded, size_t nFrom, size_t 
     size_t nAt = nFrom;
     while (nAt + kKeyLength <= nTo)
     {
-        const auto found = IsSilentKey(recorded, nAt) ? positions.end() : positions.find(KeyAt(recorded, nAt));
+        const auto found =
+            IsSilentKey(recorded, nAt) ? positions.end() : positions.find(KeyAt(recorded, nAt));
         const size_t nLength =
             found == positions.end() ? 0 : RunLength(recorded, nAt, nTo, sound, found->second);
         if (nLength < std::min(nMinRun, sound.size()))
@@ -133,7 +135,8 @@ std::string Describe(const SoundMatch& match, size_t nSoundLength, unsigned nRat
                   "%zu run(s), %zu of %zu samples heard (%.2f%%), %zu out of order, largest jump %.1f ms, "
                   "largest gap %.1f ms, %zu foreign samples",
                   match.Runs.size(), match.nHeard, nSoundLength,
-                  nSoundLength ? 100.0 * static_cast<double>(match.nHeard) / static_cast<double>(nSoundLength) : 100.0,
+                  nSoundLength ? 100.0 * static_cast<double>(match.nHeard) / static_cast<double>(nSoundLength)
+                               : 100.0,
                   match.nOutOfOrder, static_cast<double>(match.nLargestJump) * dMsPerSample,
                   static_cast<double>(match.nLargestGap) * dMsPerSample, match.nForeign);
     return szLine;

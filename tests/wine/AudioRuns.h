@@ -25,13 +25,13 @@ struct SampleRun
 
 struct SoundMatch
 {
-    std::vector<SampleRun> Runs;  // in recording order
-    size_t nEnd = 0;              // recording position after the last run
-    size_t nForeign = 0;          // loud recorded samples between the runs that are not the sound's
-    size_t nOutOfOrder = 0;       // runs that start before the end of the run before them in the sound
-    size_t nLargestJump = 0;      // the largest skip or repeat between two runs, in samples
-    size_t nLargestGap = 0;       // the largest stretch of recording between two runs, in samples
-    size_t nHeard = 0;            // sound samples found, in total
+    std::vector<SampleRun> Runs; // in recording order
+    size_t nEnd = 0;             // recording position after the last run
+    size_t nForeign = 0;         // loud recorded samples between the runs that are not the sound's
+    size_t nOutOfOrder = 0;      // runs that start before the end of the run before them in the sound
+    size_t nLargestJump = 0;     // the largest skip or repeat between two runs, in samples
+    size_t nLargestGap = 0;      // the largest stretch of recording between two runs, in samples
+    size_t nHeard = 0;           // sound samples found, in total
 };
 
 // Finds the sound in recorded[nFrom, nTo). Runs shorter than nMinRun samples are not counted

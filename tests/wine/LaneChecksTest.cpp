@@ -27,7 +27,8 @@ std::vector<int16_t> Noise(size_t nCount, uint32_t dwSeed)
 }
 
 // Silence, then the given pieces of the sound one after another, then silence.
-std::vector<int16_t> Recording(const std::vector<int16_t>& sound, std::vector<std::pair<size_t, size_t>> pieces)
+std::vector<int16_t> Recording(const std::vector<int16_t>& sound,
+                               std::vector<std::pair<size_t, size_t>> pieces)
 {
     std::vector<int16_t> recorded(500, 0);
     for (const auto& piece : pieces)
@@ -101,8 +102,9 @@ std::string Dump(uint32_t dwBits, uint32_t dwRed, uint32_t dwGreen, uint32_t dwB
 {
     const uint32_t dwBytes = dwBits / 8;
     std::string bytes;
-    const uint32_t header[25] = {100 + 4, 7, 2, 24, 2, 1, 0, 0, 32, 0, 32, dwBits, 2 * dwBytes,
-                                 4, dwRed, dwGreen, dwBlue, 8, 256, 0, 2, 1, 0, 0, 0};
+    const uint32_t header[25] = {100 + 4, 7,  2,      24,          2, 1,     0,       0,      32,
+                                 0,       32, dwBits, 2 * dwBytes, 4, dwRed, dwGreen, dwBlue, 8,
+                                 256,     0,  2,      1,           0, 0,     0};
     for (uint32_t dwWord : header)
         PutWord(bytes, dwWord);
     bytes += std::string("lane", 4); // the window name
@@ -129,8 +131,8 @@ TEST(LaneChecks, ReadsDumpsOfEveryPixelSizeIntoTheDisplaysFormat)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.dwBits);
-        std::ofstream(strPath, std::ios::binary) << Dump(c.dwBits, c.dwRed, c.dwGreen, c.dwBlue, c.dwRedPixel,
-                                                        c.dwBluePixel);
+        std::ofstream(strPath, std::ios::binary)
+            << Dump(c.dwBits, c.dwRed, c.dwGreen, c.dwBlue, c.dwRedPixel, c.dwBluePixel);
         Lane::RgbaImage image;
         std::string strError;
         ASSERT_TRUE(Lane::ReadXwd(strPath, &image, &strError)) << strError;
@@ -152,15 +154,17 @@ TEST(LaneChecks, ReadsDumpsOfEveryPixelSizeIntoTheDisplaysFormat)
 // values are set aside, nothing else is.
 TEST(LaneChecks, ReadsBothTracesIntoTheSameMessages)
 {
-    const std::string strWine = "0024:fixme:ddraw:something else\n"
-                                "0024:warn:debugstr:OutputDebugStringA \"BANNER 1\\n\\r\\n\"\n"
-                                "0024:warn:debugstr:OutputDebugStringA \"Device supports color fill\\r\\n\"\n"
-                                "0024:warn:debugstr:OutputDebugStringA \"Total free video memory: 1234\\r\\n\"\n"
-                                "0024:warn:debugstr:OutputDebugStringA \"VBlank: TRUE\\r\\n\"\n"
-                                "0024:warn:debugstr:OutputDebugStringA \"quote \\\" and \\\\ and \\x41\\r\\n\"\n"
-                                "0024:warn:debugstr:OutputDebugStringA \"\\r\\r\\r\\n\"\n";
-    const std::string strHeadless = "BANNER 1\n\r\nNo hardware support at all\r\nTotal free video memory: 0\r\n"
-                                    "VBlank: FALSE\r\nquote \" and \\ and A\r\n\r\r\r\n";
+    const std::string strWine =
+        "0024:fixme:ddraw:something else\n"
+        "0024:warn:debugstr:OutputDebugStringA \"BANNER 1\\n\\r\\n\"\n"
+        "0024:warn:debugstr:OutputDebugStringA \"Device supports color fill\\r\\n\"\n"
+        "0024:warn:debugstr:OutputDebugStringA \"Total free video memory: 1234\\r\\n\"\n"
+        "0024:warn:debugstr:OutputDebugStringA \"VBlank: TRUE\\r\\n\"\n"
+        "0024:warn:debugstr:OutputDebugStringA \"quote \\\" and \\\\ and \\x41\\r\\n\"\n"
+        "0024:warn:debugstr:OutputDebugStringA \"\\r\\r\\r\\n\"\n";
+    const std::string strHeadless =
+        "BANNER 1\n\r\nNo hardware support at all\r\nTotal free video memory: 0\r\n"
+        "VBlank: FALSE\r\nquote \" and \\ and A\r\n\r\r\r\n";
     const std::vector<std::string> wine = Lane::WineDebuggerMessages(strWine);
     ASSERT_EQ(wine.size(), 6u);
     EXPECT_EQ(wine[0], "BANNER 1\n");

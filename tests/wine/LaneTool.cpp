@@ -2,6 +2,9 @@
 //
 //   velvina-lanetool png DUMP.xwd OUT.png
 //       the X screen dump as a PNG, to look at.
+//   velvina-lanetool frame DUMP.xwd
+//       exit status 0 when the screen shows a picture, not one colour (the empty X root, or a
+//       window before the game has drawn into it).
 //   velvina-lanetool shot DUMP.xwd REFERENCE.png [OUT.png]
 //       counts the pixels that differ in 5-6-5 (the display's format) between the dump and the
 //       headless runner's shot; exit status 0 only when none does.
@@ -43,7 +46,8 @@ constexpr size_t kTailSamples = kRate / 5;
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: velvina-lanetool png DUMP.xwd OUT.png | shot DUMP.xwd REFERENCE.png [OUT.png] |\n"
+    std::fprintf(stderr, "usage: velvina-lanetool png DUMP.xwd OUT.png | frame DUMP.xwd |\n"
+                         "       shot DUMP.xwd REFERENCE.png [OUT.png] |\n"
                          "       streams RECORDING.raw SOUND.mrs... | music RECORDING.raw SOUND.mrs |\n"
                          "       trace WINE_STDERR HEADLESS_TRACE\n");
     return 2;
@@ -70,7 +74,8 @@ std::vector<int16_t> Samples(const uint8_t* pBytes, size_t nBytes)
 bool ReadSound(const std::string& strPath, std::vector<int16_t>& samples)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadBytes(strPath, bytes) || bytes.size() < kSoundHeaderSize || std::memcmp(bytes.data(), "MRVS", 4) != 0)
+    if (!ReadBytes(strPath, bytes) || bytes.size() < kSoundHeaderSize ||
+        std::memcmp(bytes.data(), "MRVS", 4) != 0)
     {
         std::fprintf(stderr, "%s: not a sound file\n", strPath.c_str());
         return false;
@@ -125,6 +130,19 @@ int ConvertDump(const std::string& strDump, const std::string& strPng)
 {
     Lane::RgbaImage image;
     return ReadDump(strDump, image) && WriteImage(strPng, image) ? 0 : 2;
+}
+
+int ShowsPicture(const std::string& strDump)
+{
+    Lane::RgbaImage image;
+    if (!ReadDump(strDump, image))
+        return 2;
+    const uint16_t wFirst = Lane::Pixel565(image, 0, 0);
+    for (uint32_t y = 0; y < image.nHeight; ++y)
+        for (uint32_t x = 0; x < image.nWidth; ++x)
+            if (Lane::Pixel565(image, x, y) != wFirst)
+                return 0;
+    return 1;
 }
 
 int CompareShot(const std::string& strDump, const std::string& strReference, const std::string& strOut)
@@ -193,8 +211,8 @@ int CheckStreams(const std::string& strRecording, const std::vector<std::string>
         const size_t nTailLoud = Lane::CountLoud(recorded, match.nEnd, match.nEnd + kTailSamples);
         const bool bWhole = match.nHeard == sound.size();
         const bool bExact = match.Runs.size() == 1 && bWhole;
-        const bool bGood = Acceptable(match) && nTailLoud == 0 && match.Runs.back().nSound + match.Runs.back().nLength ==
-                                                                       sound.size();
+        const bool bGood = Acceptable(match) && nTailLoud == 0 &&
+                           match.Runs.back().nSound + match.Runs.back().nLength == sound.size();
         std::printf("%s: %s; %s; %zu loud samples after its end\n", sounds[i].c_str(),
                     bExact ? "exact" : (bGood ? "in order" : "FAULTY"),
                     Lane::Describe(match, sound.size(), kRate).c_str(), nTailLoud);
@@ -235,8 +253,10 @@ int CompareTraces(const std::string& strWine, const std::string& strHeadless)
         std::fprintf(stderr, "cannot read %s or %s\n", strWine.c_str(), strHeadless.c_str());
         return 2;
     }
-    const std::vector<std::string> wineMessages = Lane::WineDebuggerMessages(std::string(wine.begin(), wine.end()));
-    const std::vector<std::string> headlessMessages = Lane::SplitTrace(std::string(headless.begin(), headless.end()));
+    const std::vector<std::string> wineMessages =
+        Lane::WineDebuggerMessages(std::string(wine.begin(), wine.end()));
+    const std::vector<std::string> headlessMessages =
+        Lane::SplitTrace(std::string(headless.begin(), headless.end()));
     for (const std::string& strMessage : wineMessages)
     {
         if (Lane::IsCapabilityLine(strMessage))
@@ -269,6 +289,8 @@ int main(int argc, char** argv)
     const std::string strCommand = argv[1];
     if (strCommand == "png" && argc == 4)
         return ConvertDump(argv[2], argv[3]);
+    if (strCommand == "frame" && argc == 3)
+        return ShowsPicture(argv[2]);
     if (strCommand == "shot" && (argc == 4 || argc == 5))
         return CompareShot(argv[2], argv[3], argc == 5 ? argv[4] : "");
     if (strCommand == "streams" && argc >= 4)

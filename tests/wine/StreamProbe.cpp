@@ -34,8 +34,8 @@ std::string WriteSound(const std::string& strDir, size_t nIndex, const std::vect
     char szName[32];
     std::snprintf(szName, sizeof(szName), "stream-%02zu.mrs", nIndex);
     const std::string strPath = strDir + "\\" + szName;
-    std::ofstream(strPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(strPath, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return strPath;
 }
 
@@ -47,13 +47,14 @@ BOOL PlayToTheEnd(const std::string& strPath, size_t nDataBytes)
     pSound->SetFileName(strPath.c_str());
     g_pSoundEngine->InitStreamingSoundObject(pSound);
     g_pSoundEngine->PlaySound(pSound, TRUE);
-    const DWORD dwLimit = static_cast<DWORD>(nDataBytes * 1000 / SoundTest::kOutputFormat.nAvgBytesPerSec) + 3000;
+    const DWORD dwLimit =
+        static_cast<DWORD>(nDataBytes * 1000 / SoundTest::kOutputFormat.nAvgBytesPerSec) + 3000;
     const DWORD dwStart = ::timeGetTime();
     while (g_pSoundEngine->IsSoundPlaying(pSound) && ::timeGetTime() - dwStart < dwLimit)
         ::Sleep(10);
     const BOOL bEnded = !g_pSoundEngine->IsSoundPlaying(pSound);
-    std::printf("%s: %zu bytes, %s after %lu ms\n", strPath.c_str(), nDataBytes, bEnded ? "ended" : "STILL PLAYING",
-                static_cast<unsigned long>(::timeGetTime() - dwStart));
+    std::printf("%s: %zu bytes, %s after %lu ms\n", strPath.c_str(), nDataBytes,
+                bEnded ? "ended" : "STILL PLAYING", static_cast<unsigned long>(::timeGetTime() - dwStart));
     g_pSoundEngine->RemoveSoundObject(pSound);
     return bEnded;
 }
@@ -92,7 +93,8 @@ int main(int argc, char** argv)
     // A silent whole-loaded sound starts the device's output before anything is measured.
     CMRVSoundObject* pSilence = g_pSoundEngine->AddSoundObject();
     const std::vector<BYTE> silence(SoundTest::kOutputFormat.nAvgBytesPerSec, 0);
-    pSilence->SetFileName(WriteSound(strDir, 99, SoundTest::SoundFileBytes(SoundTest::kOutputFormat, silence)).c_str());
+    pSilence->SetFileName(
+        WriteSound(strDir, 99, SoundTest::SoundFileBytes(SoundTest::kOutputFormat, silence)).c_str());
     g_pSoundEngine->InitSoundObject(pSilence);
     g_pSoundEngine->PlaySound(pSilence, FALSE);
     ::Sleep(kWarmUpMs);
@@ -103,8 +105,9 @@ int main(int argc, char** argv)
     {
         const std::vector<int16_t> samples =
             SoundTest::TestSamples(streamCase.nDataBytes / 2, static_cast<uint32_t>(100 + nIndex));
-        const std::string strPath = WriteSound(
-            strDir, nIndex++, SoundTest::SoundFileBytes(SoundTest::kOutputFormat, SoundTest::SampleBytes(samples)));
+        const std::string strPath =
+            WriteSound(strDir, nIndex++,
+                       SoundTest::SoundFileBytes(SoundTest::kOutputFormat, SoundTest::SampleBytes(samples)));
         bAllEnded = PlayToTheEnd(strPath, streamCase.nDataBytes) && bAllEnded;
         ::Sleep(kGapMs);
     }

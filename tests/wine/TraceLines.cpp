@@ -13,7 +13,7 @@ const char* const kWineMarker = "OutputDebugStringA \"";
 const char* const kEnding = "\r\n";
 const char* const kOptionalCapabilities[] = {"No hardware support at all", "Device supports color fill"};
 const char* const kValuedCapabilities[] = {"Total free video memory: ", "Video hardware support: ",
-                                          "Hardware blitter: ", "VBlank: ", "Hardware Page Flip: "};
+                                           "Hardware blitter: ", "VBlank: ", "Hardware Page Flip: "};
 
 bool StartsWith(const std::string& strText, const std::string& strStart)
 {

@@ -16,7 +16,8 @@ constexpr uint32_t kZPixmap = 2;
 uint32_t BigEndianWord(const std::vector<uint8_t>& bytes, size_t nWord)
 {
     const size_t i = nWord * 4;
-    return (uint32_t(bytes[i]) << 24) | (uint32_t(bytes[i + 1]) << 16) | (uint32_t(bytes[i + 2]) << 8) | bytes[i + 3];
+    return (uint32_t(bytes[i]) << 24) | (uint32_t(bytes[i + 1]) << 16) | (uint32_t(bytes[i + 2]) << 8) |
+           bytes[i + 3];
 }
 
 // The field of pixel value dwPixel under dwMask, scaled to 8 bits.
@@ -43,7 +44,8 @@ bool Fail(std::string* pError, const std::string& strPath, const char* pszWhy)
 bool ReadXwd(const std::string& strPath, RgbaImage* pImage, std::string* pError)
 {
     std::ifstream stream(strPath, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
+                                     std::istreambuf_iterator<char>());
     if (!stream.good() && !stream.eof())
         return Fail(pError, strPath, "cannot be read");
     if (bytes.size() < kHeaderWords * 4)
@@ -55,7 +57,8 @@ bool ReadXwd(const std::string& strPath, RgbaImage* pImage, std::string* pError)
     const uint32_t dwByteOrder = BigEndianWord(bytes, 7);
     const uint32_t dwBitsPerPixel = BigEndianWord(bytes, 11);
     const uint32_t dwBytesPerLine = BigEndianWord(bytes, 12);
-    const uint32_t dwMasks[3] = {BigEndianWord(bytes, 14), BigEndianWord(bytes, 15), BigEndianWord(bytes, 16)};
+    const uint32_t dwMasks[3] = {BigEndianWord(bytes, 14), BigEndianWord(bytes, 15),
+                                 BigEndianWord(bytes, 16)};
     const uint32_t dwColours = BigEndianWord(bytes, 19);
     if (dwFormat != kZPixmap || (dwBitsPerPixel != 16 && dwBitsPerPixel != 24 && dwBitsPerPixel != 32))
         return Fail(pError, strPath, "is not a true-colour ZPixmap dump of 16, 24 or 32 bits per pixel");

@@ -66,14 +66,13 @@ wait_game() {
 }
 
 # Waits until the game has shown its first frame: the trace has the display set-up and the
-# screen is no longer the empty X root.
+# screen shows a picture (not the empty root, nor the window's plain background).
 wait_first_frame() {
   local deadline=$((SECONDS + 60))
-  xwd -root -silent >"$work/empty.xwd"
   while [ $SECONDS -lt $deadline ]; do
     if grep -q 'dwBBitMask' "$work/$1.err" 2>/dev/null; then
       xwd -root -silent >"$work/now.xwd"
-      cmp -s "$work/now.xwd" "$work/empty.xwd" || return 0
+      "$lanetool" frame "$work/now.xwd" && return 0
     fi
     kill -0 "$game_pid" 2>/dev/null || { echo "the game ended before its first frame"; cat "$work/$1.err"; return 1; }
     sleep 0.1
