@@ -2,8 +2,8 @@
 #include "assets/MRVFrameSet.h"
 
 #include "assets/MRVRecord.h"
-#include "platform/GamePath.h"
 #include "trace/DebugTrace.h"
+#include "platform/GamePath.h"
 
 #include <cstdio>
 
@@ -33,7 +33,9 @@ bool ReadWholeStream(FILE* pFile, std::vector<BYTE>* pOut)
 
 } // namespace
 
-CMRVFrameSet::CMRVFrameSet() : m_nFrameRate(0) {}
+CMRVFrameSet::CMRVFrameSet() : m_nFrameRate(0)
+{
+}
 
 void CMRVFrameSet::Clear()
 {

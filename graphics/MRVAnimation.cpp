@@ -3,9 +3,9 @@
 
 #include "assets/MRVFrameSet.h"
 #include "graphics/MRVImage.h"
+#include "trace/DebugTrace.h"
 #include "platform/Clock.h"
 #include "platform/ScreenFormat.h"
-#include "trace/DebugTrace.h"
 
 #include <cstring>
 #include <new>
@@ -56,8 +56,14 @@ LONG FramePeriodFor(int nFramesPerSecond)
 } // namespace
 
 CMRVAnimation::CMRVAnimation()
-    : m_Reserved(), m_nFrameRate(0), m_nFileFrameCount(0), m_pFrames(nullptr), m_nScratchSize(0),
-      m_pScratch(nullptr), m_dwLastStep(0), m_nFramePeriod(0)
+    : m_Reserved(),
+      m_nFrameRate(0),
+      m_nFileFrameCount(0),
+      m_pFrames(nullptr),
+      m_nScratchSize(0),
+      m_pScratch(nullptr),
+      m_dwLastStep(0),
+      m_nFramePeriod(0)
 {
 }
 

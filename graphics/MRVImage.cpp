@@ -8,8 +8,8 @@
 #include "graphics/MRVImage.h"
 
 #include "assets/MRVDecompressor.h"
-#include "platform/GamePath.h"
 #include "trace/DebugTrace.h"
+#include "platform/GamePath.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -32,7 +32,7 @@ DWORD ReadLE32(const BYTE* p)
 } // namespace
 
 CMRVImage::CMRVImage()
-    : m_szMagic{0, 0, 0, 0}, m_dwFlags(MRVIMAGE_RAW), m_wWidth(0), m_wHeight(0), m_dwBufferSize(0),
+    : m_szMagic{ 0, 0, 0, 0 }, m_dwFlags(MRVIMAGE_RAW), m_wWidth(0), m_wHeight(0), m_dwBufferSize(0),
       m_dwDataSize(0), m_dwRedMask(0), m_dwGreenMask(0), m_dwBlueMask(0), m_pPixels(nullptr),
       m_pColumnOffsets(nullptr)
 {
@@ -101,9 +101,8 @@ BOOL CMRVImage::Load(const char* pszPath)
         return FALSE;
 
     BYTE header[MRVIMAGE_HEADER_SIZE];
-    const BOOL bLoaded = std::fread(header, 1, sizeof(header), pFile) == sizeof(header) &&
-                         ReadHeader(header) && AllocatePixels() &&
-                         std::fread(m_pPixels, 1, m_dwDataSize, pFile) == m_dwDataSize;
+    const BOOL bLoaded = std::fread(header, 1, sizeof(header), pFile) == sizeof(header) && ReadHeader(header) &&
+                         AllocatePixels() && std::fread(m_pPixels, 1, m_dwDataSize, pFile) == m_dwDataSize;
     std::fclose(pFile);
     if (!bLoaded)
     {

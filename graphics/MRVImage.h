@@ -74,7 +74,7 @@ public:
     DWORD m_dwGreenMask;
     DWORD m_dwBlueMask;
 
-    BYTE* m_pPixels;           // owned, m_dwBufferSize bytes, or null
+    BYTE* m_pPixels;          // owned, m_dwBufferSize bytes, or null
     int32_t* m_pColumnOffsets; // owned, optional: (unused, vertical offset) pairs per column
 
 private:

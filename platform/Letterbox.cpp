@@ -32,8 +32,7 @@ BOOL MapAxis(int64_t nCoord, int64_t nWindowSize, int64_t nDrawableSize, int64_t
 PictureRect ComputePictureRect(int nDrawableWidth, int nDrawableHeight)
 {
     PictureRect rect = {0, 0, nDrawableWidth, nDrawableHeight};
-    if (static_cast<int64_t>(nDrawableWidth) * kPictureHeight <=
-        static_cast<int64_t>(nDrawableHeight) * kPictureWidth)
+    if (static_cast<int64_t>(nDrawableWidth) * kPictureHeight <= static_cast<int64_t>(nDrawableHeight) * kPictureWidth)
         rect.nHeight = static_cast<int>(nDrawableWidth * kPictureHeight / kPictureWidth);
     else
         rect.nWidth = static_cast<int>(nDrawableHeight * kPictureWidth / kPictureHeight);
@@ -42,11 +41,11 @@ PictureRect ComputePictureRect(int nDrawableWidth, int nDrawableHeight)
     return rect;
 }
 
-BOOL MapWindowPointToPicture(int nWindowWidth, int nWindowHeight, int nDrawableWidth, int nDrawableHeight,
-                             int nX, int nY, POINT* pPoint)
+BOOL MapWindowPointToPicture(int nWindowWidth, int nWindowHeight, int nDrawableWidth, int nDrawableHeight, int nX,
+                             int nY, POINT* pPoint)
 {
-    if (nWindowWidth <= 0 || nWindowHeight <= 0 || nDrawableWidth <= 0 || nDrawableHeight <= 0 || nX < 0 ||
-        nY < 0 || nX >= nWindowWidth || nY >= nWindowHeight)
+    if (nWindowWidth <= 0 || nWindowHeight <= 0 || nDrawableWidth <= 0 || nDrawableHeight <= 0 || nX < 0 || nY < 0 ||
+        nX >= nWindowWidth || nY >= nWindowHeight)
         return FALSE;
     const PictureRect rect = ComputePictureRect(nDrawableWidth, nDrawableHeight);
     if (rect.nWidth <= 0 || rect.nHeight <= 0)

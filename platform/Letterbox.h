@@ -24,7 +24,7 @@ struct PictureRect
 PictureRect ComputePictureRect(int nDrawableWidth, int nDrawableHeight);
 
 // FALSE when the point lies in the bars, outside the window, or the sizes are empty.
-BOOL MapWindowPointToPicture(int nWindowWidth, int nWindowHeight, int nDrawableWidth, int nDrawableHeight,
-                             int nX, int nY, POINT* pPoint);
+BOOL MapWindowPointToPicture(int nWindowWidth, int nWindowHeight, int nDrawableWidth, int nDrawableHeight, int nX,
+                             int nY, POINT* pPoint);
 
 } // namespace Platform

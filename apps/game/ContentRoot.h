@@ -14,8 +14,8 @@ namespace GameApp
 struct ContentSearch
 {
     bool bFound = false;
-    std::string strRoot;               // the folder holding content/, when found
-    std::vector<std::string> Searched; // every folder looked at, in order
+    std::string strRoot;                // the folder holding content/, when found
+    std::vector<std::string> Searched;  // every folder looked at, in order
 };
 
 ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::string& strExecutableDir);

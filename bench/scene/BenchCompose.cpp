@@ -3,8 +3,8 @@
 // surface). Prints FIGURE lines; every figure is the median of interleaved rounds.
 #include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
-#include "platform/ScreenFormat.h"
 #include "scene/Scene.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <chrono>
@@ -48,8 +48,7 @@ void PutLE32(std::vector<BYTE>& out, DWORD dw)
 void MakeRunCoded(CMRVImage& img, int nWidth, int nHeight, WORD wSeed)
 {
     std::vector<BYTE> payload;
-    auto AddRun = [&payload](BYTE bType, int nCount, WORD wColour)
-    {
+    auto AddRun = [&payload](BYTE bType, int nCount, WORD wColour) {
         if (nCount <= 0)
             return;
         payload.push_back(bType);
@@ -85,7 +84,8 @@ void MakeRunCoded(CMRVImage& img, int nWidth, int nHeight, WORD wSeed)
     img.LoadFromMemory(record.data(), record.size());
 }
 
-template <class F> double MicrosecondsPerCall(int nCalls, F&& fn)
+template <class F>
+double MicrosecondsPerCall(int nCalls, F&& fn)
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < nCalls; ++i)
@@ -143,12 +143,10 @@ struct BenchSetup
         scene.Draw(pSurface, W * 2, TRUE);
         for (CMRVSprite& spr : sprSprites)
             spr.SetUpdateRect(CMRVRect());
-        const double dMicroseconds = MicrosecondsPerCall(200,
-                                                         [&](int i)
-                                                         {
-                                                             pChanging->SetFrame(i & 1);
-                                                             scene.Draw(pSurface, W * 2, FALSE);
-                                                         });
+        const double dMicroseconds = MicrosecondsPerCall(200, [&](int i) {
+            pChanging->SetFrame(i & 1);
+            scene.Draw(pSurface, W * 2, FALSE);
+        });
         // Marked again for the complete frames of the next round.
         for (CMRVSprite& spr : sprSprites)
             spr.SetState(MRVSPRITE_SHOWN);
@@ -173,13 +171,10 @@ int main()
     for (int nRound = 0; nRound < 31; ++nRound)
     {
         full.push_back(MicrosecondsPerCall(10, [&](int) { setup.scene.Draw(pSurface, W * 2, TRUE); }));
-        copies.push_back(MicrosecondsPerCall(10,
-                                             [&](int)
-                                             {
-                                                 for (int i = 0; i < 3; ++i)
-                                                     std::memcpy(buffers[2 * i + 1].data(),
-                                                                 buffers[2 * i].data(), FRAME_BYTES);
-                                             }));
+        copies.push_back(MicrosecondsPerCall(10, [&](int) {
+            for (int i = 0; i < 3; ++i)
+                std::memcpy(buffers[2 * i + 1].data(), buffers[2 * i].data(), FRAME_BYTES);
+        }));
         incremental.push_back(setup.TimeIncremental(pSurface, 0, 415));  // over the background only
         underBlend.push_back(setup.TimeIncremental(pSurface, 530, 410)); // partly under a blended sprite
     }

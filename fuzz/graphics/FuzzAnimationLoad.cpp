@@ -1,10 +1,10 @@
 // FuzzAnimationLoad.cpp: arbitrary bytes as a frame-set file, loaded into an animation that is
 // then stepped and drawn into a 640 x 480 screen image.
-#include "graphics/MRVAnimation.h"
 #include "graphics/MRVImage.h"
+#include "graphics/MRVAnimation.h"
 #include "platform/Backend.h"
-#include "platform/ScreenFormat.h"
 #include "trace/TraceSink.h"
+#include "platform/ScreenFormat.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     static FuzzClock clock;
     static QuietSink sink;
     static const std::string strPath = "/tmp/fuzz_animation_load_" + std::to_string(getpid()) + ".mrm";
-    static const Platform::Backend s_Backend = []
-    {
+    static const Platform::Backend s_Backend = [] {
         Platform::Backend backend;
         backend.pClock = &clock;
         backend.pTraceSink = &sink;
@@ -60,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         return 0;
 
     static CMRVImage screen;
-    if (screen.GetPixels() == nullptr &&
-        !screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE))
+    if (screen.GetPixels() == nullptr && !screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE))
         return 0;
     animation.SetTarget(&screen);
     animation.SetPosition(static_cast<int8_t>(nChoice) * 3, 100, 0);

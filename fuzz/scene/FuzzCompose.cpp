@@ -4,8 +4,8 @@
 // shown sprite in layer order; any difference aborts.
 #include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
-#include "platform/ScreenFormat.h"
 #include "scene/Scene.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -53,8 +53,7 @@ struct FuzzSprite
     CMRVSprite spr;
 };
 
-void PaintModel(std::vector<WORD>& model, const CMRVImage& imgBackground,
-                const std::vector<FuzzSprite*>& paintOrder)
+void PaintModel(std::vector<WORD>& model, const CMRVImage& imgBackground, const std::vector<FuzzSprite*>& paintOrder)
 {
     std::memcpy(model.data(), imgBackground.GetPixels(), model.size() * sizeof(WORD));
     for (const FuzzSprite* p : paintOrder)

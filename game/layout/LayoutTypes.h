@@ -29,3 +29,4 @@ constexpr LayoutRect LayoutRectAt(LayoutPoint ptCorner, int32_t nWidth, int32_t 
 {
     return LayoutRect{ptCorner.x, ptCorner.y, ptCorner.x + nWidth, ptCorner.y + nHeight};
 }
+

@@ -37,8 +37,14 @@ private:
 };
 
 CHeadlessAudio::CHeadlessAudio(CVirtualClock& clock)
-    : m_Clock(clock), m_pDevice(nullptr), m_bOpenFails(FALSE), m_bKeepInMemory(FALSE),
-      m_pCaptureFile(nullptr), m_dwLastTime(0), m_qwElapsedMs(0), m_qwFramesMixed(0)
+    : m_Clock(clock),
+      m_pDevice(nullptr),
+      m_bOpenFails(FALSE),
+      m_bKeepInMemory(FALSE),
+      m_pCaptureFile(nullptr),
+      m_dwLastTime(0),
+      m_qwElapsedMs(0),
+      m_qwFramesMixed(0)
 {
 }
 
@@ -91,8 +97,7 @@ void CHeadlessAudio::OnClockAdvanced(DWORD dwNow)
     m_dwLastTime = dwNow;
     const uint64_t qwDue = m_qwElapsedMs * CSoftwareMixer::kOutputRate / 1000;
     while (m_qwFramesMixed < qwDue)
-        m_qwFramesMixed +=
-            MixStep(static_cast<size_t>(std::min<uint64_t>(kStepFrames, qwDue - m_qwFramesMixed)));
+        m_qwFramesMixed += MixStep(static_cast<size_t>(std::min<uint64_t>(kStepFrames, qwDue - m_qwFramesMixed)));
 }
 
 // Mixes up to nFrames, ending at a notification, then waits for the workers.

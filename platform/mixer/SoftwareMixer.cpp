@@ -43,11 +43,17 @@ class CSoftwareMixer::CVoice : public IAudioBuffer
 {
 public:
     CVoice(CSoftwareMixer& mixer, const AudioBufferDesc& desc)
-        : m_Mixer(mixer), m_Format(*desc.pFormat), m_dwFlags(desc.dwFlags),
+        : m_Mixer(mixer),
+          m_Format(*desc.pFormat),
+          m_dwFlags(desc.dwFlags),
           m_Data(desc.dwBufferBytes, SilenceByte()),
-          m_qwFrames(desc.dwBufferBytes / desc.pFormat->nBlockAlign), m_qwPosition(0),
+          m_qwFrames(desc.dwBufferBytes / desc.pFormat->nBlockAlign),
+          m_qwPosition(0),
           m_qwStep((uint64_t(desc.pFormat->nSamplesPerSec) << kFractionBits) / kOutputRate),
-          m_bPlaying(false), m_bLooping(false), m_bLost(false), m_bMixed(false)
+          m_bPlaying(false),
+          m_bLooping(false),
+          m_bLost(false),
+          m_bMixed(false)
     {
     }
 
@@ -123,8 +129,8 @@ public:
         {
             if (pPositions[i].dwOffset >= m_Data.size() || !pPositions[i].pEvents)
                 return AUDIO_FAILED;
-            notifications.push_back(
-                {pPositions[i].dwOffset / m_Format.nBlockAlign, pPositions[i].pEvents, pPositions[i].nEvent});
+            notifications.push_back({pPositions[i].dwOffset / m_Format.nBlockAlign, pPositions[i].pEvents,
+                                     pPositions[i].nEvent});
         }
         m_Notifications.swap(notifications);
         return AUDIO_OK;
@@ -170,9 +176,8 @@ public:
         uint64_t qwNearest = UINT64_MAX;
         for (const Notification& notification : m_Notifications)
         {
-            const uint64_t qwAhead = notification.qwFrame >= qwFrame
-                                         ? notification.qwFrame - qwFrame
-                                         : notification.qwFrame + m_qwFrames - qwFrame;
+            const uint64_t qwAhead = notification.qwFrame >= qwFrame ? notification.qwFrame - qwFrame
+                                                                     : notification.qwFrame + m_qwFrames - qwFrame;
             qwNearest = std::min(qwNearest, qwAhead);
         }
         if (qwNearest >= (uint64_t(1) << 30))
@@ -335,8 +340,7 @@ public:
     AudioResult SetFormat(const WaveFormat& format) override
     {
         const bool bOutputFormat = format.wFormatTag == kWaveFormatPcm && format.nChannels == 1 &&
-                                   format.nSamplesPerSec == CSoftwareMixer::kOutputRate &&
-                                   format.wBitsPerSample == 16;
+                                   format.nSamplesPerSec == CSoftwareMixer::kOutputRate && format.wBitsPerSample == 16;
         return bOutputFormat ? AUDIO_OK : AUDIO_FAILED;
     }
     void Release() override { delete this; }

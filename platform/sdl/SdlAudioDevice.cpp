@@ -55,8 +55,7 @@ private:
     static void SDLCALL Callback(void* pUserData, Uint8* pStream, int nBytes)
     {
         CSdlAudioDevice* pDevice = static_cast<CSdlAudioDevice*>(pUserData);
-        pDevice->m_Mixer.Mix(reinterpret_cast<int16_t*>(pStream),
-                             static_cast<size_t>(nBytes) / sizeof(int16_t));
+        pDevice->m_Mixer.Mix(reinterpret_cast<int16_t*>(pStream), static_cast<size_t>(nBytes) / sizeof(int16_t));
     }
 
     CSoftwareMixer m_Mixer;

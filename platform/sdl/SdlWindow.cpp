@@ -2,17 +2,18 @@
 // messages, the Alt+Enter toggle, and the icon and cursors.
 #include "platform/sdl/SdlWindow.h"
 
-#include "platform/Letterbox.h"
-#include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlArt.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEnvironment.h"
+#include "platform/Letterbox.h"
+#include "platform/ScreenFormat.h"
 
 namespace Platform
 {
 
 namespace
 {
+
 
 // Windows virtual-key codes of the keys the game can be given (0: not forwarded).
 DWORD VirtualKeyOf(SDL_Keycode nKey)
@@ -243,8 +244,7 @@ void CSdlWindow::TranslateMouse(UINT nMessage, int nX, int nY)
     else
         SDL_GetWindowSize(m_pWindow, &nDrawableWidth, &nDrawableHeight);
     POINT point = {0, 0};
-    if (!MapWindowPointToPicture(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight, nX, nY,
-                                 &point))
+    if (!MapWindowPointToPicture(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight, nX, nY, &point))
         return; // over the bars: nothing is hit
     PostMessage(Handle(), nMessage, m_wButtons | ModifierFlags(), MAKELPARAM(point.x, point.y));
 }
@@ -271,8 +271,8 @@ void CSdlWindow::TranslateKey(const SDL_KeyboardEvent& key)
     if (!dwVirtualKey)
         return;
     // Repeat count 1, scan code in bits 16-23, bit 30 set for an auto-repeat.
-    const LPARAM lKeyData = static_cast<LPARAM>(
-        1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) | (key.repeat ? (1u << 30) : 0u));
+    const LPARAM lKeyData = static_cast<LPARAM>(1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) |
+                                                (key.repeat ? (1u << 30) : 0u));
     PostMessage(Handle(), WM_KEYDOWN, dwVirtualKey, lKeyData);
 }
 

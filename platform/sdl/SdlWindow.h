@@ -58,7 +58,7 @@ private:
     CSdlDisplay* m_pDisplay = nullptr;
     BOOL m_bFullscreen = FALSE; // covering the display (by the window manager or by itself)
     BOOL m_bVideoStarted = FALSE;
-    WPARAM m_wButtons = 0;    // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
+    WPARAM m_wButtons = 0; // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
     int m_nClassCursorId = 0; // the cursor resource the window was made with
     SDL_Cursor* m_pClassCursor = nullptr;
     std::map<int, SDL_Cursor*> m_SystemCursors;

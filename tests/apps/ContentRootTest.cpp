@@ -19,8 +19,7 @@ TEST(ContentRootTest, SearchesWorkingDirThenExecutableDirThenShare)
     fs::create_directories(base / "bin");
     fs::create_directories(base / "share" / "velvina" / "content");
 
-    GameApp::ContentSearch search =
-        GameApp::FindContentRoot((base / "work").string(), (base / "bin").string() + "/");
+    GameApp::ContentSearch search = GameApp::FindContentRoot((base / "work").string(), (base / "bin").string() + "/");
     EXPECT_TRUE(search.bFound);
     EXPECT_EQ(search.strRoot, (base / "share" / "velvina").string());
 

@@ -4,9 +4,9 @@
 #include <SDL.h>
 
 #include "apps/game/SdlGame.h"
+#include "trace/DebugTrace.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
-#include "trace/DebugTrace.h"
 
 namespace
 {
@@ -36,8 +36,7 @@ public:
 
 void RegisterProbeScene()
 {
-    g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CreateLoadedScene<CClickProbeScene>,
-                                    "CClickProbeScene");
+    g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CreateLoadedScene<CClickProbeScene>, "CClickProbeScene");
 }
 
 } // namespace

@@ -186,8 +186,7 @@ bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pE
 
 int CountEdgePixels(const DecodedPicture& picture, int nLeft, int nTop, int nRight, int nBottom)
 {
-    auto channels = [](uint16_t p, int* r, int* g, int* b)
-    {
+    auto channels = [](uint16_t p, int* r, int* g, int* b) {
         *r = (p >> 11) << 1; // red and blue scaled to green's six bits
         *g = (p >> 5) & 63;
         *b = (p & 31) << 1;

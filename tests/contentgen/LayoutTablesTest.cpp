@@ -47,8 +47,7 @@ std::vector<NamedRect> AvenueHotspots()
 
 std::vector<NamedRect> WallHotspots()
 {
-    return {
-        {"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
+    return {{"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
 }
 
 std::string FirstHit(const std::vector<NamedRect>& list, int x, int y)
@@ -80,13 +79,13 @@ TEST(LayoutTables, PointsResolveToTheFirstAreaThatHoldsThem)
         const char* pszExpected;
     };
     const std::vector<Case> cases = {
-        {MakeoverHotspots(), 122, 40, "eye 2"}, // in eye areas 2 and 3
-        {MakeoverHotspots(), 130, 60, "eye 3"}, // eye area 3 wins over eye area 7
+        {MakeoverHotspots(), 122, 40, "eye 2"},   // in eye areas 2 and 3
+        {MakeoverHotspots(), 130, 60, "eye 3"},   // eye area 3 wins over eye area 7
         {MakeoverHotspots(), 125, 32, "eye 3"},
-        {MakeoverHotspots(), 25, 160, "lip 0"}, // in lip areas 0 and 1
+        {MakeoverHotspots(), 25, 160, "lip 0"},   // in lip areas 0 and 1
         {MakeoverHotspots(), 20, 250, "glasses 0"},
         {MakeoverHotspots(), 130, 335, "hair forward"},
-        {MakeoverHotspots(), 130, 336, ""}, // the right arrow area is only 18 rows high
+        {MakeoverHotspots(), 130, 336, ""},       // the right arrow area is only 18 rows high
         {MakeoverHotspots(), 57, 355, "hair back"},
         {AvenueHotspots(), 22, 27, "hh left"},
         {AvenueHotspots(), 67, 70, "hh left"},
@@ -128,8 +127,7 @@ TEST(LayoutTables, AreasLieOnScreenAndEachGlassesPairHangsTogether)
             for (int j = 0; j < 3; ++j)
             {
                 const LayoutRect b = MakeoverLayout::GlassesArea(3 * g + j);
-                bTouches |=
-                    j != i && !(a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top);
+                bTouches |= j != i && !(a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top);
             }
             EXPECT_TRUE(bTouches) << "glasses pair " << g << " area " << i;
         }

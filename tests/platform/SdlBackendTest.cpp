@@ -16,7 +16,7 @@ TEST(SdlArtTest, IconAndCursorAreDrawnWithTransparencyAndAnOpaqueTip)
 {
     const Platform::ArgbPicture icon = Platform::DrawAppIcon();
     ASSERT_EQ(icon.Pixels.size(), 32u * 32u);
-    EXPECT_EQ(icon.Pixels[0] >> 24, 0u);               // rounded corner
+    EXPECT_EQ(icon.Pixels[0] >> 24, 0u);            // rounded corner
     EXPECT_EQ(icon.Pixels[16 * 32 + 16] >> 24, 0xFFu); // the tile's middle
 
     const Platform::ArgbPicture cursor = Platform::DrawArrowCursor();

@@ -1,9 +1,9 @@
 // SceneDirectorTest.cpp: the director's state table, its first-frame rule and its behaviour
 // with no scene, driven through recording scenes registered in its factory table.
-#include "scene/SceneDirector.h"
 #include "platform/Backend.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "scene/Scene.h"
+#include "scene/SceneDirector.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,8 @@ std::string Str(long long n)
     return std::to_string(n);
 }
 
-template <int STATE> class CRecordingScene : public CScene
+template <int STATE>
+class CRecordingScene : public CScene
 {
 public:
     CRecordingScene() { ++g_Rec.nLive; }
@@ -77,10 +78,9 @@ protected:
         g_Rec = Recording();
         TakePosts();
         m_pDirector.reset(new CSceneDirector);
-        const PFNCREATESCENE factories[] = {
-            &CreateLoadedScene<CRecordingScene<0>>, &CreateLoadedScene<CRecordingScene<1>>,
-            &CreateLoadedScene<CRecordingScene<2>>, &CreateLoadedScene<CRecordingScene<3>>,
-            &CreateLoadedScene<CRecordingScene<4>>, &CreateLoadedScene<CRecordingScene<5>>};
+        const PFNCREATESCENE factories[] = {&CreateLoadedScene<CRecordingScene<0>>, &CreateLoadedScene<CRecordingScene<1>>,
+                                            &CreateLoadedScene<CRecordingScene<2>>, &CreateLoadedScene<CRecordingScene<3>>,
+                                            &CreateLoadedScene<CRecordingScene<4>>, &CreateLoadedScene<CRecordingScene<5>>};
         static const char* const names[] = {"Splash", "SignIn", "Wall", "Avenue", "Makeover", "Credits"};
         for (int i = 0; i < SCENESTATE_COUNT; ++i)
             m_pDirector->SetSceneFactory(i, factories[i], names[i]);
@@ -180,9 +180,9 @@ TEST_F(SceneDirectorTest, StateTable)
         int nState; // the current state afterwards
         bool bHasScene;
     } cases[] = {
-        {{7}, 1, true},        {{-1, 0}, 0, true},      {{1, 1}, 5, true},       {{1, 2}, 2, true},
-        {{1, 3}, 1, false},    {{1, 2, 1}, 3, true},    {{1, 2, 2}, 4, true},    {{1, 2, 3}, 1, true},
-        {{1, 2, 4}, 2, false}, {{1, 2, 1, 9}, 2, true}, {{1, 2, 2, 1}, 2, true}, {{1, 2, 1, 1, 3}, 1, true},
+        {{7}, 1, true},          {{-1, 0}, 0, true},       {{1, 1}, 5, true},       {{1, 2}, 2, true},
+        {{1, 3}, 1, false},      {{1, 2, 1}, 3, true},     {{1, 2, 2}, 4, true},    {{1, 2, 3}, 1, true},
+        {{1, 2, 4}, 2, false},   {{1, 2, 1, 9}, 2, true},  {{1, 2, 2, 1}, 2, true}, {{1, 2, 1, 1, 3}, 1, true},
     };
     for (const auto& c : cases)
     {

@@ -6,9 +6,8 @@ using namespace SoundTest;
 namespace
 {
 
-const char* const kLocateText =
-    "Error: Attempt to access sound that could not be found in the sound list, failure in "
-    "CMRVSoundEngine::LocateSoundElement.";
+const char* const kLocateText = "Error: Attempt to access sound that could not be found in the sound list, failure in "
+                                "CMRVSoundEngine::LocateSoundElement.";
 const char* const kInitText = "Error: Failed to init sound object in CMRVSoundEngine::InitSoundObject";
 
 class SoundEngineTest : public EngineFixture
@@ -85,18 +84,15 @@ TEST_F(SoundEngineTest, UnknownSoundIsTracedByEveryCallButRemoveAndWholeSoundDoe
     EXPECT_EQ(TraceCount(kLocateText), 4u);
     EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pStranger));
     EXPECT_EQ(TraceCount(kLocateText), 5u);
-    EXPECT_EQ(TraceCount("Error: Failed to init sound object in CMRVSoundEngine::InitStreamingSoundObject"),
-              1u);
+    EXPECT_EQ(TraceCount("Error: Failed to init sound object in CMRVSoundEngine::InitStreamingSoundObject"), 1u);
     const size_t nTraces = m_Trace.Messages().size();
     g_pSoundEngine->RemoveSoundObject(pStranger);
     EXPECT_EQ(m_Trace.Messages().size(), nTraces);
 
     // A whole-loaded sound of this engine is refused a streaming set-up.
     EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(AddWhole(WriteSamples("a.mrs", TestSamples(100)))));
-    EXPECT_EQ(
-        TraceCount(
-            "Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
-        1u);
+    EXPECT_EQ(TraceCount("Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
+              1u);
 }
 
 TEST_F(SoundEngineTest, UninitialisedSoundPlaysNothingAndReportsSuccess)
@@ -203,8 +199,7 @@ TEST_F(SoundEngineTest, SoundsOfMixedFormatsPlayTogether)
 {
     ASSERT_TRUE(StartEngine());
     std::vector<BYTE> quiet8(11025, 0x90); // 8-bit mono at 11,025 Hz: +16 * 256
-    std::vector<BYTE> loud16 =
-        SampleBytes(std::vector<int16_t>(44100 * 2, 1000)); // 16-bit stereo at 44,100 Hz
+    std::vector<BYTE> loud16 = SampleBytes(std::vector<int16_t>(44100 * 2, 1000)); // 16-bit stereo at 44,100 Hz
     CMRVSoundObject* pFirst = AddWhole(WriteFile("a.mrs", SoundFileBytes(PcmFormat(1, 11025, 8), quiet8)));
     CMRVSoundObject* pSecond = AddWhole(WriteFile("b.mrs", SoundFileBytes(PcmFormat(2, 44100, 16), loud16)));
     ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pFirst));

@@ -78,8 +78,7 @@ TEST_F(StreamingTest, WholeLoadedSoundPlaysExactlyItsDataLength)
             data.insert(data.end(), extra.begin(), extra.end());
         const int64_t nLengthField = bLengthPastTheEnd ? (1 << 30) : static_cast<int64_t>(samples.size() * 2);
         CMRVSoundObject* pSound = g_pSoundEngine->AddSoundObject();
-        pSound->SetFileName(
-            WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, nLengthField)).c_str());
+        pSound->SetFileName(WriteFile("whole.mrs", SoundFileBytes(kOutputFormat, data, nLengthField)).c_str());
         ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
         ASSERT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
         AdvanceMs(2000);

@@ -43,8 +43,8 @@ bool ParseImageRecord(const uint8_t* pRecord, size_t nSize, ImageHeader* pHeader
     else if (!(header.dwFlags & MRVIMAGE_COMPRESSED) && dwDataSize != header.dwBufferSize)
         *pError = strSizes + ": an uncompressed payload must fill its buffer";
     else if ((header.dwFlags & MRVIMAGE_RAW) && header.dwBufferSize != nRawSize)
-        *pError = strSizes + ": a raw " + std::to_string(header.wWidth) + "x" +
-                  std::to_string(header.wHeight) + " picture needs " + std::to_string(nRawSize) + " bytes";
+        *pError = strSizes + ": a raw " + std::to_string(header.wWidth) + "x" + std::to_string(header.wHeight) +
+                  " picture needs " + std::to_string(nRawSize) + " bytes";
     else if (dwDataSize > nSize - IMAGE_HEADER_SIZE)
         *pError = "payload cut short: " + std::to_string(nSize - IMAGE_HEADER_SIZE) + " of " +
                   std::to_string(dwDataSize) + " bytes present";
@@ -88,11 +88,11 @@ bool ParseFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate, std::
         const uint32_t dwDataSize = GetLE32(file.data() + nOffset + 16);
         if (dwDataSize != dwLength - IMAGE_HEADER_SIZE)
         {
-            *pError = strFrame + "length " + std::to_string(dwLength) +
-                      " does not match its record (20 + data size " + std::to_string(dwDataSize) + ")";
+            *pError = strFrame + "length " + std::to_string(dwLength) + " does not match its record (20 + data size " +
+                      std::to_string(dwDataSize) + ")";
             return false;
         }
-        pFrames->push_back(FrameEntry{nOffset, dwLength});
+        pFrames->push_back(FrameEntry{ nOffset, dwLength });
         nOffset += dwLength;
     }
     return true;
@@ -161,8 +161,7 @@ bool ParseSoundFile(const std::vector<uint8_t>& file, SoundFormat* pFormat, uint
     static_cast<Platform::WaveFormat&>(format) = header.format;
     *pDataLength = header.dwDataLength;
 
-    const SoundFormat expected =
-        MakePcmFormat(format.nChannels, format.nSamplesPerSec, format.wBitsPerSample);
+    const SoundFormat expected = MakePcmFormat(format.nChannels, format.nSamplesPerSec, format.wBitsPerSample);
     if (format.wFormatTag != WAVE_FORMAT_PCM_TAG)
         *pError = "format tag " + std::to_string(format.wFormatTag) + " is not PCM (1)";
     else if (format.nChannels == 0 || format.nSamplesPerSec == 0)

@@ -49,8 +49,8 @@ bool RecordToPicture(const uint8_t* pRecord, size_t nSize, MRVPacker::Picture* p
     MRVPacker::ImageHeader header;
     std::vector<uint8_t> payload;
     return DecodeRecord(pRecord, nSize, &header, &payload, pError) &&
-           MRVPacker::UnpackPayload(header.dwFlags, header.wWidth, header.wHeight, payload.data(),
-                                    payload.size(), pPicture, pError);
+           MRVPacker::UnpackPayload(header.dwFlags, header.wWidth, header.wHeight, payload.data(), payload.size(),
+                                    pPicture, pError);
 }
 
 // The frame set's entries, checked by the tool (for a precise message) and by the game's reader.
@@ -81,10 +81,10 @@ std::string FlagNames(uint32_t dwFlags)
     {
         uint32_t dwBit;
         const char* pszName;
-    } kNames[] = {{MRVIMAGE_COMPRESSED, "compressed"},
-                  {MRVIMAGE_RAW, "raw"},
-                  {MRVIMAGE_COLORKEY, "colour-key"},
-                  {MRVIMAGE_RUNCODED, "run-coded"}};
+    } kNames[] = { { MRVIMAGE_COMPRESSED, "compressed" },
+                   { MRVIMAGE_RAW, "raw" },
+                   { MRVIMAGE_COLORKEY, "colour-key" },
+                   { MRVIMAGE_RUNCODED, "run-coded" } };
     std::string strNames;
     for (const auto& name : kNames)
     {
@@ -120,8 +120,8 @@ int InfoImage(const std::string& strPath, const std::vector<uint8_t>& file)
     std::string strError;
     if (!MRVPacker::ParseImageRecord(file.data(), file.size(), &header, &dwDataSize, &strError))
         return BadFile(strPath, strError);
-    std::cout << "file: " << strPath
-              << "\ntype: image record\nmagic: " << std::string(file.begin(), file.begin() + 4) << "\n";
+    std::cout << "file: " << strPath << "\ntype: image record\nmagic: " << std::string(file.begin(), file.begin() + 4)
+              << "\n";
     PrintRecordInfo(std::cout, header, dwDataSize, "");
     return EXIT_OK;
 }
@@ -148,10 +148,8 @@ int InfoFrameSet(const std::string& strPath, const std::vector<uint8_t>& file)
         nDecoded += header.dwBufferSize;
         nStored += dwDataSize;
     }
-    std::cout << "total buffer size: " << nDecoded << "\ntotal data size: " << nStored
-              << "\ncompression ratio: "
-              << (nStored ? Ratio(static_cast<uint32_t>(nDecoded), static_cast<uint32_t>(nStored)) : "n/a")
-              << "\n";
+    std::cout << "total buffer size: " << nDecoded << "\ntotal data size: " << nStored << "\ncompression ratio: "
+              << (nStored ? Ratio(static_cast<uint32_t>(nDecoded), static_cast<uint32_t>(nStored)) : "n/a") << "\n";
     return EXIT_OK;
 }
 
@@ -164,12 +162,10 @@ int InfoSound(const std::string& strPath, const std::vector<uint8_t>& file)
         return BadFile(strPath, strError);
     std::cout << "file: " << strPath << "\ntype: sound\nformat tag: " << format.wFormatTag
               << "\nchannels: " << format.nChannels << "\nsamples per second: " << format.nSamplesPerSec
-              << "\naverage bytes per second: " << format.nAvgBytesPerSec
-              << "\nblock alignment: " << format.nBlockAlign << "\nbits per sample: " << format.wBitsPerSample
-              << "\ndata length: " << dwDataLength
+              << "\naverage bytes per second: " << format.nAvgBytesPerSec << "\nblock alignment: " << format.nBlockAlign
+              << "\nbits per sample: " << format.wBitsPerSample << "\ndata length: " << dwDataLength
               << "\nbytes after header: " << file.size() - MRVPacker::SOUND_HEADER_SIZE
-              << "\nduration ms: " << static_cast<uint64_t>(dwDataLength) * 1000 / format.nAvgBytesPerSec
-              << "\n";
+              << "\nduration ms: " << static_cast<uint64_t>(dwDataLength) * 1000 / format.nAvgBytesPerSec << "\n";
     return EXIT_OK;
 }
 
@@ -239,8 +235,7 @@ int UnpackFrameSet(const std::string& strIn, const std::vector<uint8_t>& file, c
 }
 
 // Parses "COMMAND IN OUT" arguments and reads IN; returns EXIT_OK or the status to exit with.
-int ReadInOut(const Args& args, const char* pszUsage, std::string* pIn, std::string* pOut,
-              std::vector<uint8_t>* pFile)
+int ReadInOut(const Args& args, const char* pszUsage, std::string* pIn, std::string* pOut, std::vector<uint8_t>* pFile)
 {
     ParsedArgs parsed;
     std::string strError;
@@ -259,8 +254,7 @@ int RunUnpack(const Args& args)
 {
     std::string strIn, strOut, strError;
     std::vector<uint8_t> file;
-    const int nStatus =
-        ReadInOut(args, "unpack: needs IN.mri OUT.png or IN.mrm OUTDIR", &strIn, &strOut, &file);
+    const int nStatus = ReadInOut(args, "unpack: needs IN.mri OUT.png or IN.mrm OUTDIR", &strIn, &strOut, &file);
     if (nStatus != EXIT_OK)
         return nStatus;
     switch (DetectFileKind(strIn, file))

@@ -85,8 +85,7 @@ bool HasTransparency(const Picture& picture)
     return false;
 }
 
-bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut,
-                  std::string* pError)
+bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut, std::string* pError)
 {
     if (picture.nWidth > kMaxSide || picture.nHeight > kMaxSide)
     {
