@@ -24,12 +24,14 @@ constexpr int ARROW_SIZE = 34;
 const Colour LIT_BAND = Mix(Palette::PaleGold, Palette::Blush, 0.4);
 
 constexpr LayerSize LAYER_SIZES[ROW_COUNT] = {{226, 200}, {226, 110}, {226, 250}, {226, 345},
-                                               {226, 345}, {226, 130}, {226, 120}};
-const char* const ROW_LABELS[ROW_COUNT] = {"Hair", "Face", "Tops", "Dresses", "Bottoms", "Accessories", "Shoes"};
+                                              {226, 345}, {226, 130}, {226, 120}};
+const char* const ROW_LABELS[ROW_COUNT] = {"Hair",    "Face",        "Tops", "Dresses",
+                                           "Bottoms", "Accessories", "Shoes"};
 
 int BandHeight(int nRow)
 {
-    return nRow + 1 < ROW_COUNT ? aRows[nRow + 1].ptHighlight.y - aRows[nRow].ptHighlight.y : LAST_BAND_HEIGHT;
+    return nRow + 1 < ROW_COUNT ? aRows[nRow + 1].ptHighlight.y - aRows[nRow].ptHighlight.y
+                                : LAST_BAND_HEIGHT;
 }
 
 struct Lit
@@ -40,8 +42,8 @@ struct Lit
 
 void DrawRowArrow(cairo_t* cr, LayoutPoint pt, bool bLeft, bool bLit, int nPhase)
 {
-    DrawArrow(cr, pt.x + 3, pt.y + 3, ARROW_SIZE - 6, ARROW_SIZE - 6, bLeft, bLeft ? Palette::Magenta : Palette::Teal,
-              bLit, nPhase);
+    DrawArrow(cr, pt.x + 3, pt.y + 3, ARROW_SIZE - 6, ARROW_SIZE - 6, bLeft,
+              bLeft ? Palette::Magenta : Palette::Teal, bLit, nPhase);
 }
 
 void DrawRow(cairo_t* cr, int nRow, bool bLit)
@@ -122,7 +124,8 @@ void DrawAvenueScene(cairo_t* cr, const Lit& lit)
     PaintPinStripes(cr, 0, 0, 640, 480, WithAlpha(Palette::Magenta, 0.04), 10);
     // The pavement.
     cairo_rectangle(cr, 0, 392, 640, 88);
-    FillVertical(cr, 392, Mix(Palette::Lilac, Palette::Plum, 0.15), 480, Mix(Palette::Lilac, Palette::Plum, 0.35));
+    FillVertical(cr, 392, Mix(Palette::Lilac, Palette::Plum, 0.15), 480,
+                 Mix(Palette::Lilac, Palette::Plum, 0.35));
     SetColour(cr, WithAlpha(Palette::White, 0.35));
     cairo_set_line_width(cr, 1);
     for (int i = 0; i < 11; ++i)
@@ -159,18 +162,63 @@ CCanvas RenderArrowFrame(bool bLeft, int nPhase)
     return FlattenOver(arrow, band, 0, 0, 110);
 }
 
-// Every item of a row drawn on the model and flattened over the scene.
-std::vector<CCanvas> RenderItems(int nRow, const CCanvas& under)
+// One outfit as the scene shows it: the backdrop with the shown layers over it in the scene's
+// drawing order. anFrames holds a frame per row; the dress is worn when bDress is set,
+// otherwise the top and the bottom.
+CCanvas ComposeOutfit(const CCanvas& backdrop, const std::vector<std::vector<CCanvas>>& items,
+                      const int* anFrames, bool bDress)
 {
-    const Model::Row row = Model::Row(nRow);
-    return RenderLayers(under, aRows[nRow].ptLayer, LAYER_SIZES[nRow], Model::ItemCount(row),
-                        [row](cairo_t* cr, int nItem) { Model::DrawItem(cr, row, nItem); });
+    CCanvas outfit = backdrop.Crop(0, 0, backdrop.Width(), backdrop.Height());
+    for (AvenueRowIndex nRow : aLayerDrawOrder)
+    {
+        const bool bSeparates = nRow == ROW_TOP || nRow == ROW_BOT;
+        if ((nRow == ROW_DRE && !bDress) || (bSeparates && bDress))
+            continue;
+        const LayoutPoint pt = aRows[nRow].ptLayer;
+        outfit.Paste(items[nRow][anFrames[nRow]], pt.x - ptBackdrop.x, pt.y - ptBackdrop.y);
+    }
+    return outfit;
+}
+
+// A sample of outfits for the contact sheet that shows every item at least once: every other
+// outfit is a dress, the others pair each top with a different bottom, and the hair, face,
+// accessory and shoe rows step through their items at different paces.
+void AddSampleOutfits(CContactSheet& sheet, const CCanvas& backdrop,
+                      const std::vector<std::vector<CCanvas>>& items)
+{
+    constexpr int SAMPLES = 12;
+    for (int i = 0; i < SAMPLES; ++i)
+    {
+        auto pick = [&items](int nRow, int n) { return n % int(items[nRow].size()); };
+        int anFrames[ROW_COUNT];
+        anFrames[ROW_HH] = pick(ROW_HH, i);
+        anFrames[ROW_FAC] = pick(ROW_FAC, i);
+        anFrames[ROW_TOP] = pick(ROW_TOP, i / 2);
+        anFrames[ROW_DRE] = pick(ROW_DRE, i / 2);
+        anFrames[ROW_BOT] = pick(ROW_BOT, (i / 2) * 5 + 2);
+        anFrames[ROW_ACC] = pick(ROW_ACC, i * 5 + 1);
+        anFrames[ROW_SHOE] = pick(ROW_SHOE, i + 3);
+        sheet.AddFrame("outfit " + std::to_string(i), ComposeOutfit(backdrop, items, anFrames, i % 2 == 1),
+                       ptBackdrop);
+    }
 }
 } // namespace
 
+std::vector<CCanvas> RenderAvenueItems(int nRow, const CCanvas& background)
+{
+    const Model::Row row = Model::Row(nRow);
+    return RenderLayers(background, aRows[nRow].ptLayer, LAYER_SIZES[nRow], Model::ItemCount(row),
+                        [row](cairo_t* cr, int nItem) { Model::DrawItem(cr, row, nItem); });
+}
+
+CCanvas RenderAvenueBackground()
+{
+    return RenderScene(Lit());
+}
+
 CCanvas GenerateAvenueArt(CContentSink& sink)
 {
-    CCanvas background = RenderScene(Lit());
+    CCanvas background = RenderAvenueBackground();
     CCanvas backdrop = background.Crop(ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
     Lit exitLit;
     exitLit.bExit = true;
@@ -212,7 +260,7 @@ CCanvas GenerateAvenueArt(CContentSink& sink)
     std::vector<std::vector<CCanvas>> items(ROW_COUNT);
     for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
     {
-        items[nRow] = RenderItems(nRow, background);
+        items[nRow] = RenderAvenueItems(nRow, background);
         sink.AddFrameSet(aRows[nRow].pszItems, 1, items[nRow]);
     }
     for (AvenueRowIndex nRow : aLayerDrawOrder)
@@ -226,5 +274,6 @@ CCanvas GenerateAvenueArt(CContentSink& sink)
     }
     for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
         sheet.AddFrames(aRows[nRow].pszName, items[nRow], aRows[nRow].ptLayer);
+    AddSampleOutfits(sheet, backdrop, items);
     return sheet.Render();
 }
