@@ -1,6 +1,7 @@
 // Face.cpp: the makeover face, its style tables and the vanity swatches.
 #include "Face.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Face
@@ -10,7 +11,7 @@ namespace
 constexpr double PI = 3.14159265358979323846;
 constexpr double CX = 400;
 constexpr double EYE_Y = 188;
-constexpr double EYE_DX = 34;   // eye centres at CX -/+ EYE_DX
+constexpr double EYE_DX = 34; // eye centres at CX -/+ EYE_DX
 constexpr double EYE_RX = 18;
 constexpr double EYE_RY = 8;
 constexpr double MOUTH_Y = 262;
@@ -115,9 +116,11 @@ enum HairKind
 };
 
 const HairStyle g_aHair[HAIRSTYLES] = {
-    {{0.30, 0.18, 0.10}, HAIR_BEFORE}, {{0.95, 0.80, 0.45}, HAIR_LONG},   {{0.80, 0.30, 0.10}, HAIR_CURLS},
-    {{0.10, 0.08, 0.12}, HAIR_BOB},    {{1.00, 0.45, 0.70}, HAIR_PIXIE},  {{0.45, 0.25, 0.12}, HAIR_PONYTAIL},
-    {{0.10, 0.55, 0.65}, HAIR_WAVES},  {{0.95, 0.93, 0.85}, HAIR_BEEHIVE}, {{0.55, 0.15, 0.10}, HAIR_BRAIDS},
+    {{0.30, 0.18, 0.10}, HAIR_BEFORE}, {{0.95, 0.80, 0.45}, HAIR_LONG},
+    {{0.80, 0.30, 0.10}, HAIR_CURLS},  {{0.10, 0.08, 0.12}, HAIR_BOB},
+    {{1.00, 0.45, 0.70}, HAIR_PIXIE},  {{0.45, 0.25, 0.12}, HAIR_PONYTAIL},
+    {{0.10, 0.55, 0.65}, HAIR_WAVES},  {{0.95, 0.93, 0.85}, HAIR_BEEHIVE},
+    {{0.55, 0.15, 0.10}, HAIR_BRAIDS},
 };
 
 void PathHead(cairo_t* cr)
@@ -145,13 +148,15 @@ void PathFaceOpening(cairo_t* cr)
 void PathEyeLid(cairo_t* cr, double ex, double ey)
 {
     cairo_move_to(cr, ex - EYE_RX, ey);
-    cairo_curve_to(cr, ex - EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX, ey);
+    cairo_curve_to(cr, ex - EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX,
+                   ey);
 }
 
 void PathEyeWhite(cairo_t* cr, double ex, double ey)
 {
     PathEyeLid(cr, ex, ey);
-    cairo_curve_to(cr, ex + EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX, ey);
+    cairo_curve_to(cr, ex + EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX,
+                   ey);
     cairo_close_path(cr);
 }
 
@@ -434,17 +439,80 @@ void DrawGlassesOnFace(cairo_t* cr, int nPair)
     cairo_restore(cr);
 }
 
-void DrawGlassesBetween(cairo_t* cr, double x1, double y1, double x2, double y2, int nPair)
+namespace
 {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    const double dScale = std::sqrt(dx * dx + dy * dy) / 3.4;
+// The tray drawings' frame width, in lens units.
+constexpr double TRAY_LINE = 0.22;
+} // namespace
+
+void DrawGlassesLying(cairo_t* cr, double cx, double cy, double dAngle, double dScale, int nPair)
+{
     cairo_save(cr);
-    cairo_translate(cr, (x1 + x2) / 2, (y1 + y2) / 2);
-    cairo_rotate(cr, std::atan2(dy, dx));
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, dAngle);
     cairo_scale(cr, dScale, dScale);
-    DrawGlassesUnits(cr, nPair, 0.22, false);
+    DrawGlassesUnits(cr, nPair, TRAY_LINE, false);
     cairo_restore(cr);
+}
+
+std::vector<std::pair<double, double>> GlassesTrayOutline(int nPair)
+{
+    // Every point of both lens outlines and the bridge, from the flattened paths.
+    cairo_surface_t* pSurface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(pSurface);
+    for (int nSide = -1; nSide <= 1; nSide += 2)
+    {
+        cairo_save(cr);
+        cairo_translate(cr, nSide * 1.4, 0);
+        PathLens(cr, g_aGlasses[nPair].shape, nSide);
+        cairo_restore(cr);
+    }
+    cairo_move_to(cr, -0.45, -0.25);
+    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+    cairo_path_t* pPath = cairo_copy_path_flat(cr);
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < pPath->num_data; i += pPath->data[i].header.length)
+        if (pPath->data[i].header.type != CAIRO_PATH_CLOSE_PATH)
+            points.emplace_back(pPath->data[i + 1].point.x, pPath->data[i + 1].point.y);
+    cairo_path_destroy(pPath);
+    cairo_destroy(cr);
+    cairo_surface_destroy(pSurface);
+    // The convex hull (monotone chain), its edges sampled finely and pushed out by the edge.
+    std::sort(points.begin(), points.end());
+    std::vector<std::pair<double, double>> hull;
+    auto cross = [](const std::pair<double, double>& o, const std::pair<double, double>& a,
+                    const std::pair<double, double>& b)
+    { return (a.first - o.first) * (b.second - o.second) - (a.second - o.second) * (b.first - o.first); };
+    for (int nPass = 0; nPass < 2; ++nPass)
+    {
+        const size_t nStart = hull.size();
+        for (const auto& p : points)
+        {
+            while (hull.size() >= nStart + 2 && cross(hull[hull.size() - 2], hull.back(), p) <= 0)
+                hull.pop_back();
+            hull.push_back(p);
+        }
+        hull.pop_back();
+        std::reverse(points.begin(), points.end());
+    }
+    const double dPush = TRAY_LINE * 0.9;
+    std::vector<std::pair<double, double>> outline;
+    for (size_t i = 0; i < hull.size(); ++i)
+    {
+        const auto& a = hull[i];
+        const auto& b = hull[(i + 1) % hull.size()];
+        const double dLength = std::hypot(b.first - a.first, b.second - a.second);
+        const int nSteps = std::max(1, int(std::ceil(dLength * 12)));
+        for (int k = 0; k < nSteps; ++k)
+        {
+            const double t = double(k) / nSteps;
+            const double x = a.first + (b.first - a.first) * t;
+            const double y = a.second + (b.second - a.second) * t;
+            const double dFromCentre = std::max(1e-9, std::hypot(x, y));
+            outline.emplace_back(x + x / dFromCentre * dPush, y + y / dFromCentre * dPush);
+        }
+    }
+    return outline;
 }
 
 namespace
@@ -472,10 +540,11 @@ void PathVolume(cairo_t* cr, double dWidth, double dTop, double dBottom, double 
 {
     cairo_move_to(cr, CX, dTop);
     cairo_curve_to(cr, CX + dWidth * 0.8, dTop, CX + dWidth, dTop + 60, CX + dWidth, dTop + 120);
-    cairo_curve_to(cr, CX + dWidth, dBottom - 60, CX + dWidth + dFlare, dBottom - 20, CX + dWidth * 0.8 + dFlare,
-                   dBottom);
+    cairo_curve_to(cr, CX + dWidth, dBottom - 60, CX + dWidth + dFlare, dBottom - 20,
+                   CX + dWidth * 0.8 + dFlare, dBottom);
     cairo_line_to(cr, CX - dWidth * 0.8 - dFlare, dBottom);
-    cairo_curve_to(cr, CX - dWidth - dFlare, dBottom - 20, CX - dWidth, dBottom - 60, CX - dWidth, dTop + 120);
+    cairo_curve_to(cr, CX - dWidth - dFlare, dBottom - 20, CX - dWidth, dBottom - 60, CX - dWidth,
+                   dTop + 120);
     cairo_curve_to(cr, CX - dWidth, dTop + 60, CX - dWidth * 0.8, dTop, CX, dTop);
     cairo_close_path(cr);
 }
@@ -510,8 +579,8 @@ void PathFringe(cairo_t* cr, double dDepth, double dSweep)
 {
     cairo_move_to(cr, CX - 80, HAIRLINE_Y + 40);
     cairo_curve_to(cr, CX - 80, 80, CX + 80, 80, CX + 80, HAIRLINE_Y + 40);
-    cairo_curve_to(cr, CX + 40 + dSweep, HAIRLINE_Y + dDepth, CX - 20 + dSweep, HAIRLINE_Y + dDepth - 6, CX - 80,
-                   HAIRLINE_Y + 40);
+    cairo_curve_to(cr, CX + 40 + dSweep, HAIRLINE_Y + dDepth, CX - 20 + dSweep, HAIRLINE_Y + dDepth - 6,
+                   CX - 80, HAIRLINE_Y + 40);
     cairo_close_path(cr);
 }
 } // namespace
@@ -594,7 +663,8 @@ void DrawHair(cairo_t* cr, int nStyle)
             for (int nSide = -1; nSide <= 1; nSide += 2)
             {
                 cairo_move_to(cr, CX + nSide * 80, y);
-                cairo_curve_to(cr, CX + nSide * 110, y + 10, CX + nSide * 90, y + 25, CX + nSide * 120, y + 30);
+                cairo_curve_to(cr, CX + nSide * 110, y + 10, CX + nSide * 90, y + 25, CX + nSide * 120,
+                               y + 30);
             }
         }
         Stroke(cr, WithAlpha(Lighter(c, 0.5), 0.9), 3);
@@ -642,11 +712,13 @@ void DrawEyeCompact(cairo_t* cr, double cx, double cy, double r, int nStyle)
 {
     const EyeStyle& style = g_aEyes[nStyle];
     PathEllipse(cr, cx, cy, r, r);
-    FillVerticalAndStroke(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2), Palette::Plum, 1.3);
+    FillVerticalAndStroke(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2), Palette::Plum,
+                          1.3);
     const double ri = r * 0.72;
     PathEllipse(cr, cx, cy, ri, ri);
     FillGradient(cr, cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.3, 1, cx, cy, ri),
-                 style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2), style.shadow, true);
+                 style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2), style.shadow,
+                 true);
     Stroke(cr, Darker(style.shadow, 0.5), 1);
 }
 
@@ -663,7 +735,8 @@ void DrawLipstick(cairo_t* cr, double x, double y, double w, double h, int nStyl
     cairo_close_path(cr);
     FillAndOutline(cr, colour, 1.1);
     PathRoundedRect(cr, x + 1, y + h * 0.45, w - 2, h * 0.55 - 1, 2);
-    FillVerticalAndStroke(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25), Palette::Plum, 1.1);
+    FillVerticalAndStroke(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25),
+                          Palette::Plum, 1.1);
     cairo_move_to(cr, x + 3, y + h * 0.6);
     cairo_line_to(cr, x + w - 3, y + h * 0.6);
     SetColour(cr, Darker(Palette::Gold, 0.35));

@@ -25,6 +25,7 @@ const Colour LIT_BAND = Mix(Palette::PaleGold, Palette::Blush, 0.4);
 
 constexpr LayerSize LAYER_SIZES[ROW_COUNT] = {{226, 200}, {226, 110}, {226, 250}, {226, 345},
                                               {226, 345}, {226, 130}, {226, 120}};
+const char* const EXIT_LABEL = "Back to the wall";
 const char* const ROW_LABELS[ROW_COUNT] = {"Hair",    "Face",        "Tops", "Dresses",
                                            "Bottoms", "Accessories", "Shoes"};
 
@@ -106,12 +107,44 @@ void DrawBoutique(cairo_t* cr)
     FillAndOutline(cr, Palette::Gold, 1);
     DrawSparkle(cr, 515, 115, 7, Palette::White);
     DrawSparkle(cr, 600, 200, 6, Palette::White);
-    // Door.
-    PathRoundedRect(cr, 530, 284, 56, 76, 4);
-    FillAndOutline(cr, Palette::DeepTeal, 1.5);
-    PathEllipse(cr, 576, 322, 3, 3);
-    SetColour(cr, Palette::Gold);
-    cairo_fill(cr);
+    // Below the window a second, low display: a shelf of shoes and a bag behind glass, with
+    // flower boxes either side. The shop is scenery; only the avenue's arrows and the ottoman
+    // answer a click.
+    PathRoundedRect(cr, 500, 282, 116, 62, 5);
+    FillVerticalAndStroke(cr, 282, Colour{0.80, 0.94, 0.95}, 344, Colour{0.88, 0.84, 0.96}, Palette::Gold, 3);
+    cairo_rectangle(cr, 506, 324, 104, 4);
+    FillAndOutline(cr, Palette::PaleGold, 1);
+    for (int i = 0; i < 2; ++i)
+    {
+        // A pair of heels, one shoe a little behind the other.
+        const double x = 514 + i * 28 + 4;
+        for (int k = 0; k < 2; ++k)
+        {
+            cairo_move_to(cr, x + k * 6, 323);
+            cairo_curve_to(cr, x + k * 6 + 2, 312, x + k * 6 + 10, 314, x + k * 6 + 14, 323);
+            cairo_close_path(cr);
+            FillAndOutline(cr, i ? Palette::Teal : Palette::Magenta, 1);
+            cairo_move_to(cr, x + k * 6 + 1, 323);
+            cairo_line_to(cr, x + k * 6 + 1, 316);
+            Stroke(cr, Palette::Plum, 1.2);
+        }
+    }
+    PathRoundedRect(cr, 578, 302, 22, 20, 4);
+    FillAndOutline(cr, Palette::Gold, 1.2);
+    cairo_move_to(cr, 583, 303);
+    cairo_curve_to(cr, 583, 294, 595, 294, 595, 303);
+    Stroke(cr, Palette::Plum, 1.5);
+    DrawSparkle(cr, 606, 292, 5, Palette::White);
+    for (double bx : {488.0, 588.0})
+    {
+        cairo_rectangle(cr, bx, 348, 40, 10);
+        FillAndOutline(cr, Palette::DeepTeal, 1.2);
+        for (int k = 0; k < 5; ++k)
+        {
+            PathEllipse(cr, bx + 4 + k * 8, 346 - (k % 2) * 2, 4, 4);
+            FillAndOutline(cr, k % 2 ? Palette::Magenta : Palette::PaleGold, 0.8);
+        }
+    }
     TextStyle sign = CentredText(12, Palette::Plum);
     sign.bSerif = true;
     DrawText(cr, 558, 86, "BOUTIQUE", sign);
@@ -140,6 +173,8 @@ void DrawAvenueScene(cairo_t* cr, const Lit& lit)
     // The model's stage as the background shows it when no backdrop is drawn over it.
     Model::DrawBackdrop(cr, ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
     DrawOttoman(cr, ptExit.x + 2, ptExit.y + 4, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
+    // The way out, named beside the ottoman and pointing at it.
+    DrawWaySign(cr, rcExit.left - 6, 428, EXIT_LABEL, false);
     DrawText(cr, 500, 446, "Seventh Avenue", TitleStyle(28));
 }
 
