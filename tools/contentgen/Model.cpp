@@ -4,6 +4,7 @@
 // the left, so hands, feet, sleeves and shoes always match.
 #include "Model.h"
 
+#include "Hair.h"
 #include "Paint.h"
 #include "Shapes.h"
 
@@ -783,17 +784,10 @@ void DrawFac(cairo_t* cr, int nItem)
 
 // ---- Hair and hats -----------------------------------------------------------------------------
 
-// A lock of hair along the knots: filled in the hair colour, shaded down its length and lit
-// by a thin sheen along its spine.
+// A lock of the model's hair, textured at her scale.
 void DrawLock(cairo_t* cr, const std::vector<TubeKnot>& knots, const Colour& c)
 {
-    PathTube(cr, knots);
-    FillVertical(cr, knots.front().y, Lighter(c, 0.12), knots.back().y, Darker(c, 0.25));
-    const std::vector<TubeKnot> spine = SampleTube(knots);
-    cairo_move_to(cr, spine[spine.size() / 8].x - spine[spine.size() / 8].r * 0.3, spine[spine.size() / 8].y);
-    for (size_t i = spine.size() / 8; i < spine.size() * 3 / 4; i += 2)
-        cairo_line_to(cr, spine[i].x - spine[i].r * 0.3, spine[i].y);
-    Stroke(cr, WithAlpha(Lighter(c, 0.55), 0.7), 0.8);
+    Hair::DrawLock(cr, knots, c, 0.5);
 }
 
 // Thin strands following the hair's flow, darker and lighter, over what was drawn.

@@ -40,14 +40,13 @@ std::vector<TubeKnot> SampleTube(const std::vector<TubeKnot>& knots)
     return points;
 }
 
-void PathTube(cairo_t* cr, const std::vector<TubeKnot>& knots, bool bRoundStart, bool bRoundEnd)
+namespace
 {
-    const std::vector<TubeKnot> spine = SampleTube(knots);
-    if (spine.size() < 2)
-        return;
-    // Unit normals from the direction of the spine at each point.
-    std::vector<double> nx(spine.size());
-    std::vector<double> ny(spine.size());
+// Unit normals of a sampled spine, from its direction at each point.
+void SpineNormals(const std::vector<TubeKnot>& spine, std::vector<double>& nx, std::vector<double>& ny)
+{
+    nx.resize(spine.size());
+    ny.resize(spine.size());
     for (size_t i = 0; i < spine.size(); ++i)
     {
         const TubeKnot& p = spine[i == 0 ? 0 : i - 1];
@@ -56,6 +55,29 @@ void PathTube(cairo_t* cr, const std::vector<TubeKnot>& knots, bool bRoundStart,
         nx[i] = -(q.y - p.y) / dLength;
         ny[i] = (q.x - p.x) / dLength;
     }
+}
+} // namespace
+
+std::vector<TubeKnot> AlongSpine(const std::vector<TubeKnot>& spine, double dAcross)
+{
+    std::vector<double> nx;
+    std::vector<double> ny;
+    SpineNormals(spine, nx, ny);
+    std::vector<TubeKnot> line;
+    for (size_t i = 0; i < spine.size(); ++i)
+        line.push_back(TubeKnot{spine[i].x + nx[i] * spine[i].r * dAcross,
+                                spine[i].y + ny[i] * spine[i].r * dAcross, spine[i].r});
+    return line;
+}
+
+void PathTube(cairo_t* cr, const std::vector<TubeKnot>& knots, bool bRoundStart, bool bRoundEnd)
+{
+    const std::vector<TubeKnot> spine = SampleTube(knots);
+    if (spine.size() < 2)
+        return;
+    std::vector<double> nx;
+    std::vector<double> ny;
+    SpineNormals(spine, nx, ny);
     const size_t nLast = spine.size() - 1;
     cairo_new_sub_path(cr);
     for (size_t i = 0; i <= nLast; ++i)

@@ -34,3 +34,7 @@ void PathProfile(cairo_t* cr, double cx, const std::vector<ProfileKnot>& knots);
 // The spine of a tube sampled densely (about one point per pixel), with the half-width at each
 // point; what PathTube outlines. Exposed for drawing along a limb (stripes, seams, shading).
 std::vector<TubeKnot> SampleTube(const std::vector<TubeKnot>& knots);
+
+// A line along a sampled spine, beside it by dAcross half-widths (-1 and 1 are the tube's two
+// edges); the points keep the spine's half-widths.
+std::vector<TubeKnot> AlongSpine(const std::vector<TubeKnot>& spine, double dAcross);

@@ -25,12 +25,15 @@ struct OwnPart
     int y0 = 0;
     int w = 0;
     int h = 0;
-    std::vector<uint8_t> own;    // 1 where the pair may draw
+    std::vector<uint8_t>
+        own; // 1 + which of the pair's three areas a click there picks, 0 where it may not draw
     std::vector<float> distance; // from an own pixel's centre to the nearest other pixel's centre
 
-    bool Own(int x, int y) const
+    bool Own(int x, int y) const { return AreaAt(x, y) >= 0; }
+    // Which of the pair's areas (0 to 2) a click at the pixel picks; -1 when not the pair's.
+    int AreaAt(int x, int y) const
     {
-        return x >= x0 && y >= y0 && x < x0 + w && y < y0 + h && own[(y - y0) * w + x - x0];
+        return x >= x0 && y >= y0 && x < x0 + w && y < y0 + h ? int(own[(y - y0) * w + x - x0]) - 1 : -1;
     }
     // Room around a point: the distance map at its pixel, less the most a point can lie off
     // its pixel's centre.
@@ -75,8 +78,8 @@ OwnPart FindOwnPart(int nPair)
             for (int i = 0; i < nGlassesAreas && nFirst < 0; ++i)
                 if (InsideArea(GlassesArea(i), x, y))
                     nFirst = i;
-            part.own[(y - part.y0) * part.w + x - part.x0] =
-                bPanel && nFirst >= 0 && GlassesPairOfArea(nFirst) == nPair;
+            const bool bOwn = bPanel && nFirst >= 0 && GlassesPairOfArea(nFirst) == nPair;
+            part.own[(y - part.y0) * part.w + x - part.x0] = uint8_t(bOwn ? 1 + nFirst % 3 : 0);
         }
     part.distance.assign(part.own.size(), 0.0f);
     for (int y = part.y0; y < y1; ++y)
@@ -106,43 +109,52 @@ struct Placement
 using Outline = std::vector<std::pair<double, double>>;
 
 // The room left around a pair's outline placed at (cx, cy), turned and scaled: negative when
-// some point of it lies outside the part (or too close to its edge for a crisp rim).
-double Slack(const OwnPart& part, const Outline& outline, double cx, double cy, double dAngle, double dScale)
+// some point of it lies outside the part (or too close to its edge for a crisp rim), or, when
+// bEveryArea is set, when less than a ninth of the outline lies in any one of the pair's three
+// areas (each area is to show a good part of the drawing).
+double Slack(const OwnPart& part, const Outline& outline, double cx, double cy, double dAngle, double dScale,
+             bool bEveryArea)
 {
     const double c = std::cos(dAngle) * dScale;
     const double s = std::sin(dAngle) * dScale;
     double dSlack = 1e9;
+    size_t anInArea[3] = {0, 0, 0};
     for (const auto& [x, y] : outline)
     {
-        dSlack = std::min(dSlack, part.Room(cx + x * c - y * s, cy + x * s + y * c) - 0.5);
+        const double px = cx + x * c - y * s;
+        const double py = cy + x * s + y * c;
+        dSlack = std::min(dSlack, part.Room(px, py) - 0.5);
         if (dSlack < 0)
-            break;
+            return dSlack;
+        ++anInArea[part.AreaAt(int(std::floor(px)), int(std::floor(py)))];
     }
-    return dSlack;
+    const size_t nFewest = std::min({anInArea[0], anInArea[1], anInArea[2]});
+    return nFewest * 9 >= outline.size() || !bEveryArea ? dSlack : -1.0;
 }
 
 // The place with the most room for a pair at the given scale, searched over angles from almost
 // straight up to level, in steps of dAngleStep degrees, and over centres dStep pixels apart
 // within the given box.
-Placement BestPlace(const OwnPart& part, const Outline& outline, double dScale, double dAngleStep,
-                    double dStep, double x0, double y0, double x1, double y1, double dAngle0, double dAngle1)
+Placement BestPlace(const OwnPart& part, const Outline& outline, double dScale, bool bEveryArea,
+                    double dAngleStep, double dStep, double x0, double y0, double x1, double y1,
+                    double dAngle0, double dAngle1)
 {
     Placement best;
     for (double dDegrees = dAngle0; dDegrees <= dAngle1 + 1e-9; dDegrees += dAngleStep)
         for (double cy = y0; cy <= y1; cy += dStep)
             for (double cx = x0; cx <= x1; cx += dStep)
             {
-                const double dSlack = Slack(part, outline, cx, cy, dDegrees * PI / 180, dScale);
+                const double dSlack = Slack(part, outline, cx, cy, dDegrees * PI / 180, dScale, bEveryArea);
                 if (dSlack > best.dSlack)
                     best = Placement{cx, cy, dDegrees * PI / 180, dScale, dSlack};
             }
     return best;
 }
 
-Placement CoarseBest(const OwnPart& part, const Outline& outline, double dScale)
+Placement CoarseBest(const OwnPart& part, const Outline& outline, double dScale, bool bEveryArea)
 {
-    return BestPlace(part, outline, dScale, 5, 1, part.x0, part.y0, part.x0 + part.w, part.y0 + part.h, -85,
-                     85);
+    return BestPlace(part, outline, dScale, bEveryArea, 5, 1, part.x0, part.y0, part.x0 + part.w,
+                     part.y0 + part.h, -85, 85);
 }
 
 struct Layout
@@ -164,12 +176,20 @@ Layout MakeLayout()
         while (dHigh - dLow > 0.1)
         {
             const double dMid = (dLow + dHigh) / 2;
-            (CoarseBest(part, outline, dMid).dSlack >= 0 ? dLow : dHigh) = dMid;
+            (CoarseBest(part, outline, dMid, false).dSlack >= 0 ? dLow : dHigh) = dMid;
         }
-        // ...then a little smaller, placed where it has the most room, finely.
-        const Placement coarse = CoarseBest(part, outline, dLow * 0.92);
+        // ...then a little smaller, and smaller still until it can reach into all three of its
+        // areas, so each of them shows a part of it...
+        double dScale = dLow * 0.92;
+        Placement coarse = CoarseBest(part, outline, dScale, true);
+        for (int nTry = 0; nTry < 20 && coarse.dSlack < 0; ++nTry)
+            coarse = CoarseBest(part, outline, dScale *= 0.95, true);
+        const bool bEveryArea = coarse.dSlack >= 0;
+        if (!bEveryArea)
+            coarse = CoarseBest(part, outline, dScale = dLow * 0.92, false);
+        // ...placed where it has the most room, finely.
         const double dDegrees = coarse.dAngle * 180 / PI;
-        layout.places[g] = BestPlace(part, outline, dLow * 0.92, 1, 0.25, coarse.cx - 1, coarse.cy - 1,
+        layout.places[g] = BestPlace(part, outline, dScale, bEveryArea, 1, 0.25, coarse.cx - 1, coarse.cy - 1,
                                      coarse.cx + 1, coarse.cy + 1, dDegrees - 5, dDegrees + 5);
     }
     return layout;
