@@ -690,29 +690,35 @@ void DrawHair(cairo_t* cr, int nStyle)
         for (int nSide = -1; nSide <= 1; nSide += 2)
             for (double i = 0; i < 3; ++i)
                 Hair::DrawLock(cr,
-                               {{CX + nSide * (62 + i * 8), 108, 13},
+                               {{CX + nSide * (64 + i * 6), 142, 11},
                                 {CX + nSide * (86 + i * 2), 180, 16},
                                 {CX + nSide * (84 - i * 2), 262, 15},
                                 {CX + nSide * (70 - i * 6), 300, 8},
                                 {CX + nSide * (58 - i * 8), 307, 2}},
                                i == 1 ? Lighter(c, 0.08) : c, STRAND);
-        cairo_move_to(cr, CX - 80, 160);
-        cairo_curve_to(cr, CX - 84, 96, CX - 40, 84, CX, 84);
-        cairo_curve_to(cr, CX + 40, 84, CX + 84, 96, CX + 80, 160);
-        cairo_line_to(cr, CX - 80, 160);
-        cairo_close_path(cr);
-        Hair::FillMass(cr, c, CX - 80, 84, CX + 80, 160, STRAND);
-        for (int i = 0; i < 12; ++i)
         {
-            // Fringe strands down to the blunt edge.
-            cairo_move_to(cr, CX - 66 + i * 12, 92);
-            cairo_curve_to(cr, CX - 68 + i * 12.2, 120, CX - 70 + i * 12.4, 140, CX - 72 + i * 12.6, 159);
-            Stroke(cr, i % 2 ? WithAlpha(Lighter(c, 0.35), 0.5) : WithAlpha(Darker(c, 0.4), 0.5), STRAND);
+            // The fringe: the front of the crown down to a blunt edge above the brows, combed
+            // straight down and glossy across the top.
+            cairo_save(cr);
+            cairo_rectangle(cr, CX - 100, 60, 200, 100);
+            cairo_clip(cr);
+            cairo_move_to(cr, CX - 84, 160);
+            cairo_curve_to(cr, CX - 92, 124, CX - 60, 77, CX, 77);
+            cairo_curve_to(cr, CX + 60, 77, CX + 92, 124, CX + 84, 160);
+            cairo_close_path(cr);
+            cairo_clip_preserve(cr);
+            Hair::FillMass(cr, c, CX - 84, 77, CX + 84, 160, STRAND);
+            for (int i = 0; i < 14; ++i)
+            {
+                cairo_move_to(cr, CX - 78 + i * 12, 70);
+                cairo_curve_to(cr, CX - 79 + i * 12.1, 110, CX - 80 + i * 12.2, 140, CX - 81 + i * 12.3, 160);
+                Stroke(cr, i % 2 ? WithAlpha(Lighter(c, 0.35), 0.5) : WithAlpha(Darker(c, 0.4), 0.5), STRAND);
+            }
+            cairo_move_to(cr, CX - 74, 116);
+            cairo_curve_to(cr, CX - 30, 96, CX + 30, 96, CX + 74, 116);
+            Stroke(cr, WithAlpha(Palette::Lilac, 0.22), 10);
+            cairo_restore(cr);
         }
-        // The gloss: a soft lilac band across the crown.
-        cairo_move_to(cr, CX - 70, 112);
-        cairo_curve_to(cr, CX - 30, 96, CX + 30, 96, CX + 70, 112);
-        Stroke(cr, WithAlpha(Palette::Lilac, 0.35), 12);
         break;
     case HAIR_PIXIE:
         // A short pink crop: feathered locks over the crown and a swept fringe above the brows.
