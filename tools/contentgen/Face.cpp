@@ -405,10 +405,7 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
         }
         else
         {
-            SetColour(cr, Palette::Plum);
-            cairo_set_line_width(cr, dLine * 1.6);
-            cairo_stroke_preserve(cr);
-            Stroke(cr, style.frame, dLine);
+            StrokeEdged(cr, style.frame, dLine, dLine * 0.3);
         }
         // A glint on the glass.
         cairo_move_to(cr, nSide * 1.4 - 0.45, -0.2);
@@ -814,10 +811,7 @@ void DrawHair(cairo_t* cr, int nStyle)
         cairo_restore(cr);
         cairo_move_to(cr, CX - 76, 112);
         cairo_curve_to(cr, CX - 30, 92, CX + 30, 92, CX + 76, 112);
-        Stroke(cr, Palette::Plum, 8);
-        cairo_move_to(cr, CX - 76, 112);
-        cairo_curve_to(cr, CX - 30, 92, CX + 30, 92, CX + 76, 112);
-        Stroke(cr, Palette::Gold, 5.5);
+        StrokeEdged(cr, Palette::Gold, 5.5, 1.25);
         break;
     case HAIR_BRAIDS:
         // Two plaits from a centre parting over the shoulders, tied with teal ribbons.

@@ -26,16 +26,9 @@ void DrawLock(cairo_t* cr, const std::vector<TubeKnot>& knots, const Colour& c, 
         return;
     cairo_save(cr);
     PathTube(cr, knots);
-    cairo_pattern_t* pShade =
-        cairo_pattern_create_linear(spine.front().x, spine.front().y, spine.back().x, spine.back().y);
-    const Colour root = Lighter(c, 0.12);
-    const Colour tip = Darker(c, 0.3);
-    cairo_pattern_add_color_stop_rgb(pShade, 0, root.r, root.g, root.b);
-    cairo_pattern_add_color_stop_rgb(pShade, 0.45, c.r, c.g, c.b);
-    cairo_pattern_add_color_stop_rgb(pShade, 1, tip.r, tip.g, tip.b);
-    cairo_set_source(cr, pShade);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pShade);
+    FillGradientStops(
+        cr, cairo_pattern_create_linear(spine.front().x, spine.front().y, spine.back().x, spine.back().y),
+        {{0, Lighter(c, 0.12)}, {0.45, c}, {1, Darker(c, 0.3)}}, true);
     cairo_clip_preserve(cr);
     // Strands across the lock, dark and light in turn, ending at different lengths.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

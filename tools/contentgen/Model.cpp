@@ -78,14 +78,9 @@ void BothSides(cairo_t* cr, const std::function<void()>& draw)
 // outlines it in plum.
 void FillShaded(cairo_t* cr, const Colour& c, double x0, double x1, double dOutline = 1.1)
 {
-    cairo_pattern_t* pShade = cairo_pattern_create_linear(x0, 0, x1, 0);
-    const Colour aStops[] = {Darker(c, 0.12), Lighter(c, 0.22), c, Darker(c, 0.28)};
-    const double aAt[] = {0.0, 0.3, 0.62, 1.0};
-    for (int i = 0; i < 4; ++i)
-        cairo_pattern_add_color_stop_rgba(pShade, aAt[i], aStops[i].r, aStops[i].g, aStops[i].b, c.a);
-    cairo_set_source(cr, pShade);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pShade);
+    FillGradientStops(cr, cairo_pattern_create_linear(x0, 0, x1, 0),
+                      {{0.0, Darker(c, 0.12)}, {0.3, Lighter(c, 0.22)}, {0.62, c}, {1.0, Darker(c, 0.28)}},
+                      true);
     SetColour(cr, Palette::Plum);
     cairo_set_line_width(cr, dOutline);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -247,11 +242,8 @@ void DrawStraps(cairo_t* cr, const Colour& c, double yTop, double dWidth)
                   cairo_move_to(cr, CX + 13, yTop + 1);
                   cairo_curve_to(cr, CX + 14, NECK_BASE_Y + 2, CX + 15, NECK_BASE_Y - 1, CX + 16,
                                  NECK_BASE_Y - 1);
-                  SetColour(cr, Palette::Plum);
-                  cairo_set_line_width(cr, dWidth + 1.6);
                   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-                  cairo_stroke_preserve(cr);
-                  Stroke(cr, c, dWidth);
+                  StrokeEdged(cr, c, dWidth, 0.8);
               });
 }
 
@@ -1006,10 +998,7 @@ void DrawHh(cairo_t* cr, int nItem)
                   });
         cairo_move_to(cr, CX - 14, 41);
         cairo_curve_to(cr, CX - 9, 35, CX + 9, 35, CX + 14, 41);
-        Stroke(cr, Palette::Plum, 3.6);
-        cairo_move_to(cr, CX - 14, 41);
-        cairo_curve_to(cr, CX - 9, 35, CX + 9, 35, CX + 14, 41);
-        Stroke(cr, Palette::Gold, 2.2);
+        StrokeEdged(cr, Palette::Gold, 2.2, 0.7);
         break;
     }
 }
@@ -1021,10 +1010,7 @@ void DrawHandbag(cairo_t* cr, double x, double y, double w, double h, double dDr
 {
     cairo_move_to(cr, x - w * 0.28, y + dDrop);
     cairo_curve_to(cr, x - w * 0.28, y - 6, x + w * 0.28, y - 6, x + w * 0.28, y + dDrop);
-    SetColour(cr, Palette::Plum);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke_preserve(cr);
-    Stroke(cr, Darker(c, 0.25), 1.8);
+    StrokeEdged(cr, Darker(c, 0.25), 1.8, 0.6);
     const double top = y + dDrop - 1;
     PathRoundedRect(cr, x - w / 2, top, w, h, 4);
     FillShaded(cr, c, x - w / 2, x + w / 2, 1.0);
@@ -1145,10 +1131,7 @@ void DrawShoe(cairo_t* cr, int nItem)
                     cairo_move_to(cr, CX + 5 + i * 0.6, 347 + i * 7);
                     cairo_line_to(cr, CX + 13 + i * 0.9, 348 + i * 7);
                 }
-                SetColour(cr, Palette::Plum);
-                cairo_set_line_width(cr, 2.6);
-                cairo_stroke_preserve(cr);
-                Stroke(cr, c, 1.6);
+                StrokeEdged(cr, c, 1.6, 0.5);
                 cairo_move_to(cr, CX + 8.5, 368.5);
                 cairo_line_to(cr, CX + 15.5, 369.5);
                 Stroke(cr, Darker(c, 0.2), 1.6);

@@ -106,6 +106,14 @@ void Stroke(cairo_t* cr, const Colour& c, double dLineWidth)
     cairo_stroke(cr);
 }
 
+void StrokeEdged(cairo_t* cr, const Colour& c, double dLineWidth, double dEdge)
+{
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, dLineWidth + 2 * dEdge);
+    cairo_stroke_preserve(cr);
+    Stroke(cr, c, dLineWidth);
+}
+
 void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom,
                            const Colour& edge, double dLineWidth)
 {
@@ -117,8 +125,15 @@ void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1,
 void FillGradient(cairo_t* cr, cairo_pattern_t* pGradient, const Colour& from, const Colour& to,
                   bool bKeepPath)
 {
-    cairo_pattern_add_color_stop_rgb(pGradient, 0, from.r, from.g, from.b);
-    cairo_pattern_add_color_stop_rgb(pGradient, 1, to.r, to.g, to.b);
+    FillGradientStops(cr, pGradient, {{0, WithAlpha(from, 1)}, {1, WithAlpha(to, 1)}}, bKeepPath);
+}
+
+void FillGradientStops(cairo_t* cr, cairo_pattern_t* pGradient, std::initializer_list<GradientStop> stops,
+                       bool bKeepPath)
+{
+    for (const GradientStop& stop : stops)
+        cairo_pattern_add_color_stop_rgba(pGradient, stop.dOffset, stop.colour.r, stop.colour.g, stop.colour.b,
+                                          stop.colour.a);
     cairo_set_source(cr, pGradient);
     if (bKeepPath)
         cairo_fill_preserve(cr);

@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <initializer_list>
 #include <string>
 
 struct Colour
@@ -54,6 +55,10 @@ void FillVertical(cairo_t* cr, double y0, const Colour& top, double y1, const Co
 // Strokes the current path in a colour and line width (the width stays set afterwards).
 void Stroke(cairo_t* cr, const Colour& c, double dLineWidth);
 
+// Strokes the current path dLineWidth wide in a colour over a plum edge dEdge wider on each
+// side: straps, bands, handles and frames.
+void StrokeEdged(cairo_t* cr, const Colour& c, double dLineWidth, double dEdge);
+
 // Fills the current path with a vertical gradient, then strokes its edge.
 void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom,
                            const Colour& edge, double dLineWidth);
@@ -62,6 +67,15 @@ void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1,
 // releases the pattern. bKeepPath leaves the path for a stroke that follows.
 void FillGradient(cairo_t* cr, cairo_pattern_t* pGradient, const Colour& from, const Colour& to,
                   bool bKeepPath);
+
+// The same with any number of stops (offset from 0 to 1, colour with its alpha).
+struct GradientStop
+{
+    double dOffset;
+    Colour colour;
+};
+void FillGradientStops(cairo_t* cr, cairo_pattern_t* pGradient, std::initializer_list<GradientStop> stops,
+                       bool bKeepPath);
 
 // A framed card: a rounded panel with a vertical gradient, a broad gold border and a thin
 // plum line along its middle.

@@ -173,13 +173,11 @@ void DrawMirror(cairo_t* cr)
 void DrawPerfume(cairo_t* cr)
 {
     PathRoundedRect(cr, 580, 330, 44, 52, 12);
-    cairo_pattern_t* pGlass = cairo_pattern_create_linear(580, 0, 624, 0);
-    cairo_pattern_add_color_stop_rgba(pGlass, 0, 0.85, 0.11, 0.52, 0.9);
-    cairo_pattern_add_color_stop_rgba(pGlass, 0.4, 1.0, 0.7, 0.85, 0.9);
-    cairo_pattern_add_color_stop_rgba(pGlass, 1, 0.55, 0.04, 0.36, 0.9);
-    cairo_set_source(cr, pGlass);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pGlass);
+    FillGradientStops(cr, cairo_pattern_create_linear(580, 0, 624, 0),
+                      {{0, Colour{0.85, 0.11, 0.52, 0.9}},
+                       {0.4, Colour{1.0, 0.7, 0.85, 0.9}},
+                       {1, Colour{0.55, 0.04, 0.36, 0.9}}},
+                      true);
     Stroke(cr, Palette::Plum, 2);
     PathRoundedRect(cr, 594, 314, 16, 16, 3);
     FillAndOutline(cr, Palette::Gold, 1.5);

@@ -100,15 +100,8 @@ void DrawBoot(cairo_t* cr, double x, double y, bool bLit)
     cairo_curve_to(cr, x + 30, y + 70, x + 40, y + 62, x + 42, y + 48);
     cairo_curve_to(cr, x + 42, y + 30, x + 38, y + 20, x + 40, y + 6);
     cairo_close_path(cr);
-    cairo_pattern_t* pShine = cairo_pattern_create_linear(x + 38, 0, x + 72, 0);
-    const Colour hi = Lighter(base, 0.5);
-    const Colour lo = Darker(base, 0.3);
-    cairo_pattern_add_color_stop_rgb(pShine, 0, lo.r, lo.g, lo.b);
-    cairo_pattern_add_color_stop_rgb(pShine, 0.35, hi.r, hi.g, hi.b);
-    cairo_pattern_add_color_stop_rgb(pShine, 1, lo.r, lo.g, lo.b);
-    cairo_set_source(cr, pShine);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pShine);
+    FillGradientStops(cr, cairo_pattern_create_linear(x + 38, 0, x + 72, 0),
+                      {{0, Darker(base, 0.3)}, {0.35, Lighter(base, 0.5)}, {1, Darker(base, 0.3)}}, true);
     Stroke(cr, Palette::Plum, 2);
     // Stiletto heel, gold cuff and laces.
     cairo_move_to(cr, x + 62, y + 76);
