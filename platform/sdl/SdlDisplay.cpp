@@ -2,8 +2,9 @@
 // device-loss reporting over an SDL renderer.
 #include "platform/sdl/SdlDisplay.h"
 
+#include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/sdl/SdlMouseMap.h"
+#include "platform/Letterbox.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <cstring>
@@ -13,22 +14,15 @@ namespace Platform
 
 namespace
 {
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
-constexpr LONG kPitch = kWidth * static_cast<LONG>(sizeof(WORD));
+constexpr LONG kPitch = kScreenWidth * static_cast<LONG>(sizeof(WORD));
 constexpr DWORD kDefaultRefreshPeriod = 16; // about 60 Hz
-
-DisplayPixelFormat Format565()
-{
-    return DisplayPixelFormat{16, 0xF800, 0x07E0, 0x001F};
-}
 } // namespace
 
 // The frame being composed: plain memory in the texture's own 5-6-5 layout.
 class CSdlBackSurface : public IDisplaySurface
 {
 public:
-    explicit CSdlBackSurface(CSdlDisplay& display) : m_Display(display), m_Pixels(kWidth * kHeight, 0) {}
+    explicit CSdlBackSurface(CSdlDisplay& display) : m_Display(display), m_Pixels(kScreenWidth * kScreenHeight, 0) {}
 
     DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD) override
     {
@@ -41,7 +35,7 @@ public:
     DisplayResult Blt(const RECT&, IDisplaySurface*, const RECT&) override { return DISPLAY_FAILED; }
     BOOL GetPixelFormat(DisplayPixelFormat& format) override
     {
-        format = Format565();
+        format = kFormat565;
         return TRUE;
     }
     void Release() override
@@ -84,7 +78,7 @@ public:
     }
     BOOL GetPixelFormat(DisplayPixelFormat& format) override
     {
-        format = Format565();
+        format = kFormat565;
         return TRUE;
     }
     void Release() override
@@ -190,7 +184,7 @@ BOOL CSdlDisplay::SetCooperativeLevel(HWND, BOOL bExclusive)
 
 BOOL CSdlDisplay::SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBitsPerPixel)
 {
-    if (dwWidth != kWidth || dwHeight != kHeight || dwBitsPerPixel != 16)
+    if (dwWidth != kScreenWidth || dwHeight != kScreenHeight || dwBitsPerPixel != 16)
     {
         SDL_SetError("only 640x480 with 16-bit pixels is offered");
         return Fail();
@@ -215,7 +209,7 @@ BOOL CSdlDisplay::CreateTexture()
 {
     if (m_pTexture)
         SDL_DestroyTexture(m_pTexture);
-    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
     m_bNeedsRepaint = TRUE;
     return m_pTexture ? TRUE : Fail();
 }
@@ -230,7 +224,7 @@ IDisplaySurface* CSdlDisplay::CreatePrimarySurface()
 
 IDisplaySurface* CSdlDisplay::CreateBackSurface(DWORD dwWidth, DWORD dwHeight)
 {
-    if (dwWidth != kWidth || dwHeight != kHeight)
+    if (dwWidth != kScreenWidth || dwHeight != kScreenHeight)
     {
         SDL_SetError("the back surface is 640x480");
         Fail();

@@ -9,7 +9,7 @@
 #include "game/layout/SceneMusic.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/WallLayout.h"
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include "Mixer.h"
 

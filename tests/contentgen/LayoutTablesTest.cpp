@@ -2,9 +2,8 @@
 // (first area in list order wins, edges included), and every area and sprite lies on screen.
 #include "game/layout/AvenueLayout.h"
 #include "game/layout/MakeoverLayout.h"
-#include "game/layout/SignInLayout.h"
-#include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +64,8 @@ void ExpectOnScreen(const std::string& strName, const LayoutRect& rc)
     EXPECT_LE(rc.top, rc.bottom) << strName;
     EXPECT_GE(rc.left, 0) << strName;
     EXPECT_GE(rc.top, 0) << strName;
-    EXPECT_LT(rc.right, LAYOUT_SCREEN_WIDTH) << strName;
-    EXPECT_LE(rc.bottom, LAYOUT_SCREEN_HEIGHT) << strName;
+    EXPECT_LT(rc.right, Platform::kScreenWidth) << strName;
+    EXPECT_LE(rc.bottom, Platform::kScreenHeight) << strName;
 }
 } // namespace
 
@@ -99,17 +98,6 @@ TEST(LayoutTables, PointsResolveToTheFirstAreaThatHoldsThem)
     };
     for (const Case& c : cases)
         EXPECT_EQ(FirstHit(c.list, c.x, c.y), c.pszExpected) << c.x << ", " << c.y;
-}
-
-TEST(LayoutTables, SingleAreasHoldTheirCorners)
-{
-    EXPECT_TRUE(SplashLayout::rcButton.Contains(395, 360));
-    EXPECT_TRUE(SplashLayout::rcButton.Contains(620, 436));
-    EXPECT_FALSE(SplashLayout::rcButton.Contains(621, 436));
-    EXPECT_TRUE(SignInLayout::rcFarewell.Contains(9, 416));
-    EXPECT_TRUE(SignInLayout::rcFarewell.Contains(131, 476));
-    EXPECT_TRUE(SignInLayout::rcContinue.Contains(492, 421));
-    EXPECT_TRUE(SignInLayout::rcContinue.Contains(613, 480));
 }
 
 TEST(LayoutTables, WallAreasDoNotOverlap)

@@ -3,7 +3,8 @@
 #include "GraphicsTestSupport.h"
 
 #include "graphics/MRVAnimation.h"
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
+#include "trace/TraceSink.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,12 @@ using namespace GraphicsTest;
 namespace
 {
 
-// Pixels whose bytes the literal stream codes in 7 bits, so that frames compress.
+std::vector<BYTE> Compressed(const std::vector<BYTE>& data)
+{
+    return MRVEncoder::Encode(data.data(), data.size());
+}
+
+// A distinct pixel for each of six frames.
 WORD FramePixel(int nIndex)
 {
     static const WORD kPixels[] = {0xFF00, 0x00FF, 0x2030, 0x30FF, 0xFF20, 0x20FF};
@@ -23,7 +29,7 @@ WORD FramePixel(int nIndex)
 class MRVAnimationTest : public testing::Test
 {
 protected:
-    MRVAnimationTest() : m_ScopedSink(m_Trace) {}
+    MRVAnimationTest() : m_Scope(Bundle()) {}
 
     ~MRVAnimationTest() override
     {
@@ -39,7 +45,8 @@ protected:
         const std::string strPath = (std::filesystem::temp_directory_path() /
                                      ("graphics_" + strName + "_" + std::to_string(m_Files.size()) + ".mrm"))
                                         .string();
-        std::ofstream(strPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(strPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         m_Files.push_back(strPath);
         return strPath;
     }
@@ -53,9 +60,17 @@ protected:
         return WriteFile(MakeFrameSet(nFrameRate, records));
     }
 
+    Platform::Backend Bundle()
+    {
+        Platform::Backend backend;
+        backend.pClock = &m_Clock;
+        backend.pTraceSink = &m_Trace;
+        return backend;
+    }
+
     FakeClock m_Clock;
-    Platform::CaptureTraceSink m_Trace;
-    Platform::ScopedTraceSink m_ScopedSink;
+    Trace::CaptureTraceSink m_Trace;
+    Platform::CScopedBackend m_Scope;
     std::vector<std::string> m_Files;
 };
 
@@ -196,7 +211,7 @@ TEST_F(MRVAnimationTest, DamagedFilesFailToLoad)
     std::vector<BYTE> truncated(good.begin(), good.end() - 3);
     // A frame asking for 1 GB of decoded pixels from a few bytes.
     std::vector<BYTE> huge = MakeFrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
-                                                         LiteralStream({2, 0, 0, 0, 0, 0}), 1u << 30)});
+                                                         Compressed({2, 0, 0, 0, 0, 0}), 1u << 30)});
     for (const std::vector<BYTE>& bytes : {truncated, huge})
     {
         CMRVAnimation animation;

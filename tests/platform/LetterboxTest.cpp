@@ -1,20 +1,15 @@
-// Tests of the SDL backend's display-free parts: the letterbox and the mouse mapping at
-// several scales, the icon and cursor art, the native single-instance lock and the game's
-// content search.
-#include "apps/game/ContentRoot.h"
-#include "platform/posix/SingleInstancePosix.h"
-#include "platform/sdl/SdlArt.h"
-#include "platform/sdl/SdlMouseMap.h"
+// LetterboxTest.cpp: where the picture sits in windows of several sizes and which picture
+// pixel a window point lands on, at whole, fractional and high-DPI scales and in the bars.
+#include "platform/Letterbox.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <unistd.h>
+#include <vector>
 
 namespace
 {
 
-TEST(SdlMouseMapTest, PictureIsCentredWithItsAspectKept)
+TEST(LetterboxTest, PictureIsCentredWithItsAspectKept)
 {
     struct Case
     {
@@ -36,7 +31,7 @@ TEST(SdlMouseMapTest, PictureIsCentredWithItsAspectKept)
     }
 }
 
-TEST(SdlMouseMapTest, WindowPointsMapToPicturePixelsAndBarsHitNothing)
+TEST(LetterboxTest, WindowPointsMapToPicturePixelsAndBarsHitNothing)
 {
     struct Case
     {
@@ -100,7 +95,7 @@ TEST(SdlMouseMapTest, WindowPointsMapToPicturePixelsAndBarsHitNothing)
     }
 }
 
-TEST(SdlMouseMapTest, EveryPictureColumnIsReachableAtFractionalScale)
+TEST(LetterboxTest, EveryPictureColumnIsReachableAtFractionalScale)
 {
     // At 1.6x each picture pixel covers one or two window pixels; none may be skipped.
     std::vector<int> hits(640, 0);
@@ -112,58 +107,6 @@ TEST(SdlMouseMapTest, EveryPictureColumnIsReachableAtFractionalScale)
     }
     for (int x = 0; x < 640; ++x)
         EXPECT_GE(hits[static_cast<size_t>(x)], 1) << x;
-}
-
-TEST(SdlArtTest, IconAndCursorAreDrawnWithTransparencyAndAnOpaqueTip)
-{
-    const Platform::ArgbPicture icon = Platform::DrawAppIcon();
-    ASSERT_EQ(icon.Pixels.size(), 32u * 32u);
-    EXPECT_EQ(icon.Pixels[0] >> 24, 0u);            // rounded corner
-    EXPECT_EQ(icon.Pixels[16 * 32 + 16] >> 24, 0xFFu); // the tile's middle
-
-    const Platform::ArgbPicture cursor = Platform::DrawArrowCursor();
-    ASSERT_EQ(cursor.Pixels.size(), 32u * 32u);
-    EXPECT_EQ(cursor.Pixels[static_cast<size_t>(cursor.nHotY * 32 + cursor.nHotX)] >> 24, 0xFFu);
-    EXPECT_EQ(cursor.Pixels[31 * 32 + 31] >> 24, 0u);
-}
-
-TEST(PosixSingleInstanceTest, SecondHolderIsRefusedUntilTheFirstEnds)
-{
-    const std::string strName = "single-instance-test " + std::to_string(::getpid());
-    Platform::CPosixSingleInstance first;
-    Platform::CPosixSingleInstance second;
-    EXPECT_TRUE(first.Acquire(strName.c_str()));
-    EXPECT_FALSE(second.Acquire(strName.c_str()));
-    std::filesystem::remove(Platform::CPosixSingleInstance::LockPath(strName.c_str()));
-}
-
-TEST(ContentRootTest, SearchesWorkingDirThenExecutableDirThenShare)
-{
-    namespace fs = std::filesystem;
-    const fs::path base = fs::path(::testing::TempDir()) / "content-root";
-    fs::remove_all(base);
-    fs::create_directories(base / "work");
-    fs::create_directories(base / "bin");
-    fs::create_directories(base / "share" / "velvina" / "content");
-
-    GameApp::ContentSearch search = GameApp::FindContentRoot((base / "work").string(), (base / "bin").string() + "/");
-    EXPECT_TRUE(search.bFound);
-    EXPECT_EQ(search.strRoot, (base / "share" / "velvina").string());
-
-    fs::create_directories(base / "bin" / "content");
-    search = GameApp::FindContentRoot((base / "work").string(), (base / "bin").string());
-    EXPECT_EQ(search.strRoot, (base / "bin").string());
-
-    fs::create_directories(base / "work" / "content");
-    search = GameApp::FindContentRoot((base / "work").string(), (base / "bin").string());
-    EXPECT_EQ(search.strRoot, (base / "work").string());
-
-    fs::remove_all(base);
-    search = GameApp::FindContentRoot((base / "work").string(), (base / "bin").string());
-    EXPECT_FALSE(search.bFound);
-    const std::vector<std::string> expected = {(base / "work").string(), (base / "bin").string(),
-                                               (base / "share" / "velvina").string()};
-    EXPECT_EQ(search.Searched, expected);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // DebugTrace.h: the engine's only diagnostic channel.
 // Formats printf-style into a 256-byte buffer, appends "\r\n" and hands the line to the
-// platform's trace sink (the debugger on Windows, standard error elsewhere).
+// installed trace sink (standard error unless the backend installed another).
 #pragma once
 
 #if defined(__GNUC__) || defined(__clang__)

@@ -1,6 +1,6 @@
-// SdlMouseMap.h: where the 640x480 picture sits in a window of any size, and which picture
-// pixel a window point falls on. Pure arithmetic, no SDL call, so it is tested without a
-// display.
+// Letterbox.h: where the 640x480 picture sits in a window of any size, and which picture
+// pixel a window point falls on. Pure arithmetic for every backend that scales the picture
+// into a window or a page; tested without a display.
 //
 // The picture is scaled to the largest size that fits the drawable area (in real pixels) with
 // its 4:3 aspect kept, and centred: bars fill the rest. Event positions arrive in window

@@ -1,5 +1,5 @@
 // SdlAudioTest.cpp: the engine on the SDL audio device (SDL's dummy driver: no sound card).
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
 #include "platform/sdl/SdlAudioDevice.h"
 #include "sound/MRVSoundEngine.h"
 
@@ -13,17 +13,20 @@ namespace
 class SdlAudioTest : public ::testing::Test
 {
 protected:
-    SdlAudioTest() : m_ScopedSink(m_Trace) { m_pPrevious = Platform::SetAudioBackend(&m_Audio); }
-    ~SdlAudioTest() override
+    SdlAudioTest() : m_Scope(Bundle()) {}
+    ~SdlAudioTest() override { DestroySoundEngine(); }
+
+    Platform::Backend Bundle()
     {
-        DestroySoundEngine();
-        Platform::SetAudioBackend(m_pPrevious);
+        Platform::Backend backend;
+        backend.pAudio = &m_Audio;
+        backend.pTraceSink = &m_Trace;
+        return backend;
     }
 
     Platform::CSdlAudio m_Audio;
-    Platform::CaptureTraceSink m_Trace;
-    Platform::ScopedTraceSink m_ScopedSink;
-    Platform::IAudioBackend* m_pPrevious = nullptr;
+    Trace::CaptureTraceSink m_Trace;
+    Platform::CScopedBackend m_Scope;
 };
 
 TEST_F(SdlAudioTest, OpensAShortBufferAndPlays)

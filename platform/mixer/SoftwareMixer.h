@@ -12,6 +12,7 @@
 #pragma once
 
 #include "platform/AudioDevice.h"
+#include "platform/ScreenFormat.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +23,7 @@
 class CSoftwareMixer
 {
 public:
-    static constexpr DWORD kOutputRate = 22050;
+    static constexpr DWORD kOutputRate = Platform::kAudioOutputRate;
 
     CSoftwareMixer();
     // Frees buffers that were never released.

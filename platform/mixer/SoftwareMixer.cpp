@@ -1,5 +1,5 @@
 // SoftwareMixer.cpp: buffers, format conversion, cursors, notifications and the saturating sum.
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,15 +2,16 @@
 //
 // Contract: each call to Write delivers exactly one complete message (already formatted and
 // ending in "\r\n") to the sink as one unit; messages from different threads never interleave
-// within a message. The default sink is the debugger output on Windows and standard error
-// elsewhere. Tests install a CaptureTraceSink to read back what was traced.
+// within a message. The default sink writes to standard error; a backend that has a better
+// place (the debugger on Windows, the browser console) supplies its own sink in its bundle,
+// and tests supply a CaptureTraceSink to read back what was traced.
 #pragma once
 
 #include <mutex>
 #include <string>
 #include <vector>
 
-namespace Platform
+namespace Trace
 {
 
 class ITraceSink
@@ -20,11 +21,12 @@ public:
     virtual void Write(const char* pszMessage) = 0;
 };
 
-// The platform's own sink: OutputDebugStringA on Windows, standard error elsewhere.
+// Standard error, one whole message per write.
 ITraceSink& DefaultTraceSink();
 
 // Installs pSink as the destination of every following message (null puts the default back)
-// and returns the sink that was installed before.
+// and returns the sink installed before (never null). Only the platform's backend installer
+// calls this; everything else installs a whole backend bundle.
 ITraceSink* SetTraceSink(ITraceSink* pSink);
 
 // The sink currently installed (never null).
@@ -44,17 +46,4 @@ private:
     std::vector<std::string> m_Messages;
 };
 
-// Installs a sink for the life of the object and restores the previous one afterwards.
-class ScopedTraceSink
-{
-public:
-    explicit ScopedTraceSink(ITraceSink& sink) : m_pPrevious(SetTraceSink(&sink)) {}
-    ~ScopedTraceSink() { SetTraceSink(m_pPrevious); }
-    ScopedTraceSink(const ScopedTraceSink&) = delete;
-    ScopedTraceSink& operator=(const ScopedTraceSink&) = delete;
-
-private:
-    ITraceSink* m_pPrevious;
-};
-
-} // namespace Platform
+} // namespace Trace

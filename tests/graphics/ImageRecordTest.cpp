@@ -1,8 +1,9 @@
 // ImageRecordTest.cpp: loading, making and decoding CMRVImage records, and refusing damaged ones.
-#include "RecordBytes.h"
+#include "tests/assets/RecordBytes.h"
 
-#include "assets/MRVImage.h"
-#include "platform/TraceSink.h"
+#include "graphics/MRVImage.h"
+#include "tests/support/CapturedTrace.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,7 @@ TEST(ImageRecord, FailedDecompressLeavesImageUnchanged)
 TEST(ImageRecord, CreateMakesBlankRawImage)
 {
     CMRVImage image;
-    ASSERT_TRUE(image.Create(MRV_SCREEN_WIDTH, MRV_SCREEN_HEIGHT, FALSE));
+    ASSERT_TRUE(image.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE));
     EXPECT_EQ(image.GetFlags(), static_cast<DWORD>(MRVIMAGE_RAW));
     EXPECT_EQ(image.GetDataSize(), 640u * 480u * 2u);
     EXPECT_EQ(image.GetBufferSize(), image.GetDataSize());
@@ -157,8 +158,7 @@ TEST(ImageRecord, DamagedRecordsFailToLoad)
         { "compressed raw buffer not width x height x 2", Record(3, 2, 2, 6, 5, kAbcStream), true },
         { "huge buffer size for a tiny raw picture", Record(3, 1, 1, 0xFFFFFFFF, 5, kAbcStream), true },
     };
-    Platform::CaptureTraceSink sink;
-    Platform::ScopedTraceSink scoped(sink);
+    CCapturedTrace sink;
     for (const auto& test : kCases)
     {
         SCOPED_TRACE(test.pszName);

@@ -2,26 +2,14 @@
 //
 // The record header (20 bytes, little-endian) is laid out exactly as in .mri files and .mrm
 // frame entries, so one read fills it. Loading, making and decoding records lives in
-// assets/MRVImage.cpp; pixel conversion and the drawing operations live in graphics/.
+// MRVImage.cpp; pixel conversion and the drawing operations in the other files of this folder.
 #pragma once
 
+#include "assets/MRVRecord.h"
 #include "platform/WinTypes.h"
 
 #include <cstddef>
 #include <cstdint>
-
-// Flag bits of an image record.
-enum : DWORD
-{
-    MRVIMAGE_COMPRESSED = 1, // payload is a compressed stream
-    MRVIMAGE_RAW = 2,        // decoded payload is a raw pixel array
-    MRVIMAGE_COLORKEY = 4,   // with MRVIMAGE_RAW: pixel value 0 is not drawn
-    MRVIMAGE_RUNCODED = 8,   // decoded payload is run-coded pixels
-};
-
-constexpr size_t MRVIMAGE_HEADER_SIZE = 20;
-constexpr int MRV_SCREEN_WIDTH = 640;
-constexpr int MRV_SCREEN_HEIGHT = 480;
 
 class CMRVImage
 {
@@ -31,7 +19,7 @@ public:
     CMRVImage(const CMRVImage&) = delete;
     CMRVImage& operator=(const CMRVImage&) = delete;
 
-    // Records (assets/MRVImage.cpp).
+    // Records (MRVImage.cpp).
     // Every loader refuses a record that is inconsistent: data size above buffer size, an
     // uncompressed payload whose data size differs from its buffer size, a raw pixel array
     // whose buffer size is not width x height x 2, or fewer bytes than the header announces.
@@ -49,7 +37,7 @@ public:
     // buffer size bytes. On failure (a corrupt stream) the image is left exactly as it was.
     BOOL Decompress(BYTE* pScratch);
 
-    // Pixels and drawing (graphics/).
+    // Pixels and drawing (PixelFormat.cpp, MRVImageDraw.cpp, MRVImageEffects.cpp).
     void ConvertPixelFormat(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask);
     void Blit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h) const;
     void BlitTo(CMRVImage* pTarget, int dx, int dy, int sx, int sy, int w, int h) const;

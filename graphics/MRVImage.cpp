@@ -5,10 +5,10 @@
 // a compressed payload is decoded into a scratch buffer block by block and copied back over
 // it, so decoding never reallocates. Records are checked before anything is allocated or
 // copied, so a damaged file fails to load instead of reading or writing past a buffer.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include "assets/MRVDecompressor.h"
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 #include "platform/GamePath.h"
 
 #include <cstdint>

@@ -1,5 +1,7 @@
-// SdlMouseMap.cpp: letterbox rectangle and the exact point mapping, in integer arithmetic.
-#include "platform/sdl/SdlMouseMap.h"
+// Letterbox.cpp: letterbox rectangle and the exact point mapping, in integer arithmetic.
+#include "platform/Letterbox.h"
+
+#include "platform/ScreenFormat.h"
 
 #include <cstdint>
 
@@ -8,8 +10,8 @@ namespace Platform
 
 namespace
 {
-constexpr int64_t kPictureWidth = 640;
-constexpr int64_t kPictureHeight = 480;
+constexpr int64_t kPictureWidth = kScreenWidth;
+constexpr int64_t kPictureHeight = kScreenHeight;
 
 // One axis: the window coordinate's centre scaled to drawable pixels, then into the picture.
 // FALSE outside [nStart, nStart + nLength) of the drawable area.

@@ -1,14 +1,39 @@
-// TraceSink.cpp: sink selection and the in-memory capture sink (portable part).
-#include "platform/TraceSink.h"
+// TraceSink.cpp: sink selection, the standard-error sink and the in-memory capture sink.
+#include "trace/TraceSink.h"
 
 #include <atomic>
+#include <cstdio>
+#include <cstring>
 
-namespace Platform
+namespace Trace
 {
 
 namespace
 {
+
 std::atomic<ITraceSink*> g_pTraceSink{nullptr};
+
+// Standard error is unbuffered; the lock keeps two threads' messages from sharing a line.
+class CStderrTraceSink : public ITraceSink
+{
+public:
+    void Write(const char* pszMessage) override
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        std::fwrite(pszMessage, 1, std::strlen(pszMessage), stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    std::mutex m_Mutex;
+};
+
+} // namespace
+
+ITraceSink& DefaultTraceSink()
+{
+    static CStderrTraceSink s_Sink;
+    return s_Sink;
 }
 
 ITraceSink* SetTraceSink(ITraceSink* pSink)
@@ -50,4 +75,4 @@ void CaptureTraceSink::Clear()
     m_Messages.clear();
 }
 
-} // namespace Platform
+} // namespace Trace

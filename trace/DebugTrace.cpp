@@ -1,7 +1,7 @@
 // DebugTrace.cpp: formats one trace message on the stack and sends it to the trace sink.
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 
-#include "platform/TraceSink.h"
+#include "trace/TraceSink.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -26,5 +26,5 @@ void DebugTrace(const char* pszFormat, ...)
     szBuffer[nLength] = '\r';
     szBuffer[nLength + 1] = '\n';
     szBuffer[nLength + 2] = '\0';
-    Platform::CurrentTraceSink().Write(szBuffer);
+    Trace::CurrentTraceSink().Write(szBuffer);
 }
