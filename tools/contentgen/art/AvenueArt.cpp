@@ -116,17 +116,22 @@ void DrawBoutique(cairo_t* cr)
     FillAndOutline(cr, Palette::PaleGold, 1);
     for (int i = 0; i < 2; ++i)
     {
-        // A pair of heels, one shoe a little behind the other.
-        const double x = 514 + i * 28 + 4;
+        // A pair of high heels seen from the side, one a little behind the other.
+        const double x = 508 + i * 32;
         for (int k = 0; k < 2; ++k)
         {
-            cairo_move_to(cr, x + k * 6, 323);
-            cairo_curve_to(cr, x + k * 6 + 2, 312, x + k * 6 + 10, 314, x + k * 6 + 14, 323);
+            const double sx = x + k * 8;
+            const double sy = 323 - k * 2;
+            cairo_move_to(cr, sx + 18, sy);                                       // toe
+            cairo_curve_to(cr, sx + 15, sy - 4, sx + 11, sy - 6, sx + 8, sy - 5); // vamp
+            cairo_line_to(cr, sx + 2, sy - 9);                                    // top line to the back
+            cairo_line_to(cr, sx + 1, sy - 5);                                    // heel seat
+            cairo_curve_to(cr, sx + 6, sy - 4, sx + 9, sy, sx + 18, sy);          // sole to the toe
             cairo_close_path(cr);
             FillAndOutline(cr, i ? Palette::Teal : Palette::Magenta, 1);
-            cairo_move_to(cr, x + k * 6 + 1, 323);
-            cairo_line_to(cr, x + k * 6 + 1, 316);
-            Stroke(cr, Palette::Plum, 1.2);
+            cairo_move_to(cr, sx + 2, sy - 5);
+            cairo_line_to(cr, sx + 2.5, sy);
+            Stroke(cr, Palette::Plum, 1.4);
         }
     }
     PathRoundedRect(cr, 578, 302, 22, 20, 4);
