@@ -11,3 +11,6 @@ set(CMAKE_C_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VELVINA_NODE_PAT
 # reference shots of the browser test.
 set(VELVINA_NATIVE_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/default" CACHE PATH
     "Native build holding content/ and apps/velvina-headless")
+
+# The browser test is registered by apps/web.
+enable_testing()

@@ -6,7 +6,7 @@ that is cross-origin isolated: every response carries Cross-Origin-Opener-Policy
 and Cross-Origin-Embedder-Policy: require-corp. Python's standard library is enough (the
 browser build needs Python for emscripten already), so serving needs nothing else installed.
 
-    python3 apps/web/serve.py [--port 8700] [--bind 127.0.0.1] [SITE_DIR]
+    python3 apps/web/serve.py [--port 8700] [--bind 127.0.0.1] [--no-isolation] [SITE_DIR]
 """
 import argparse
 import functools
@@ -25,10 +25,12 @@ class IsolatedHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".js": "text/javascript", ".data": "application/octet-stream"}
     quiet = False
+    isolate = True
 
     def end_headers(self):
-        for name, value in ISOLATION_HEADERS.items():
-            self.send_header(name, value)
+        if self.isolate:
+            for name, value in ISOLATION_HEADERS.items():
+                self.send_header(name, value)
         self.send_header("Cache-Control", "no-cache")
         super().end_headers()
 
@@ -44,12 +46,15 @@ def main():
     parser.add_argument("--port", type=int, default=8700, help="port to listen on (0: any free port)")
     parser.add_argument("--bind", default="127.0.0.1", help="address to listen on")
     parser.add_argument("--quiet", action="store_true", help="do not log requests")
+    parser.add_argument("--no-isolation", action="store_true",
+                        help="send no isolation headers, as a static host would (the page's service worker adds them)")
     args = parser.parse_args()
 
     site = os.path.abspath(args.site)
     if not os.path.isfile(os.path.join(site, "index.html")):
         sys.exit(f"serve.py: no index.html in {site}; build the page with the web preset first")
     IsolatedHandler.quiet = args.quiet
+    IsolatedHandler.isolate = not args.no_isolation
     handler = functools.partial(IsolatedHandler, directory=site)
     with http.server.ThreadingHTTPServer((args.bind, args.port), handler) as server:
         # The port actually taken, for a caller that asked for any free one.
