@@ -1,8 +1,9 @@
 # The browser build: every object is compiled for shared memory (the streaming workers are
-# real threads), and emscripten's JavaScript optimiser, which needs the acorn parser, finds
-# Debian's copy of it whatever Node.js runs it.
-add_compile_options(-pthread)
-add_link_options(-pthread)
+# real threads) and with C++ exceptions caught (the engine reports file and data faults by
+# throwing, which this compiler otherwise turns into an abort); emscripten's JavaScript
+# optimiser, which needs the acorn parser, finds Debian's copy of it whatever Node.js runs it.
+add_compile_options(-pthread -fexceptions)
+add_link_options(-pthread -fexceptions)
 set(VELVINA_NODE_PATH "/usr/share/nodejs" CACHE PATH "Folder holding the acorn parser for emscripten's linker")
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VELVINA_NODE_PATH})
 set(CMAKE_C_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${VELVINA_NODE_PATH})
