@@ -1,8 +1,8 @@
 // MRVFrameSet.cpp: reading .mrm frame-set files and checking their framing.
 #include "assets/MRVFrameSet.h"
 
-#include "assets/MRVImage.h"
-#include "core/DebugTrace.h"
+#include "assets/MRVRecord.h"
+#include "trace/DebugTrace.h"
 #include "platform/GamePath.h"
 
 #include <cstdio>

@@ -1,13 +1,29 @@
 # Helpers that keep every module, test, benchmark and fuzz target declared the same way.
 
 # velvina_module(NAME SOURCES ... [DEPENDS ...] [PUBLIC_DEPENDS ...])
-# One static library per module; its folder's parent is the include root, so code
-# includes "assets/MRVImage.h" and never a backend header by accident.
+# One static library per folder. Its public headers are the .h files of its own folder,
+# included from the project root ("assets/MRVFrameSet.h"). What it links is private to it
+# (DEPENDS) unless its own headers include the other module's headers (PUBLIC_DEPENDS).
+# Which folder may include which is checked by scripts/check-layers.sh.
 function(velvina_module name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PUBLIC_DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC velvina_options ${ARG_PUBLIC_DEPENDS} PRIVATE ${ARG_DEPENDS})
+  velvina_public_headers(${name} PUBLIC)
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_DEPENDS} PRIVATE velvina_options ${ARG_DEPENDS})
+endfunction()
+
+# velvina_header_module(NAME [PUBLIC_DEPENDS ...]): a folder of headers only.
+function(velvina_header_module name)
+  cmake_parse_arguments(ARG "" "" "PUBLIC_DEPENDS" ${ARGN})
+  add_library(${name} INTERFACE)
+  velvina_public_headers(${name} INTERFACE)
+  target_link_libraries(${name} INTERFACE ${ARG_PUBLIC_DEPENDS})
+endfunction()
+
+# Declares the .h files of the current folder as the target's header set.
+function(velvina_public_headers name scope)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  target_sources(${name} ${scope} FILE_SET HEADERS BASE_DIRS ${PROJECT_SOURCE_DIR} FILES ${headers})
 endfunction()
 
 # velvina_test(NAME SOURCES ... DEPENDS ... [RESOURCE_LOCK name]): a GoogleTest executable

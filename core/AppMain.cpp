@@ -2,18 +2,16 @@
 // that gives the display back.
 #include "core/Core.h"
 #include "core/CoreSound.h"
-#include "core/DebugTrace.h"
+#include "platform/Backend.h"
 #include "scene/SceneDirector.h"
+#include "trace/DebugTrace.h"
 
 namespace
 {
 
-Core::Services g_Services = {nullptr, nullptr, nullptr};
-
 // The shell's globals as a fresh process has them.
-void ResetShellState(const Core::Services& services)
+void ResetShellState()
 {
-    g_Services = services;
     g_dwFramePeriod = 33;
     g_dwLastTickTime = 0;
     g_dwLastFrameTime = 0;
@@ -31,17 +29,16 @@ void ResetShellState(const Core::Services& services)
 
 HWND CreateGameWindow()
 {
-    Platform::IWindowService* pWindow = g_Services.pWindow;
+    const POINT ptSize = Core::GameWindowSize();
     Platform::WindowDesc desc = {};
     desc.pszClassName = Core::kAppName;
     desc.pszTitle = Core::kWindowTitle;
     desc.pfnWindowProc = &Core::WindowProc;
-    desc.nWidth = static_cast<int>(Core::kScreenWidth) + 2 * pWindow->GetSystemMetrics(SM_CXFRAME);
-    desc.nHeight = static_cast<int>(Core::kScreenHeight) + 2 * pWindow->GetSystemMetrics(SM_CYFRAME) +
-                   pWindow->GetSystemMetrics(SM_CYMENU);
+    desc.nWidth = static_cast<int>(ptSize.x);
+    desc.nHeight = static_cast<int>(ptSize.y);
     desc.nIconId = Core::kIconResource;
     desc.nCursorId = Core::kCursorResource;
-    return pWindow->CreateWindow(desc);
+    return Platform::CurrentBackend().pWindow->CreateWindow(desc);
 }
 
 // Loading the first scene runs before the main loop's handler exists; an exception there ends
@@ -65,8 +62,9 @@ BOOL StartFirstScene()
 // and the device released.
 void Shutdown(HWND hwnd)
 {
-    if (g_Services.pWindow->IsWindow(hwnd))
-        g_Services.pWindow->DestroyWindow(hwnd);
+    Platform::IWindowService* pWindow = Platform::CurrentBackend().pWindow;
+    if (pWindow->IsWindow(hwnd))
+        pWindow->DestroyWindow(hwnd);
     if (g_pDirectDraw)
     {
         g_pDirectDraw->RestoreDisplayMode();
@@ -80,15 +78,16 @@ void Shutdown(HWND hwnd)
 namespace Core
 {
 
-const Services& CurrentServices()
+int AppMain(int nCmdShow)
 {
-    return g_Services;
-}
-
-int AppMain(const Services& services, int nCmdShow)
-{
-    ResetShellState(services);
-    if (!services.pSingleInstance->Acquire(kAppName))
+    ResetShellState();
+    const Platform::Backend& backend = Platform::CurrentBackend();
+    if (!backend.pWindow || !backend.pDisplay || !backend.pSingleInstance)
+    {
+        DebugTrace("Error: no window, display or single-instance service installed in Core::AppMain");
+        return 0;
+    }
+    if (!backend.pSingleInstance->Acquire(kAppName))
         return 0;
 
     HWND hwnd = CreateGameWindow();
@@ -96,8 +95,8 @@ int AppMain(const Services& services, int nCmdShow)
         return 0;
 
     DebugTrace("VELVINA DEMO - BUILD %s\n", kBuildString);
-    services.pWindow->ShowWindow(hwnd, nCmdShow);
-    services.pWindow->UpdateWindow(hwnd);
+    backend.pWindow->ShowWindow(hwnd, nCmdShow);
+    backend.pWindow->UpdateWindow(hwnd);
 
     if (!CreateDirectDraw(hwnd) || !SetupDisplay(hwnd))
     {

@@ -1,25 +1,16 @@
 // Core.h: the application shell: start-up, display set-up, the fixed-step main loop, the frame
 // update and the window procedure, written once over the platform services.
 //
-// The shell's state lives in the globals below, as the rest of the engine expects; the
-// services it runs on (window and messages, display, single-instance lock) are handed to
-// AppMain by the executable. The clock and the trace sink are the installed platform ones.
+// The shell's state lives in the globals below, as the rest of the engine expects; it runs on
+// the installed backend bundle (platform/Backend.h): its window, display, single-instance lock,
+// clock and trace sink.
 #pragma once
 
 #include "platform/Display.h"
-#include "platform/MessageQueue.h"
-#include "platform/SingleInstance.h"
 #include "platform/WinTypes.h"
 
 namespace Core
 {
-
-struct Services
-{
-    Platform::IWindowService* pWindow;
-    Platform::IDisplay* pDisplay;
-    Platform::ISingleInstance* pSingleInstance;
-};
 
 // Names of the executable's resources and of the window.
 constexpr const char* kAppName = "AppShell CORE";
@@ -27,12 +18,14 @@ constexpr const char* kWindowTitle = "VelvinaDemo";
 constexpr const char* kBuildString = "11.9.98 8:14am (build 14)";
 constexpr int kIconResource = 101;
 constexpr int kCursorResource = 106;
-constexpr DWORD kScreenWidth = 640;
-constexpr DWORD kScreenHeight = 480;
-constexpr DWORD kScreenBitsPerPixel = 16;
 
-// The whole program: returns the process exit code.
-int AppMain(const Services& services, int nCmdShow);
+// The whole program on the installed backend: returns the process exit code. A bundle without
+// a window, display or single-instance service ends it at once with 0.
+int AppMain(int nCmdShow);
+
+// The window's outer size: the 640x480 client area plus a sizing frame on each side and a
+// menu bar's height, in the window service's metrics.
+POINT GameWindowSize();
 
 // Display start-up: reaches the device and traces what it can do. On failure the reason is
 // traced, the window destroyed and FALSE returned.
@@ -53,9 +46,6 @@ void PresentFrame();
 int RunMainLoop(HWND hwnd);
 
 LRESULT WindowProc(HWND hwnd, UINT nMessage, WPARAM wParam, LPARAM lParam);
-
-// The services AppMain was given (null members before it runs).
-const Services& CurrentServices();
 
 } // namespace Core
 

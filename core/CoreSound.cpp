@@ -1,7 +1,7 @@
 // CoreSound.cpp: the shell's calls into the sound engine.
 #include "core/CoreSound.h"
 
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 #include "sound/MRVSoundEngine.h"
 
 namespace

@@ -2,7 +2,9 @@
 // and back surfaces, the colour masks, and the shared failure sequence.
 #include "core/Core.h"
 #include "core/CoreSound.h"
-#include "core/DebugTrace.h"
+#include "platform/Backend.h"
+#include "platform/ScreenFormat.h"
+#include "trace/DebugTrace.h"
 
 Platform::IDisplay* g_pDirectDraw = nullptr;
 Platform::IDisplaySurface* g_pPrimarySurface = nullptr;
@@ -17,9 +19,6 @@ BOOL g_bPixelFormatKnown = FALSE;
 namespace
 {
 
-constexpr DWORD kRedMask555 = 0x7C00;
-constexpr DWORD kRedMask565 = 0xF800;
-
 const char* TrueFalse(BOOL bValue)
 {
     return bValue ? "TRUE" : "FALSE";
@@ -29,12 +28,12 @@ const char* TrueFalse(BOOL bValue)
 BOOL FailDisplay(HWND hwnd, const char* pszMessage)
 {
     DebugTrace("%s", pszMessage);
-    const char* pszDetail = Core::CurrentServices().pDisplay->GetErrorText();
+    const char* pszDetail = Platform::CurrentBackend().pDisplay->GetErrorText();
     if (pszDetail && *pszDetail)
         DebugTrace("%s", pszDetail);
     Core::DestroySoundEngineIfAny();
     Core::ReleaseSurfaces(hwnd);
-    Core::CurrentServices().pWindow->DestroyWindow(hwnd);
+    Platform::CurrentBackend().pWindow->DestroyWindow(hwnd);
     return FALSE;
 }
 
@@ -56,9 +55,9 @@ void ReadPixelFormat()
 {
     Platform::DisplayPixelFormat format = {};
     g_pPrimarySurface->GetPixelFormat(format);
-    if (format.dwRedMask == kRedMask555)
+    if (format.dwRedMask == Platform::kFormat555.dwRedMask)
         DebugTrace("Video Mode supports 555 Pixel Format");
-    else if (format.dwRedMask == kRedMask565)
+    else if (format.dwRedMask == Platform::kFormat565.dwRedMask)
         DebugTrace("Video Mode supports 565 Pixel Format");
     else
         DebugTrace("Video Mode supports unknown Pixel Format");
@@ -80,7 +79,7 @@ namespace Core
 
 BOOL CreateDirectDraw(HWND hwnd)
 {
-    Platform::IDisplay* pDisplay = CurrentServices().pDisplay;
+    Platform::IDisplay* pDisplay = Platform::CurrentBackend().pDisplay;
     if (!pDisplay->Create())
         return FailDisplay(hwnd, "Error: DirectDrawCreate FAILED");
     if (!pDisplay->OpenDevice())
@@ -97,10 +96,10 @@ BOOL SetupDisplay(HWND hwnd)
 {
     if (!g_pDirectDraw->SetCooperativeLevel(hwnd, TRUE))
         return FailDisplay(hwnd, "Error, SetCooperativeLevel FAILED");
-    if (!g_pDirectDraw->SetDisplayMode(kScreenWidth, kScreenHeight, kScreenBitsPerPixel))
+    if (!g_pDirectDraw->SetDisplayMode(Platform::kScreenWidth, Platform::kScreenHeight, Platform::kScreenBitsPerPixel))
         return FailDisplay(hwnd, "Error, SetDisplayMode FAILED");
 
-    g_rcSource = {0, 0, static_cast<LONG>(kScreenWidth), static_cast<LONG>(kScreenHeight)};
+    g_rcSource = {0, 0, Platform::kScreenWidth, Platform::kScreenHeight};
     g_rcDest = g_rcSource;
 
     g_pPrimarySurface = g_pDirectDraw->CreatePrimarySurface();
@@ -108,7 +107,7 @@ BOOL SetupDisplay(HWND hwnd)
         return FailDisplay(hwnd, "Error: CreateSurface FAILED");
     if (!g_pDirectDraw->CreateClipper(hwnd))
         return FailDisplay(hwnd, "Error: CreateClipper FAILED");
-    g_pBackSurface = g_pDirectDraw->CreateBackSurface(kScreenWidth, kScreenHeight);
+    g_pBackSurface = g_pDirectDraw->CreateBackSurface(Platform::kScreenWidth, Platform::kScreenHeight);
     if (!g_pBackSurface)
         return FailDisplay(hwnd, "Error, CreateSurface2 FAILED");
 

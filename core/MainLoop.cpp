@@ -1,7 +1,8 @@
 // MainLoop.cpp: the message pump with fixed 33-ms game ticks and their catch-up rule, and the
 // pacing of frames to the display's refresh so that an idle game sleeps.
 #include "core/Core.h"
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
+#include "platform/Backend.h"
 #include "platform/Clock.h"
 #include "scene/SceneDirector.h"
 
@@ -56,7 +57,7 @@ DWORD TimeToNextTick(DWORD dwNow)
 
 void RunPasses(Platform::WindowMessage& msg)
 {
-    Platform::IWindowService* pWindow = Core::CurrentServices().pWindow;
+    Platform::IWindowService* pWindow = Platform::CurrentBackend().pWindow;
     BOOL bStarted = FALSE;
     g_bFrameDrawnYet = FALSE;
     for (;;)

@@ -1,7 +1,7 @@
 // UpdateFrame.cpp: drawing the current scene into the locked back surface, and copying the
 // finished frame to the screen, each recovering from lost surfaces.
 #include "core/Core.h"
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 #include "scene/SceneDirector.h"
 
 BOOL g_bFullRedraw = TRUE;

@@ -2,6 +2,8 @@
 // size, and the tear-down of sound and surfaces when the window is destroyed.
 #include "core/Core.h"
 #include "core/CoreSound.h"
+#include "platform/Backend.h"
+#include "platform/ScreenFormat.h"
 #include "scene/SceneDirector.h"
 
 namespace
@@ -9,14 +11,9 @@ namespace
 
 void PinWindowSize(MINMAXINFO* pInfo)
 {
-    Platform::IWindowService* pWindow = Core::CurrentServices().pWindow;
-    const LONG nWidth = static_cast<LONG>(Core::kScreenWidth) + 2 * pWindow->GetSystemMetrics(SM_CXFRAME);
-    const LONG nHeight = static_cast<LONG>(Core::kScreenHeight) + 2 * pWindow->GetSystemMetrics(SM_CYFRAME) +
-                         pWindow->GetSystemMetrics(SM_CYMENU);
-    pInfo->ptMinTrackSize.x = nWidth;
-    pInfo->ptMinTrackSize.y = nHeight;
-    pInfo->ptMaxTrackSize.x = nWidth;
-    pInfo->ptMaxTrackSize.y = nHeight;
+    const POINT ptSize = Core::GameWindowSize();
+    pInfo->ptMinTrackSize = ptSize;
+    pInfo->ptMaxTrackSize = ptSize;
 }
 
 } // namespace
@@ -24,9 +21,19 @@ void PinWindowSize(MINMAXINFO* pInfo)
 namespace Core
 {
 
+POINT GameWindowSize()
+{
+    Platform::IWindowService* pWindow = Platform::CurrentBackend().pWindow;
+    POINT ptSize;
+    ptSize.x = static_cast<LONG>(Platform::kScreenWidth + 2 * pWindow->GetSystemMetrics(SM_CXFRAME));
+    ptSize.y = static_cast<LONG>(Platform::kScreenHeight + 2 * pWindow->GetSystemMetrics(SM_CYFRAME) +
+                                 pWindow->GetSystemMetrics(SM_CYMENU));
+    return ptSize;
+}
+
 LRESULT WindowProc(HWND hwnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-    Platform::IWindowService* pWindow = CurrentServices().pWindow;
+    Platform::IWindowService* pWindow = Platform::CurrentBackend().pWindow;
     switch (nMessage)
     {
     case WM_DESTROY:

@@ -5,7 +5,7 @@
 #include "game/SceneSupport.h"
 #include "game/layout/SceneMusic.h"
 #include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/WindowService.h"
 #include "sound/MRVSoundEngine.h"
 
 #include <cstdlib>

@@ -6,7 +6,7 @@
 // sound/ and game/layout/AvenueLayout.h.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "game/layout/AvenueLayout.h"
 #include "graphics/MRVAnimation.h"
 #include "graphics/MRVRect.h"

@@ -3,7 +3,7 @@
 
 #include "game/SceneSupport.h"
 #include "game/layout/CreditsLayout.h"
-#include "platform/Window.h"
+#include "platform/WindowService.h"
 
 CCreditsScene::CCreditsScene() : m_bFinished(FALSE), m_hPrevCursor(nullptr) {}
 

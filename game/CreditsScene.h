@@ -2,7 +2,7 @@
 // button release or key press ends it, and with it the program.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "scene/Scene.h"
 
 class CCreditsScene : public CScene

@@ -5,7 +5,7 @@
 // and the music rotates. Depends on scene/, graphics/, sound/ and game/layout/MakeoverLayout.h.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "game/layout/MakeoverLayout.h"
 #include "graphics/MRVAnimation.h"
 #include "graphics/MRVRect.h"

@@ -4,15 +4,9 @@
 
 #include "graphics/MRVSprite.h"
 #include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/WindowService.h"
 #include "scene/Scene.h"
 #include "sound/MRVSoundEngine.h"
-
-namespace
-{
-// Pictures are stored in the 5-6-5 layout; only other displays need a conversion.
-constexpr int kPixelFormat565 = 1;
-} // namespace
 
 BOOL PrepareSceneImage(CMRVImage& image, const char* pszPath, int nPixelFormat, DWORD dwRedMask,
                        DWORD dwGreenMask, DWORD dwBlueMask)
@@ -21,7 +15,7 @@ BOOL PrepareSceneImage(CMRVImage& image, const char* pszPath, int nPixelFormat, 
         return FALSE;
     if (image.IsCompressed())
         image.Decompress(nullptr);
-    if (nPixelFormat != kPixelFormat565)
+    if (nPixelFormat != SCENE_PIXELFORMAT_565)
         image.ConvertPixelFormat(dwRedMask, dwGreenMask, dwBlueMask);
     return TRUE;
 }

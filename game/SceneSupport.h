@@ -4,7 +4,7 @@
 // graphics/, scene/, sound/ and the layout tables.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "game/layout/LayoutTypes.h"
 #include "graphics/MRVRect.h"
 #include "platform/WinTypes.h"

@@ -6,7 +6,7 @@
 #include "game/layout/SceneMusic.h"
 #include "game/layout/SignInLayout.h"
 #include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/WindowService.h"
 #include "sound/MRVSoundEngine.h"
 
 BOOL g_bGreetingPlayed = FALSE;

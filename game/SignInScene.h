@@ -5,7 +5,7 @@
 // choice is made; the scene leaves a second after the choice (after the farewell voice).
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVAnimation.h"
 #include "graphics/MRVRect.h"
 #include "graphics/MRVSprite.h"

@@ -3,7 +3,7 @@
 // button release there moves on to the sign-in screen. Keys do nothing here.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "graphics/MRVSprite.h"
 #include "scene/HotspotList.h"

@@ -4,7 +4,7 @@
 // on the first visit of a run and the welcome-back on every later one; music rotates.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "graphics/MRVSprite.h"
 #include "scene/HotspotList.h"

@@ -1,7 +1,8 @@
 // DrawSurface.cpp: destination set-up, source checks and clipping for the drawing operations.
 #include "graphics/DrawSurface.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -17,8 +18,8 @@ Surface SurfaceFromBuffer(WORD* pPixels, LONG nPitch)
         return s;
     s.pPixels = pPixels;
     s.nPitch = nPitchWords;
-    s.nWidth = std::min<LONG>(MRV_SCREEN_WIDTH, nPitchWords);
-    s.nHeight = MRV_SCREEN_HEIGHT;
+    s.nWidth = std::min<LONG>(Platform::kScreenWidth, nPitchWords);
+    s.nHeight = Platform::kScreenHeight;
     return s;
 }
 

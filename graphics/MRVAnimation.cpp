@@ -2,17 +2,16 @@
 #include "graphics/MRVAnimation.h"
 
 #include "assets/MRVFrameSet.h"
-#include "assets/MRVImage.h"
-#include "core/DebugTrace.h"
+#include "graphics/MRVImage.h"
+#include "trace/DebugTrace.h"
 #include "platform/Clock.h"
+#include "platform/ScreenFormat.h"
 
 #include <cstring>
 #include <new>
 
 namespace
 {
-
-constexpr DWORD RED_MASK_555 = 0x7C00;
 
 // Upper bounds on what one frame set may ask to be decoded into. The largest useful frame is
 // a full 640 x 480 screen (600 KB decoded); the bounds only stop a damaged file from asking
@@ -152,8 +151,8 @@ BOOL CMRVAnimation::Load(const char* pszPath, DWORD dwRedMask, DWORD dwGreenMask
         // nothing; it is still added so that frame numbers keep matching the file.
         if (image.IsCompressed() && GrowScratch(image.GetBufferSize()))
             image.Decompress(m_pScratch);
-        if (dwRedMask == RED_MASK_555)
-            image.ConvertPixelFormat(RED_MASK_555, dwGreenMask, dwBlueMask);
+        if (dwRedMask == Platform::kFormat555.dwRedMask)
+            image.ConvertPixelFormat(Platform::kFormat555.dwRedMask, dwGreenMask, dwBlueMask);
         AddFrame(&image, nullptr);
     }
     ReleaseScratch();

@@ -4,10 +4,11 @@
 // Every draw is clipped to the source picture and to the destination (a pitched buffer is the
 // 640 x 480 screen, an image its own size), so a wrong rectangle cannot write outside either.
 // A picture that is still compressed, or whose flags name no pixel layout, draws nothing.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/DrawSurface.h"
 #include "graphics/PixelRows.h"
 #include "graphics/RunCodedWalk.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstring>
@@ -84,13 +85,13 @@ void BlendInto(const CMRVImage& source, const Surface& dest, DrawRect r, int nAl
     }
 }
 
-constexpr size_t SCREEN_ROW_BYTES = MRV_SCREEN_WIDTH * sizeof(WORD);
+constexpr size_t SCREEN_ROW_BYTES = Platform::kScreenWidth * sizeof(WORD);
 
 // A whole-screen copy needs a decoded 640 x 480 picture with all its pixels.
 bool IsWholeScreen(const CMRVImage& image)
 {
-    return !image.IsCompressed() && image.GetWidth() == MRV_SCREEN_WIDTH && image.GetHeight() == MRV_SCREEN_HEIGHT &&
-           image.GetPixels() != nullptr && image.GetBufferSize() >= SCREEN_ROW_BYTES * MRV_SCREEN_HEIGHT;
+    return !image.IsCompressed() && image.GetWidth() == Platform::kScreenWidth && image.GetHeight() == Platform::kScreenHeight &&
+           image.GetPixels() != nullptr && image.GetBufferSize() >= SCREEN_ROW_BYTES * Platform::kScreenHeight;
 }
 
 } // namespace
@@ -119,16 +120,16 @@ CMRVImage* CMRVImage::CopyTo(CMRVImage* pTarget)
 {
     if (pTarget == nullptr || pTarget == this || !IsWholeScreen(*this) || !IsWholeScreen(*pTarget))
         return this;
-    std::memcpy(pTarget->m_pPixels, m_pPixels, SCREEN_ROW_BYTES * MRV_SCREEN_HEIGHT);
+    std::memcpy(pTarget->m_pPixels, m_pPixels, SCREEN_ROW_BYTES * Platform::kScreenHeight);
     return pTarget;
 }
 
 void CMRVImage::CopyToSurface(WORD* pDest, LONG nPitch) const
 {
     const Surface dest = SurfaceFromBuffer(pDest, nPitch);
-    if (!dest.IsValid() || dest.nWidth < MRV_SCREEN_WIDTH || !IsWholeScreen(*this))
+    if (!dest.IsValid() || dest.nWidth < Platform::kScreenWidth || !IsWholeScreen(*this))
         return;
     const BYTE* pSrc = m_pPixels;
-    for (int y = 0; y < MRV_SCREEN_HEIGHT; ++y, pSrc += SCREEN_ROW_BYTES)
+    for (int y = 0; y < Platform::kScreenHeight; ++y, pSrc += SCREEN_ROW_BYTES)
         std::memcpy(dest.Row(y), pSrc, SCREEN_ROW_BYTES);
 }

@@ -1,5 +1,4 @@
-// MRVImageDraw.h: state shared by the drawing operations of CMRVImage (declared in
-// assets/MRVImage.h, implemented in this folder).
+// MRVImageDraw.h: state shared by the drawing operations of CMRVImage (MRVImage.h).
 #pragma once
 
 // Phase of the wave effect, shared by every image: each wave draw moves it on by 2 (wrapping

@@ -3,9 +3,10 @@
 //
 // Both skip destination rows outside 1..478 (relative to where they measure from) and are
 // also clipped to the source picture and to the destination's size.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/DrawSurface.h"
 #include "graphics/MRVImageDraw.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,7 +24,7 @@ constexpr int WAVE_OFFSETS[WAVE_STEPS] = {0, 1, 2, 3, 4, 4, 3, 2, 1, 0, -1, -2, 
 // Rows an effect may write, relative to where it measures from: 1 to 478.
 bool IsEffectRow(int64_t y)
 {
-    return y > 0 && y < MRV_SCREEN_HEIGHT - 1;
+    return y > 0 && y < Platform::kScreenHeight - 1;
 }
 
 void AdvanceWavePhase()

@@ -1,7 +1,7 @@
 // MRVSprite.cpp: sprite frames, placement, update-rectangle marking and drawing.
 #include "graphics/MRVSprite.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 CMRVSprite::CMRVSprite()
     : m_Frames(),

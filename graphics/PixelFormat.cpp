@@ -3,7 +3,7 @@
 // Every pixel p becomes ((p >> 1) & (red | green)) | (p & blue): with the 5-5-5 masks this
 // moves red down one bit, keeps the top five bits of green and keeps blue; 0 stays 0, so the
 // colour key survives. Done once per picture, after decoding, so drawing never converts.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/DrawSurface.h"
 #include "graphics/RunCodedWalk.h"
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/WinTypes.h"
+#include "platform/ScreenFormat.h"
 
 #include <cstdint>
 #include <cstring>
@@ -100,11 +101,11 @@ inline void KeyRow(WORD* pDest, const WORD* pSrc, int n)
 class CBlender
 {
 public:
-    // dwRedMask: the red mask the source was converted with (0x7C00 means 5-5-5).
+    // dwRedMask: the red mask the source was converted with (the 5-5-5 one means 5-5-5).
     // nAlpha is held to 0..100 so that no channel can overflow into its neighbour.
     CBlender(DWORD dwRedMask, int nAlpha)
-        : m_nRedShift(dwRedMask == 0x7C00 ? 10u : 11u),
-          m_dwGreenMask(dwRedMask == 0x7C00 ? 31u : 63u),
+        : m_nRedShift(dwRedMask == Platform::kFormat555.dwRedMask ? 10u : 11u),
+          m_dwGreenMask(dwRedMask == Platform::kFormat555.dwRedMask ? 31u : 63u),
           m_dwSourceWeight(static_cast<unsigned>(nAlpha < 0 ? 0 : (nAlpha > 100 ? 100 : nAlpha))),
           m_dwDestWeight(100u - m_dwSourceWeight)
     {

@@ -1,25 +1,15 @@
-// AudioDevice.cpp: the installed audio backend (none until an executable or a test installs one).
+// AudioDevice.cpp: opens the installed backend's audio device.
 #include "platform/AudioDevice.h"
 
-#include <atomic>
+#include "platform/Backend.h"
 
 namespace Platform
 {
 
-namespace
-{
-std::atomic<IAudioBackend*> g_pAudioBackend{nullptr};
-} // namespace
-
-IAudioBackend* SetAudioBackend(IAudioBackend* pBackend)
-{
-    return g_pAudioBackend.exchange(pBackend);
-}
-
 IAudioDevice* OpenAudioDevice()
 {
-    IAudioBackend* pBackend = g_pAudioBackend.load();
-    return pBackend ? pBackend->OpenDevice() : nullptr;
+    IAudioBackend* pAudio = CurrentBackend().pAudio;
+    return pAudio ? pAudio->OpenDevice() : nullptr;
 }
 
 } // namespace Platform

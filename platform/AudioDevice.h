@@ -2,8 +2,8 @@
 //
 // Contract:
 // - A device is opened for the game window in exclusive use; its output is 22,050 Hz, mono,
-//   16-bit (the primary buffer's format). OpenAudioDevice returns null when no backend is
-//   installed or the backend has no device to open: the game then runs silent.
+//   16-bit (the primary buffer's format). OpenAudioDevice returns null when the installed
+//   bundle has no audio backend or the backend has no device to open: the game then runs silent.
 // - Secondary buffers hold PCM samples in their own format (8 or 16 bit, mono or stereo, any
 //   rate); the device converts them to its output and saturates the sum instead of wrapping.
 //   A static buffer is filled once; a streaming buffer loops and carries position
@@ -137,9 +137,8 @@ public:
     virtual IAudioDevice* OpenDevice() = 0;
 };
 
-// Installs pBackend for every following OpenAudioDevice (null: no audio at all) and returns
-// the backend installed before.
-IAudioBackend* SetAudioBackend(IAudioBackend* pBackend);
+// Opens the installed backend's device; null when the bundle has no audio backend or it has no
+// device to open.
 IAudioDevice* OpenAudioDevice();
 
 } // namespace Platform

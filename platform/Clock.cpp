@@ -1,7 +1,8 @@
 // Clock.cpp: clock selection and the real clock over std::chrono (portable).
 #include "platform/Clock.h"
 
-#include <atomic>
+#include "platform/Backend.h"
+
 #include <chrono>
 #include <thread>
 
@@ -27,8 +28,6 @@ private:
         return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
 };
-
-std::atomic<IClock*> g_pClock{nullptr};
 } // namespace
 
 IClock& RealClock()
@@ -37,15 +36,9 @@ IClock& RealClock()
     return s_Clock;
 }
 
-IClock* SetClock(IClock* pClock)
-{
-    IClock* pPrevious = g_pClock.exchange(pClock);
-    return pPrevious ? pPrevious : &RealClock();
-}
-
 IClock& CurrentClock()
 {
-    IClock* pClock = g_pClock.load();
+    IClock* pClock = CurrentBackend().pClock;
     return pClock ? *pClock : RealClock();
 }
 

@@ -3,8 +3,8 @@
 // Contract: TimeGetTime is the game clock in milliseconds (it wraps at 32 bits, so callers
 // compare with unsigned subtraction); Sleep suspends the calling thread for about ms
 // milliseconds; GetTickCount is a real millisecond count used only to time thread shut-down.
-// The real clock is installed by default; the headless backend installs a virtual clock that
-// moves only when the runner advances it or the game sleeps.
+// The real clock serves unless the installed backend bundle names another; the headless
+// backend's virtual clock moves only when the runner advances it or the game sleeps.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -24,9 +24,7 @@ public:
 // The operating system's clock (steady, milliseconds since an arbitrary start).
 IClock& RealClock();
 
-// Installs pClock for every following call (null puts the real clock back); returns the
-// clock that was installed before.
-IClock* SetClock(IClock* pClock);
+// The installed backend's clock, or the real one.
 IClock& CurrentClock();
 
 inline DWORD TimeGetTime() { return CurrentClock().TimeGetTime(); }

@@ -8,7 +8,7 @@
 // blocks until more may have come; it adds the window itself, the cursors and the metrics.
 #pragma once
 
-#include "platform/MessageQueue.h"
+#include "platform/WindowService.h"
 
 #include <deque>
 

@@ -87,6 +87,22 @@ struct POINT
 #define VK_DOWN 0x28
 #define VK_F4 0x73
 
+// System metrics and show commands the shell uses.
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CYMENU 15
+#define SW_SHOWDEFAULT 10
+
+// WM_GETMINMAXINFO's record.
+struct MINMAXINFO
+{
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
+
 // lParam packing of mouse messages: x in the low word, y in the high word, both signed.
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)(((WORD)(l)) | (((DWORD)(WORD)(h)) << 16)))
 #define LOWORD(l) ((WORD)(((DWORD)(l)) & 0xFFFF))

@@ -3,15 +3,14 @@
 #include "scene/Scene.h"
 
 #include "graphics/MRVSprite.h"
+#include "platform/ScreenFormat.h"
 
 #include <cstring>
 #include <new>
 
 namespace
 {
-constexpr DWORD RED_MASK_555 = 0x7C00;
-constexpr DWORD RED_MASK_565 = 0xF800;
-constexpr size_t SCREEN_BYTES = size_t(MRV_SCREEN_WIDTH) * MRV_SCREEN_HEIGHT * sizeof(WORD);
+constexpr size_t SCREEN_BYTES = size_t(Platform::kScreenWidth) * Platform::kScreenHeight * sizeof(WORD);
 
 // Edges count as inside: rectangles that only touch overlap.
 BOOL RectsOverlap(const CMRVRect& a, const CMRVRect& b)
@@ -27,12 +26,12 @@ void ClearRegion(CMRVImage* pScreen, const CMRVRect& rc)
     if (!pPixels || nWidth <= 0)
         return;
     for (int y = rc.top; y < rc.bottom; ++y)
-        std::memset(pPixels + size_t(y) * MRV_SCREEN_WIDTH + rc.left, 0, size_t(nWidth) * sizeof(WORD));
+        std::memset(pPixels + size_t(y) * Platform::kScreenWidth + rc.left, 0, size_t(nWidth) * sizeof(WORD));
 }
 } // namespace
 
 CScene::CScene()
-    : m_nPixelFormat(0),
+    : m_nPixelFormat(SCENE_PIXELFORMAT_555),
       m_dwRedMask(0),
       m_dwGreenMask(0),
       m_dwBlueMask(0),
@@ -59,15 +58,15 @@ void CScene::SetBackground(CMRVImage* pBackground, DWORD dwRedMask, DWORD dwGree
     m_dwRedMask = dwRedMask;
     m_dwGreenMask = dwGreenMask;
     m_dwBlueMask = dwBlueMask;
-    if (dwRedMask == RED_MASK_555)
-        m_nPixelFormat = 0;
-    else if (dwRedMask == RED_MASK_565)
-        m_nPixelFormat = 1;
+    if (dwRedMask == Platform::kFormat555.dwRedMask)
+        m_nPixelFormat = SCENE_PIXELFORMAT_555;
+    else if (dwRedMask == Platform::kFormat565.dwRedMask)
+        m_nPixelFormat = SCENE_PIXELFORMAT_565;
     else
-        m_nPixelFormat = 2;
+        m_nPixelFormat = SCENE_PIXELFORMAT_OTHER;
 
     // Pictures are stored 5-6-5. A still-compressed background holds no pixels to convert.
-    if (pBackground && m_nPixelFormat != 1 && !pBackground->IsCompressed())
+    if (pBackground && m_nPixelFormat != SCENE_PIXELFORMAT_565 && !pBackground->IsCompressed())
         pBackground->ConvertPixelFormat(dwRedMask, dwGreenMask, dwBlueMask);
     m_pBackground = pBackground;
 
@@ -76,8 +75,8 @@ void CScene::SetBackground(CMRVImage* pBackground, DWORD dwRedMask, DWORD dwGree
     if (!m_pScreen)
         m_pScreen = new (std::nothrow) CMRVImage;
     if (m_pScreen)
-        m_pScreen->Create(MRV_SCREEN_WIDTH, MRV_SCREEN_HEIGHT, FALSE);
-    m_rcScreen = CMRVRect(0, 0, MRV_SCREEN_WIDTH, MRV_SCREEN_HEIGHT);
+        m_pScreen->Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
+    m_rcScreen = CMRVRect(0, 0, Platform::kScreenWidth, Platform::kScreenHeight);
     RetargetSprites();
 
     if (m_pScreen && HasUsableBackground())
@@ -168,7 +167,7 @@ void CScene::RetargetSprites()
 BOOL CScene::HasUsableBackground() const
 {
     return m_pBackground && !m_pBackground->IsCompressed() && m_pBackground->GetPixels() &&
-           m_pBackground->GetWidth() == MRV_SCREEN_WIDTH && m_pBackground->GetHeight() == MRV_SCREEN_HEIGHT &&
+           m_pBackground->GetWidth() == Platform::kScreenWidth && m_pBackground->GetHeight() == Platform::kScreenHeight &&
            m_pBackground->GetBufferSize() >= SCREEN_BYTES;
 }
 
@@ -181,7 +180,7 @@ void CScene::Draw(WORD* pPixels, LONG nPitch, BOOL bFullRedraw)
     if (!m_pFirstNode)
     {
         if (bFullRedraw)
-            m_pScreen->Blit(pPixels, nPitch, 0, 0, 0, 0, MRV_SCREEN_WIDTH, MRV_SCREEN_HEIGHT);
+            m_pScreen->Blit(pPixels, nPitch, 0, 0, 0, 0, Platform::kScreenWidth, Platform::kScreenHeight);
         return;
     }
     if (bFullRedraw)

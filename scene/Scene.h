@@ -7,7 +7,7 @@
 // themselves. Depends on assets/MRVImage.h and graphics/ (rectangles, sprites, drawing).
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "platform/WinTypes.h"
 
@@ -15,6 +15,15 @@ class CMRVSprite;
 
 // The most regions an incremental frame keeps apart; more make it repaint the whole screen.
 constexpr int SCENE_MAX_DIRTY_RECTS = 100;
+
+// A scene's pixel-format code: the display's layout. Pictures are stored in 5-6-5, so only the
+// other two need converting.
+enum : int
+{
+    SCENE_PIXELFORMAT_555 = 0,
+    SCENE_PIXELFORMAT_565 = 1,
+    SCENE_PIXELFORMAT_OTHER = 2,
+};
 
 class CScene
 {
@@ -54,7 +63,7 @@ protected:
         SpriteNode* pPrev;
     };
 
-    int m_nPixelFormat; // 0: 5-5-5 display, 1: 5-6-5, 2: another layout
+    int m_nPixelFormat; // SCENE_PIXELFORMAT_
     DWORD m_dwRedMask;
     DWORD m_dwGreenMask;
     DWORD m_dwBlueMask;

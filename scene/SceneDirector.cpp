@@ -2,7 +2,8 @@
 // forwarding of frames and input to the current scene.
 #include "scene/SceneDirector.h"
 
-#include "platform/Window.h"
+#include "platform/Backend.h"
+#include "platform/WindowService.h"
 #include "scene/Scene.h"
 
 CSceneDirector g_SceneDirector;
@@ -23,9 +24,7 @@ CSceneDirector::CSceneDirector()
       m_dwBlueMask(0),
       m_bHasScene(FALSE),
       m_pScene(nullptr),
-      m_Factories(),
-      m_pfnObserver(nullptr),
-      m_pObserverContext(nullptr)
+      m_Factories()
 {
 }
 
@@ -40,12 +39,6 @@ void CSceneDirector::SetSceneFactory(int nState, PFNCREATESCENE pfnCreate, const
         return;
     m_Factories[nState].pfnCreate = pfnCreate;
     m_Factories[nState].pszClassName = pszClassName;
-}
-
-void CSceneDirector::SetSceneObserver(PFNSCENEOBSERVER pfnObserver, void* pContext)
-{
-    m_pfnObserver = pfnObserver;
-    m_pObserverContext = pContext;
 }
 
 void CSceneDirector::Init(HWND hWnd, DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
@@ -168,6 +161,6 @@ void CSceneDirector::EnterState(int nState)
     m_pScene = pScene;
     m_bHasScene = TRUE;
     m_nState = nState;
-    if (m_pfnObserver)
-        m_pfnObserver(m_pObserverContext, nState, factory.pszClassName ? factory.pszClassName : "");
+    if (Platform::IGameObserver* pObserver = Platform::CurrentBackend().pObserver)
+        pObserver->OnSceneChange(nState, factory.pszClassName ? factory.pszClassName : "");
 }

@@ -2,8 +2,9 @@
 //
 // The order of the screens is fixed here; the scene classes themselves live in a layer above,
 // so the director makes them through a table of factories, one per state, that the game
-// fills at start-up (tests fill it with their own scenes). Depends on scene/Scene.h and the
-// platform window service (the closing message).
+// fills at start-up (tests fill it with their own scenes). Depends on scene/Scene.h, the
+// platform window service (the closing message) and the backend's game observer, which hears
+// of every scene that becomes current.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -27,10 +28,6 @@ enum : int
 // Makes a scene and loads it with the display's colour masks; null when there is none.
 typedef CScene* (*PFNCREATESCENE)(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask);
 
-// Told whenever a scene becomes current, with its state and the class name it was
-// registered with.
-typedef void (*PFNSCENEOBSERVER)(void* pContext, int nState, const char* pszClassName);
-
 // The usual factory: default-construct TScene, then call its own Load with the masks.
 template <class TScene>
 CScene* CreateLoadedScene(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
@@ -51,7 +48,6 @@ public:
     // Registers how the scene of nState is made (null removes it); pszClassName must live as
     // long as the director (a string literal). States outside 0..5 are ignored.
     void SetSceneFactory(int nState, PFNCREATESCENE pfnCreate, const char* pszClassName);
-    void SetSceneObserver(PFNSCENEOBSERVER pfnObserver, void* pContext);
 
     void Init(HWND hWnd, DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask);
     void Start();
@@ -62,7 +58,6 @@ public:
 
     // For the shell and tests.
     BOOL HasScene() const { return m_bHasScene; }
-    CScene* GetScene() const { return m_bHasScene ? m_pScene : nullptr; }
     int GetState() const { return m_nState; }
 
 private:
@@ -89,8 +84,6 @@ private:
     CScene* m_pScene;
 
     SceneFactory m_Factories[SCENESTATE_COUNT];
-    PFNSCENEOBSERVER m_pfnObserver;
-    void* m_pObserverContext;
 };
 
 extern CSceneDirector g_SceneDirector;

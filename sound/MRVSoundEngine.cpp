@@ -1,12 +1,13 @@
 // MRVSoundEngine.cpp: the engine's life, its sound list and the operations on one sound.
 #include "sound/MRVSoundEngine.h"
 
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 #include "file/MRVFile.h"
+#include "platform/Backend.h"
 #include "platform/Clock.h"
+#include "platform/ScreenFormat.h"
 #include "sound/MRVSoundFile.h"
 #include "sound/MRVStreamingSound.h"
-#include "sound/SoundObserver.h"
 
 #include <algorithm>
 #include <cstring>
@@ -110,7 +111,7 @@ BOOL CMRVSoundEngine::Init(HWND hWnd)
         DebugTrace("Unable to create Listener surface in CMRVSoundEngine");
         return FALSE;
     }
-    const WaveFormat output = {kWaveFormatPcm, 1, 22050, 44100, 2, 16, 0};
+    const WaveFormat output = {kWaveFormatPcm, 1, Platform::kAudioOutputRate, Platform::kAudioOutputRate * 2, 2, 16, 0};
     m_pPrimaryBuffer->SetFormat(output);
     return TRUE;
 }
@@ -268,7 +269,7 @@ BOOL CMRVSoundEngine::PlaySound(CMRVSoundObject* pSoundObject, BOOL bLoop)
     if (pElement->m_pBuffer)
     {
         pElement->m_pBuffer->Play(bLoop ? AUDIO_PLAY_LOOPING : 0);
-        if (ISoundObserver* pObserver = CurrentSoundObserver())
+        if (Platform::IGameObserver* pObserver = Platform::CurrentBackend().pObserver)
             pObserver->OnSoundPlay(pSoundObject->m_strFileName, bLoop ? TRUE : FALSE);
     }
     return TRUE;
@@ -292,7 +293,7 @@ BOOL CMRVSoundEngine::StopSound(CMRVSoundObject* pSoundObject)
         return FALSE;
     if (pElement->m_pBuffer)
     {
-        if (ISoundObserver* pObserver = CurrentSoundObserver())
+        if (Platform::IGameObserver* pObserver = Platform::CurrentBackend().pObserver)
             pObserver->OnSoundStop(pSoundObject->m_strFileName);
     }
     return TRUE;

@@ -1,10 +1,10 @@
 // MRVStreamingSound.cpp: set-up, the worker's refills and its end-of-stream handling.
 #include "sound/MRVStreamingSound.h"
 
-#include "core/DebugTrace.h"
+#include "platform/Backend.h"
+#include "trace/DebugTrace.h"
 #include "sound/MRVSoundEngine.h"
 #include "sound/MRVSoundFile.h"
-#include "sound/SoundObserver.h"
 
 #include <algorithm>
 #include <cstring>
@@ -264,7 +264,7 @@ void CMRVStreamingSound::HandleStop()
         pBuffer->Stop();
     if (bReachedEnd)
     {
-        if (ISoundObserver* pObserver = CurrentSoundObserver())
+        if (Platform::IGameObserver* pObserver = Platform::CurrentBackend().pObserver)
             pObserver->OnSoundEnd(m_strFileName);
     }
     m_File.ForceClose();

@@ -5,7 +5,7 @@
 
 #include "apps/game/ContentRoot.h"
 #include "apps/game/SdlGame.h"
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 #include "game/GameScenes.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
-// SdlGame.cpp: the SDL window, display and lock handed to the shell.
+// SdlGame.cpp: the SDL backend bundle handed to the shell.
 #include "apps/game/SdlGame.h"
 
 #include "core/Core.h"
+#include "platform/Backend.h"
 #include "platform/posix/SingleInstancePosix.h"
-#include "platform/AudioDevice.h"
 #include "platform/sdl/SdlAudioDevice.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlWindow.h"
@@ -22,12 +22,14 @@ int RunSdlGame(void (*pfnRegisterScenes)())
         Platform::CSdlDisplay display(window);
         Platform::CPosixSingleInstance lock;
         Platform::CSdlAudio audio;
-        Platform::IWindowBackend* pPrevious = Platform::SetWindowBackend(&window);
-        Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&audio);
+        Platform::Backend backend;
+        backend.pWindow = &window;
+        backend.pDisplay = &display;
+        backend.pSingleInstance = &lock;
+        backend.pAudio = &audio;
+        Platform::CScopedBackend scope(backend);
         pfnRegisterScenes();
-        nExitCode = Core::AppMain(Core::Services{&window, &display, &lock}, SW_SHOWDEFAULT);
-        Platform::SetAudioBackend(pPreviousAudio);
-        Platform::SetWindowBackend(pPrevious);
+        nExitCode = Core::AppMain(SW_SHOWDEFAULT);
     }
     SDL_Quit();
     return nExitCode;

@@ -6,16 +6,15 @@
 #include "apps/headless/RunnerScript.h"
 #include "core/Core.h"
 #include "core/CoreSound.h"
-#include "core/DebugTrace.h"
-#include "platform/TraceSink.h"
-#include "platform/AudioDevice.h"
+#include "platform/Backend.h"
 #include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessDisplay.h"
 #include "platform/headless/HeadlessSingleInstance.h"
 #include "platform/headless/HeadlessWindow.h"
-#include "scene/SceneDirector.h"
-#include "sound/SoundObserver.h"
+#include "trace/DebugTrace.h"
+#include "trace/TraceSink.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -45,7 +44,7 @@ struct FileCloser
 typedef std::unique_ptr<FILE, FileCloser> FilePtr;
 
 // Sends every trace message to a file, one whole message per write.
-class CFileTraceSink : public Platform::ITraceSink
+class CFileTraceSink : public Trace::ITraceSink
 {
 public:
     explicit CFileTraceSink(FILE* pFile) : m_pFile(pFile) {}
@@ -62,10 +61,10 @@ private:
 Platform::DisplayPixelFormat FormatByName(const std::string& strFormat)
 {
     if (strFormat == "555")
-        return Platform::CHeadlessDisplay::Format555();
+        return Platform::kFormat555;
     if (strFormat == "other")
-        return Platform::CHeadlessDisplay::FormatOther();
-    return Platform::CHeadlessDisplay::Format565();
+        return Platform::kFormatOther;
+    return Platform::kFormat565;
 }
 
 BOOL ReadScript(const std::string& strScript, std::string& strText)
@@ -84,16 +83,12 @@ BOOL ReadScript(const std::string& strScript, std::string& strText)
     return TRUE;
 }
 
-class CRunner : private ISoundObserver
+class CRunner : private Platform::IGameObserver
 {
 public:
     CRunner(const Options& options, FILE* pJournal)
-        : m_Options(options),
-          m_pJournal(pJournal),
-          m_Window(m_Clock),
-          m_Display(FormatByName(options.strFormat)),
-          m_Audio(m_Clock),
-          m_ClockScope(m_Clock)
+        : m_Options(options), m_pJournal(pJournal), m_Window(m_Clock), m_Display(FormatByName(options.strFormat)),
+          m_Audio(m_Clock)
     {
     }
 
@@ -121,18 +116,23 @@ public:
         });
     }
 
-    int Run()
+    // Runs the game on the headless bundle; pTraceSink receives the trace (null: stderr).
+    int Run(Trace::ITraceSink* pTraceSink)
     {
-        Platform::IWindowBackend* pPrevious = Platform::SetWindowBackend(&m_Window);
-        Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&m_Audio);
-        ISoundObserver* pPreviousObserver = SetSoundObserver(this);
+        Platform::Backend backend;
+        backend.pWindow = &m_Window;
+        backend.pDisplay = &m_Display;
+        backend.pSingleInstance = &m_Lock;
+        backend.pAudio = &m_Audio;
+        backend.pClock = &m_Clock;
+        backend.pTraceSink = pTraceSink;
+        backend.pObserver = this;
         Core::EnableSoundEngine(m_Options.audio != AudioMode::None);
-        g_SceneDirector.SetSceneObserver(&CRunner::OnSceneChange, this);
-        const int nExitCode = Core::AppMain(Core::Services{&m_Window, &m_Display, &m_Lock}, SW_SHOWDEFAULT);
-        g_SceneDirector.SetSceneObserver(nullptr, nullptr);
-        SetSoundObserver(pPreviousObserver);
-        Platform::SetAudioBackend(pPreviousAudio);
-        Platform::SetWindowBackend(pPrevious);
+        int nExitCode = 0;
+        {
+            Platform::CScopedBackend scope(backend);
+            nExitCode = Core::AppMain(SW_SHOWDEFAULT);
+        }
         Journal("quit %d", nExitCode);
         if (m_bShotFailed)
             return kExitIoError;
@@ -140,9 +140,9 @@ public:
     }
 
 private:
-    static void OnSceneChange(void* pContext, int nState, const char* pszClassName)
+    void OnSceneChange(int nState, const char* pszClassName) override
     {
-        static_cast<CRunner*>(pContext)->Journal("scene %d %s", nState, pszClassName);
+        Journal("scene %d %s", nState, pszClassName);
     }
 
     // Sound lines: play and stop come from the main thread, the end of a stream from its
@@ -214,17 +214,19 @@ private:
     // The primary surface as the player sees it, as an RGB PNG (black before the first frame).
     void TakeShot(const std::string& strFile)
     {
-        std::vector<uint8_t> rgb(640u * 480u * 3u, 0);
+        constexpr int nWidth = Platform::kScreenWidth;
+        constexpr int nHeight = Platform::kScreenHeight;
+        std::vector<uint8_t> rgb(static_cast<size_t>(nWidth) * nHeight * 3u, 0);
         const Platform::CHeadlessSurface* pPrimary = m_Display.Primary();
         if (pPrimary)
         {
             Platform::DisplayPixelFormat format = FormatByName(m_Options.strFormat);
-            for (int y = 0; y < 480; ++y)
-                for (int x = 0; x < 640; ++x)
+            for (int y = 0; y < nHeight; ++y)
+                for (int x = 0; x < nWidth; ++x)
                     Platform::PixelToRgb(pPrimary->Pixels()[y * pPrimary->PitchPixels() + x], format,
-                                         &rgb[(static_cast<size_t>(y) * 640 + x) * 3]);
+                                         &rgb[(static_cast<size_t>(y) * nWidth + x) * 3]);
         }
-        if (!WritePngRgb(strFile, 640, 480, rgb))
+        if (!WritePngRgb(strFile, nWidth, nHeight, rgb))
         {
             std::fprintf(stderr, "velvina-headless: cannot write shot '%s'\n", strFile.c_str());
             m_bShotFailed = TRUE;
@@ -238,7 +240,6 @@ private:
     Platform::CHeadlessDisplay m_Display;
     Platform::CHeadlessSingleInstance m_Lock;
     Platform::CHeadlessAudio m_Audio;
-    Platform::ScopedClock m_ClockScope;
     std::mutex m_JournalMutex;
     BOOL m_bTimedOut = FALSE;
     BOOL m_bShotFailed = FALSE;
@@ -297,7 +298,6 @@ int RunHeadless(const std::vector<std::string>& args, void (*pfnRegisterScenes)(
     }
 
     std::unique_ptr<CFileTraceSink> pTraceSink(pTrace ? new CFileTraceSink(pTrace.get()) : nullptr);
-    Platform::ITraceSink* pPreviousSink = pTraceSink ? Platform::SetTraceSink(pTraceSink.get()) : nullptr;
     pfnRegisterScenes();
     int nStatus = 0;
     {
@@ -311,11 +311,9 @@ int RunHeadless(const std::vector<std::string>& args, void (*pfnRegisterScenes)(
         else
         {
             runner.Schedule(commands);
-            nStatus = runner.Run();
+            nStatus = runner.Run(pTraceSink.get());
         }
     }
-    if (pTraceSink)
-        Platform::SetTraceSink(pPreviousSink);
     std::filesystem::current_path(startDir, error);
     return nStatus;
 }

@@ -2,11 +2,11 @@
 // the page's virtual file system under /content, so the game runs in its root folder.
 #include "core/Core.h"
 #include "game/GameScenes.h"
-#include "platform/AudioDevice.h"
-#include "platform/Clock.h"
+#include "platform/Backend.h"
 #include "platform/headless/HeadlessSingleInstance.h"
 #include "platform/web/WebAudioDevice.h"
 #include "platform/web/WebClock.h"
+#include "platform/web/WebConsoleTraceSink.h"
 #include "platform/web/WebDisplay.h"
 #include "platform/web/WebWindow.h"
 
@@ -37,14 +37,17 @@ int main()
         // One game per page: the lock covers this page's program.
         Platform::CHeadlessSingleInstance lock;
         Platform::CWebAudio audio;
-        Platform::IClock* pPreviousClock = Platform::SetClock(&clock);
-        Platform::IWindowBackend* pPrevious = Platform::SetWindowBackend(&window);
-        Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&audio);
+        Platform::CWebConsoleTraceSink console;
+        Platform::Backend backend;
+        backend.pWindow = &window;
+        backend.pDisplay = &display;
+        backend.pSingleInstance = &lock;
+        backend.pAudio = &audio;
+        backend.pClock = &clock;
+        backend.pTraceSink = &console;
+        Platform::CScopedBackend scope(backend);
         RegisterGameScenes();
-        nExitCode = Core::AppMain(Core::Services{&window, &display, &lock}, SW_SHOWDEFAULT);
-        Platform::SetAudioBackend(pPreviousAudio);
-        Platform::SetWindowBackend(pPrevious);
-        Platform::SetClock(pPreviousClock);
+        nExitCode = Core::AppMain(SW_SHOWDEFAULT);
     }
     velvina_game_ended(nExitCode);
     return nExitCode;

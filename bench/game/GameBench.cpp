@@ -17,7 +17,7 @@
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
-#include "platform/AudioDevice.h"
+#include "platform/Backend.h"
 #include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "scene/SceneDirector.h"
@@ -82,9 +82,11 @@ double MeasureLoadMs(const SceneLoader& loader)
 void MeasureSceneLoads()
 {
     Platform::CVirtualClock clock;
-    Platform::ScopedClock useClock(clock);
     Platform::CHeadlessAudio audio(clock);
-    Platform::IAudioBackend* pPreviousAudio = Platform::SetAudioBackend(&audio);
+    Platform::Backend backend;
+    backend.pAudio = &audio;
+    backend.pClock = &clock;
+    Platform::CScopedBackend scope(backend);
     // The virtual device only asks for some window to be named; no window is needed here.
     static char s_StandInWindow;
     CreateSoundEngine();
@@ -95,7 +97,6 @@ void MeasureSceneLoads()
     for (const SceneLoader& loader : kScenes)
         std::printf("FIGURE load_ms_%s %.2f\n", loader.pszName, MeasureLoadMs(loader));
     DestroySoundEngine();
-    Platform::SetAudioBackend(pPreviousAudio);
 }
 
 // A script and the game time its waits add up to.

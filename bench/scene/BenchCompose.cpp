@@ -1,9 +1,10 @@
 // BenchCompose.cpp: the cost of composing frames in a scene, next to the cost of the memory
 // traffic a complete frame cannot avoid (background to screen image, sprites, screen image to
 // surface). Prints FIGURE lines; every figure is the median of interleaved rounds.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
 #include "scene/Scene.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,8 +15,8 @@
 
 namespace
 {
-constexpr int W = MRV_SCREEN_WIDTH;
-constexpr int H = MRV_SCREEN_HEIGHT;
+constexpr int W = Platform::kScreenWidth;
+constexpr int H = Platform::kScreenHeight;
 constexpr size_t FRAME_BYTES = size_t(W) * H * sizeof(WORD);
 
 class CBenchScene : public CScene

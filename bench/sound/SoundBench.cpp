@@ -3,7 +3,7 @@
 #include "file/MRVFile.h"
 #include "platform/AudioDevice.h"
 #include "platform/sdl/SdlAudioDevice.h"
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <chrono>
 #include <cmath>

@@ -2,7 +2,7 @@
 // and through the bounded LoadFromMemory, which must accept and decode exactly the same.
 #include "FuzzSupport.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include <unistd.h>
 

@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "assets/MRVFrameSet.h"
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include <vector>
 

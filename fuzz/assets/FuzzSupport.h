@@ -1,7 +1,8 @@
 // FuzzSupport.h: shared set-up of the asset fuzz targets.
 #pragma once
 
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
+#include "trace/TraceSink.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,16 +11,22 @@ namespace AssetFuzz
 {
 
 // Rejected inputs trace a line each; the fuzzer does not need to see them.
-class NullTraceSink : public Platform::ITraceSink
+class NullTraceSink : public Trace::ITraceSink
 {
 public:
     void Write(const char*) override {}
 };
 
+// Installs the silent sink for the rest of the process.
 inline void SilenceTraces()
 {
-    static NullTraceSink sink;
-    Platform::SetTraceSink(&sink);
+    static NullTraceSink s_Sink;
+    static const Platform::Backend s_Backend = [] {
+        Platform::Backend backend;
+        backend.pTraceSink = &s_Sink;
+        return backend;
+    }();
+    static Platform::CScopedBackend s_Scope(s_Backend);
 }
 
 // Records announcing more than this many decoded bytes are skipped: they are valid, but the

@@ -1,9 +1,10 @@
 // FuzzAnimationLoad.cpp: arbitrary bytes as a frame-set file, loaded into an animation that is
 // then stepped and drawn into a 640 x 480 screen image.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVAnimation.h"
-#include "platform/Clock.h"
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
+#include "trace/TraceSink.h"
+#include "platform/ScreenFormat.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -22,7 +23,7 @@ public:
     DWORD m_dwNow = 0;
 };
 
-class QuietSink : public Platform::ITraceSink
+class QuietSink : public Trace::ITraceSink
 {
 public:
     void Write(const char*) override {}
@@ -35,8 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     static FuzzClock clock;
     static QuietSink sink;
     static const std::string strPath = "/tmp/fuzz_animation_load_" + std::to_string(getpid()) + ".mrm";
-    Platform::SetClock(&clock);
-    Platform::SetTraceSink(&sink);
+    static const Platform::Backend s_Backend = [] {
+        Platform::Backend backend;
+        backend.pClock = &clock;
+        backend.pTraceSink = &sink;
+        return backend;
+    }();
+    static Platform::CScopedBackend s_Scope(s_Backend);
 
     FILE* pFile = std::fopen(strPath.c_str(), "wb");
     if (pFile == nullptr)
@@ -53,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         return 0;
 
     static CMRVImage screen;
-    if (screen.GetPixels() == nullptr && !screen.Create(MRV_SCREEN_WIDTH, MRV_SCREEN_HEIGHT, FALSE))
+    if (screen.GetPixels() == nullptr && !screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE))
         return 0;
     animation.SetTarget(&screen);
     animation.SetPosition(static_cast<int8_t>(nChoice) * 3, 100, 0);

@@ -1,7 +1,7 @@
 // FuzzRunCodedDraw.cpp: arbitrary picture payloads drawn with arbitrary rectangles into a
 // guarded 640 x 480 buffer. Any write outside the screen area, or any read outside the
 // payload (AddressSanitizer), is a failure.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVImageDraw.h"
 
 #include <algorithm>

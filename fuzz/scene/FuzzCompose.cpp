@@ -2,9 +2,10 @@
 // the dirty list holds) changed by arbitrary moves, hides and frame changes. After every
 // incremental frame the surface must equal a model that paints the background and then every
 // shown sprite in layer order; any difference aborts.
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
 #include "scene/Scene.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -16,8 +17,8 @@
 
 namespace
 {
-constexpr int W = MRV_SCREEN_WIDTH;
-constexpr int H = MRV_SCREEN_HEIGHT;
+constexpr int W = Platform::kScreenWidth;
+constexpr int H = Platform::kScreenHeight;
 
 class Reader
 {

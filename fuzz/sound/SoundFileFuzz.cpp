@@ -2,7 +2,7 @@
 // with whatever format the header claims (including position notifications and looping).
 #include "platform/AudioDevice.h"
 #include "sound/MRVSoundFile.h"
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <cstdint>
 #include <cstring>

@@ -30,5 +30,3 @@ constexpr LayoutRect LayoutRectAt(LayoutPoint ptCorner, int32_t nWidth, int32_t 
     return LayoutRect{ptCorner.x, ptCorner.y, ptCorner.x + nWidth, ptCorner.y + nHeight};
 }
 
-constexpr int32_t LAYOUT_SCREEN_WIDTH = 640;
-constexpr int32_t LAYOUT_SCREEN_HEIGHT = 480;

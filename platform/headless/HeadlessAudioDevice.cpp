@@ -1,7 +1,7 @@
 // HeadlessAudioDevice.cpp: the virtual device, paced by the virtual clock and the workers.
 #include "platform/headless/HeadlessAudioDevice.h"
 
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <algorithm>
 

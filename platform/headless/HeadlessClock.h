@@ -43,17 +43,4 @@ private:
     std::function<void(DWORD)> m_fnAdvanceHook;
 };
 
-// Installs a clock for the life of the object and restores the previous one afterwards.
-class ScopedClock
-{
-public:
-    explicit ScopedClock(IClock& clock) : m_pPrevious(SetClock(&clock)) {}
-    ~ScopedClock() { SetClock(m_pPrevious); }
-    ScopedClock(const ScopedClock&) = delete;
-    ScopedClock& operator=(const ScopedClock&) = delete;
-
-private:
-    IClock* m_pPrevious;
-};
-
 } // namespace Platform

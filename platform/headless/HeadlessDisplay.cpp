@@ -127,21 +127,6 @@ BOOL CHeadlessSurface::GetPixelFormat(DisplayPixelFormat& format)
     return TRUE;
 }
 
-DisplayPixelFormat CHeadlessDisplay::Format565()
-{
-    return DisplayPixelFormat{16, 0xF800, 0x07E0, 0x001F};
-}
-
-DisplayPixelFormat CHeadlessDisplay::Format555()
-{
-    return DisplayPixelFormat{16, 0x7C00, 0x03E0, 0x001F};
-}
-
-DisplayPixelFormat CHeadlessDisplay::FormatOther()
-{
-    return DisplayPixelFormat{16, 0x001F, 0x07E0, 0xF800};
-}
-
 CHeadlessDisplay::CHeadlessDisplay(const DisplayPixelFormat& format, DWORD dwRefreshPeriod)
     : m_Format(format), m_dwRefreshPeriod(dwRefreshPeriod)
 {
@@ -164,7 +149,8 @@ BOOL CHeadlessDisplay::SetCooperativeLevel(HWND hWnd, BOOL bExclusive)
 
 BOOL CHeadlessDisplay::SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBitsPerPixel)
 {
-    if (!Step(HeadlessDisplayStep::DisplayMode) || dwWidth != 640 || dwHeight != 480 || dwBitsPerPixel != 16)
+    if (!Step(HeadlessDisplayStep::DisplayMode) || dwWidth != static_cast<DWORD>(kScreenWidth) ||
+        dwHeight != static_cast<DWORD>(kScreenHeight) || dwBitsPerPixel != static_cast<DWORD>(kScreenBitsPerPixel))
         return FALSE;
     m_bModeSet = TRUE;
     return TRUE;
@@ -181,7 +167,7 @@ IDisplaySurface* CHeadlessDisplay::CreatePrimarySurface()
 {
     if (!Step(HeadlessDisplayStep::PrimarySurface))
         return nullptr;
-    m_pPrimary.reset(new CHeadlessSurface(640, 480, 640, m_Format));
+    m_pPrimary.reset(new CHeadlessSurface(kScreenWidth, kScreenHeight, kScreenWidth, m_Format));
     return m_pPrimary.get();
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/Display.h"
+#include "platform/ScreenFormat.h"
 
 #include <memory>
 #include <string>
@@ -79,12 +80,7 @@ private:
 class CHeadlessDisplay : public IDisplay
 {
 public:
-    // The masks of the three layouts the runner offers.
-    static DisplayPixelFormat Format565();
-    static DisplayPixelFormat Format555();
-    static DisplayPixelFormat FormatOther();
-
-    explicit CHeadlessDisplay(const DisplayPixelFormat& format = Format565(), DWORD dwRefreshPeriod = 16);
+    explicit CHeadlessDisplay(const DisplayPixelFormat& format = kFormat565, DWORD dwRefreshPeriod = 16);
 
     void FailAt(HeadlessDisplayStep step) { m_FailStep = step; }
     // The backend's own reason given for the failure ("" gives none, as by default).

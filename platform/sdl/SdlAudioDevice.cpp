@@ -1,7 +1,7 @@
 // SdlAudioDevice.cpp: an SDL audio device whose callback pulls from the software mixer.
 #include "platform/sdl/SdlAudioDevice.h"
 
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <SDL.h>
 

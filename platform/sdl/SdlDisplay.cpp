@@ -1,9 +1,11 @@
-// SdlDisplay.cpp: memory back surface, texture primary surface, letterboxed presentation and
+// SdlDisplay.cpp: texture primary surface over the memory back surface, letterboxed presentation and
 // device-loss reporting over an SDL renderer.
 #include "platform/sdl/SdlDisplay.h"
 
+#include "platform/Letterbox.h"
+#include "platform/MemorySurface.h"
+#include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/sdl/SdlMouseMap.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <cstring>
@@ -13,49 +15,9 @@ namespace Platform
 
 namespace
 {
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
-constexpr LONG kPitch = kWidth * static_cast<LONG>(sizeof(WORD));
+constexpr LONG kPitch = kScreenWidth * static_cast<LONG>(sizeof(WORD));
 constexpr DWORD kDefaultRefreshPeriod = 16; // about 60 Hz
-
-DisplayPixelFormat Format565()
-{
-    return DisplayPixelFormat{16, 0xF800, 0x07E0, 0x001F};
-}
 } // namespace
-
-// The frame being composed: plain memory in the texture's own 5-6-5 layout.
-class CSdlBackSurface : public IDisplaySurface
-{
-public:
-    explicit CSdlBackSurface(CSdlDisplay& display) : m_Display(display), m_Pixels(kWidth * kHeight, 0) {}
-
-    DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD) override
-    {
-        *ppPixels = m_Pixels.data();
-        *pnPitch = kPitch;
-        return DISPLAY_OK;
-    }
-    DisplayResult Unlock() override { return DISPLAY_OK; }
-    DisplayResult Restore() override { return DISPLAY_OK; }
-    DisplayResult Blt(const RECT&, IDisplaySurface*, const RECT&) override { return DISPLAY_FAILED; }
-    BOOL GetPixelFormat(DisplayPixelFormat& format) override
-    {
-        format = Format565();
-        return TRUE;
-    }
-    void Release() override
-    {
-        m_Display.m_pBack = nullptr;
-        delete this;
-    }
-
-    const std::vector<WORD>& Pixels() const { return m_Pixels; }
-
-private:
-    CSdlDisplay& m_Display;
-    std::vector<WORD> m_Pixels;
-};
 
 // The screen: copying a frame to it uploads and presents it.
 class CSdlPrimarySurface : public IDisplaySurface
@@ -80,11 +42,11 @@ public:
             return DISPLAY_SURFACELOST;
         if (!pSource || pSource != m_Display.m_pBack)
             return DISPLAY_FAILED;
-        return m_Display.ShowFrame(*static_cast<CSdlBackSurface*>(pSource));
+        return m_Display.ShowFrame(*static_cast<CMemoryBackSurface*>(pSource));
     }
     BOOL GetPixelFormat(DisplayPixelFormat& format) override
     {
-        format = Format565();
+        format = kFormat565;
         return TRUE;
     }
     void Release() override
@@ -190,7 +152,7 @@ BOOL CSdlDisplay::SetCooperativeLevel(HWND, BOOL bExclusive)
 
 BOOL CSdlDisplay::SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBitsPerPixel)
 {
-    if (dwWidth != kWidth || dwHeight != kHeight || dwBitsPerPixel != 16)
+    if (dwWidth != kScreenWidth || dwHeight != kScreenHeight || dwBitsPerPixel != 16)
     {
         SDL_SetError("only 640x480 with 16-bit pixels is offered");
         return Fail();
@@ -215,7 +177,8 @@ BOOL CSdlDisplay::CreateTexture()
 {
     if (m_pTexture)
         SDL_DestroyTexture(m_pTexture);
-    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                   kScreenWidth, kScreenHeight);
     m_bNeedsRepaint = TRUE;
     return m_pTexture ? TRUE : Fail();
 }
@@ -230,13 +193,13 @@ IDisplaySurface* CSdlDisplay::CreatePrimarySurface()
 
 IDisplaySurface* CSdlDisplay::CreateBackSurface(DWORD dwWidth, DWORD dwHeight)
 {
-    if (dwWidth != kWidth || dwHeight != kHeight)
+    if (dwWidth != kScreenWidth || dwHeight != kScreenHeight)
     {
         SDL_SetError("the back surface is 640x480");
         Fail();
         return nullptr;
     }
-    m_pBack = new CSdlBackSurface(*this);
+    m_pBack = new CMemoryBackSurface([this] { m_pBack = nullptr; });
     return m_pBack;
 }
 
@@ -256,7 +219,7 @@ void CSdlDisplay::Release()
     m_pRenderer = nullptr;
 }
 
-DisplayResult CSdlDisplay::ShowFrame(const CSdlBackSurface& back)
+DisplayResult CSdlDisplay::ShowFrame(const CMemoryBackSurface& back)
 {
     const std::vector<WORD>& pixels = back.Pixels();
     if (!m_bNeedsRepaint && m_Shown.size() == pixels.size() &&

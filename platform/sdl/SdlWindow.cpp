@@ -5,7 +5,8 @@
 #include "platform/sdl/SdlArt.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/sdl/SdlMouseMap.h"
+#include "platform/Letterbox.h"
+#include "platform/ScreenFormat.h"
 
 namespace Platform
 {
@@ -13,9 +14,6 @@ namespace Platform
 namespace
 {
 
-constexpr int kClassCursorResource = 106;
-constexpr int kWindowedWidth = 640;
-constexpr int kWindowedHeight = 480;
 
 // Windows virtual-key codes of the keys the game can be given (0: not forwarded).
 DWORD VirtualKeyOf(SDL_Keycode nKey)
@@ -112,8 +110,8 @@ HWND CSdlWindow::CreateWindow(const WindowDesc& desc)
             return nullptr;
         m_bVideoStarted = TRUE;
     }
-    m_pWindow = SDL_CreateWindow(desc.pszTitle, 0, 0, desc.nWidth > 0 ? desc.nWidth : kWindowedWidth,
-                                 desc.nHeight > 0 ? desc.nHeight : kWindowedHeight,
+    m_pWindow = SDL_CreateWindow(desc.pszTitle, 0, 0, desc.nWidth > 0 ? desc.nWidth : kScreenWidth,
+                                 desc.nHeight > 0 ? desc.nHeight : kScreenHeight,
                                  SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!m_pWindow)
         return nullptr;
@@ -121,7 +119,9 @@ HWND CSdlWindow::CreateWindow(const WindowDesc& desc)
     // manager.
     SetFullscreen(TRUE);
     SetWindowIcon(m_pWindow);
-    if (desc.nCursorId == kClassCursorResource)
+    // The executable's one cursor resource is our arrow.
+    m_nClassCursorId = desc.nCursorId;
+    if (m_nClassCursorId != 0)
         m_pClassCursor = MakeClassCursor();
     if (m_pClassCursor)
         SDL_SetCursor(m_pClassCursor);
@@ -162,7 +162,7 @@ void CSdlWindow::SetFullscreen(BOOL bFullscreen)
         SDL_SetWindowFullscreen(m_pWindow, 0);
         m_bFullscreen = FALSE;
         SDL_SetWindowBordered(m_pWindow, SDL_TRUE);
-        SDL_SetWindowSize(m_pWindow, kWindowedWidth, kWindowedHeight);
+        SDL_SetWindowSize(m_pWindow, kScreenWidth, kScreenHeight);
         SDL_SetWindowPosition(m_pWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     InvalidateDisplay();
@@ -174,18 +174,9 @@ void CSdlWindow::InvalidateDisplay()
         m_pDisplay->Invalidate();
 }
 
-BOOL CSdlWindow::PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
-{
-    CQueuedWindow::PostMessage(hWnd, nMessage, wParam, lParam);
-    SDL_Event wake = {};
-    wake.type = SDL_USEREVENT;
-    SDL_PushEvent(&wake);
-    return TRUE;
-}
-
 HCURSOR CSdlWindow::LoadCursor(int nCursorId)
 {
-    if (nCursorId == kClassCursorResource)
+    if (nCursorId != 0 && nCursorId == m_nClassCursorId)
         return reinterpret_cast<HCURSOR>(m_pClassCursor);
     SDL_SystemCursor nSystem;
     if (nCursorId == IDC_WAIT)

@@ -32,8 +32,6 @@ public:
     BOOL IsFullscreen() const;
     void SetFullscreen(BOOL bFullscreen);
 
-    // Queues the message and wakes a WaitMessage that is already sleeping.
-    BOOL PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override;
     HCURSOR LoadCursor(int nCursorId) override;
     HCURSOR SetCursor(HCURSOR hCursor) override;
     HWND CreateWindow(const WindowDesc& desc) override;
@@ -61,6 +59,7 @@ private:
     BOOL m_bFullscreen = FALSE; // covering the display (by the window manager or by itself)
     BOOL m_bVideoStarted = FALSE;
     WPARAM m_wButtons = 0; // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
+    int m_nClassCursorId = 0; // the cursor resource the window was made with
     SDL_Cursor* m_pClassCursor = nullptr;
     std::map<int, SDL_Cursor*> m_SystemCursors;
     HCURSOR m_hShownCursor = nullptr;

@@ -2,7 +2,8 @@
 // pulls from.
 #include "platform/web/WebAudioDevice.h"
 
-#include "sound/SoftwareMixer.h"
+#include "platform/ScreenFormat.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <emscripten.h>
 
@@ -84,8 +85,7 @@ class CWebAudioDevice : public IAudioDevice
 public:
     BOOL Open()
     {
-        return velvina_audio_open(this, static_cast<int>(CSoftwareMixer::kOutputRate),
-                                  CWebAudio::kBlockFrames);
+        return velvina_audio_open(this, static_cast<int>(kAudioOutputRate), CWebAudio::kBlockFrames);
     }
 
     AudioResult SetCooperativeLevel(HWND hWnd) override { return hWnd ? AUDIO_OK : AUDIO_FAILED; }

@@ -1,7 +1,9 @@
-// WebDisplay.cpp: memory back surface, canvas primary surface, 5-6-5 to RGBA conversion and
-// the frame-time record.
+// WebDisplay.cpp: canvas primary surface over the memory back surface, 5-6-5 to RGBA
+// conversion and the frame-time record.
 #include "platform/web/WebDisplay.h"
 
+#include "platform/MemorySurface.h"
+#include "platform/ScreenFormat.h"
 #include "platform/web/WebWindow.h"
 
 #include <emscripten.h>
@@ -13,15 +15,9 @@ namespace Platform
 
 namespace
 {
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
-constexpr LONG kPitch = kWidth * static_cast<LONG>(sizeof(WORD));
+constexpr int kWidth = kScreenWidth;
+constexpr int kHeight = kScreenHeight;
 constexpr DWORD kRefreshPeriod = 16; // the browser paints about 60 times a second
-
-DisplayPixelFormat Format565()
-{
-    return DisplayPixelFormat{16, 0xF800, 0x07E0, 0x001F};
-}
 
 // A field of nBits expanded to 8 bits, rounded to the nearest value.
 uint32_t Expand(uint32_t nValue, uint32_t nBits)
@@ -46,7 +42,8 @@ EM_JS(int, velvina_open_canvas, (const char* pszCanvas, int nWidth, int nHeight)
         image : context.createImageData(nWidth, nHeight),
         firstFrameAt : 0,
         framesShown : 0,
-        frameTimes : []
+        frameTimes : [],
+        shownFrameTimes : []
     };
     return 1;
 });
@@ -62,46 +59,15 @@ EM_JS(void, velvina_put_frame, (const uint8_t* pRgba, int nBytes), {
     screen.framesShown++;
 });
 
-EM_JS(void, velvina_record_frame_time, (double dMilliseconds), {
-    var times = Module["velvinaScreen"].frameTimes;
-    if (times.length < 100000)
-        times.push(dMilliseconds);
+// Keeps the time of one frame (ms), and separately that of a frame that changed the canvas.
+EM_JS(void, velvina_record_frame_time, (double dMilliseconds, int bShown), {
+    var screen = Module["velvinaScreen"];
+    if (screen.frameTimes.length < 100000)
+        screen.frameTimes.push(dMilliseconds);
+    if (bShown && screen.shownFrameTimes.length < 100000)
+        screen.shownFrameTimes.push(dMilliseconds);
 });
 } // namespace
-
-// The frame being composed: plain memory in 5-6-5.
-class CWebBackSurface : public IDisplaySurface
-{
-public:
-    explicit CWebBackSurface(CWebDisplay& display) : m_Display(display), m_Pixels(kWidth * kHeight, 0) {}
-
-    DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD) override
-    {
-        m_Display.OnBackLocked();
-        *ppPixels = m_Pixels.data();
-        *pnPitch = kPitch;
-        return DISPLAY_OK;
-    }
-    DisplayResult Unlock() override { return DISPLAY_OK; }
-    DisplayResult Restore() override { return DISPLAY_OK; }
-    DisplayResult Blt(const RECT&, IDisplaySurface*, const RECT&) override { return DISPLAY_FAILED; }
-    BOOL GetPixelFormat(DisplayPixelFormat& format) override
-    {
-        format = Format565();
-        return TRUE;
-    }
-    void Release() override
-    {
-        m_Display.m_pBack = nullptr;
-        delete this;
-    }
-
-    const std::vector<WORD>& Pixels() const { return m_Pixels; }
-
-private:
-    CWebDisplay& m_Display;
-    std::vector<WORD> m_Pixels;
-};
 
 // The canvas: copying a frame to it shows the frame.
 class CWebPrimarySurface : public IDisplaySurface
@@ -116,11 +82,11 @@ public:
     {
         if (!pSource || pSource != m_Display.m_pBack)
             return DISPLAY_FAILED;
-        return m_Display.ShowFrame(*static_cast<CWebBackSurface*>(pSource));
+        return m_Display.ShowFrame(*static_cast<CMemoryBackSurface*>(pSource));
     }
     BOOL GetPixelFormat(DisplayPixelFormat& format) override
     {
-        format = Format565();
+        format = kFormat565;
         return TRUE;
     }
     void Release() override
@@ -192,7 +158,7 @@ BOOL CWebDisplay::SetCooperativeLevel(HWND hWnd, BOOL)
 
 BOOL CWebDisplay::SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBitsPerPixel)
 {
-    if (dwWidth != kWidth || dwHeight != kHeight || dwBitsPerPixel != 16)
+    if (dwWidth != kWidth || dwHeight != kHeight || dwBitsPerPixel != static_cast<DWORD>(kScreenBitsPerPixel))
     {
         m_strError = "only 640x480 with 16-bit pixels is offered";
         return FALSE;
@@ -221,7 +187,8 @@ IDisplaySurface* CWebDisplay::CreateBackSurface(DWORD dwWidth, DWORD dwHeight)
         m_strError = "the back surface is 640x480";
         return nullptr;
     }
-    m_pBack = new CWebBackSurface(*this);
+    m_pBack = new CMemoryBackSurface([this] { m_pBack = nullptr; },
+                                     [this] { m_dFrameStart = emscripten_get_now(); });
     return m_pBack;
 }
 
@@ -240,16 +207,12 @@ DWORD CWebDisplay::GetRefreshPeriod()
     return kRefreshPeriod;
 }
 
-void CWebDisplay::OnBackLocked()
-{
-    m_dFrameStart = emscripten_get_now();
-}
-
-DisplayResult CWebDisplay::ShowFrame(const CWebBackSurface& back)
+DisplayResult CWebDisplay::ShowFrame(const CMemoryBackSurface& back)
 {
     const std::vector<WORD>& pixels = back.Pixels();
-    if (m_bNeedsRepaint || m_Shown.size() != pixels.size() ||
-        std::memcmp(m_Shown.data(), pixels.data(), pixels.size() * sizeof(WORD)) != 0)
+    const BOOL bChanged = m_bNeedsRepaint || m_Shown.size() != pixels.size() ||
+                          std::memcmp(m_Shown.data(), pixels.data(), pixels.size() * sizeof(WORD)) != 0;
+    if (bChanged)
     {
         for (size_t i = 0; i < pixels.size(); ++i)
             m_Rgba[i] = m_Palette[pixels[i]];
@@ -258,7 +221,7 @@ DisplayResult CWebDisplay::ShowFrame(const CWebBackSurface& back)
         m_Shown = pixels;
         m_bNeedsRepaint = FALSE;
     }
-    velvina_record_frame_time(emscripten_get_now() - m_dFrameStart);
+    velvina_record_frame_time(emscripten_get_now() - m_dFrameStart, bChanged);
     return DISPLAY_OK;
 }
 

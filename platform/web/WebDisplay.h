@@ -19,7 +19,7 @@ namespace Platform
 {
 
 class CWebWindow;
-class CWebBackSurface;
+class CMemoryBackSurface;
 class CWebPrimarySurface;
 
 class CWebDisplay : public IDisplay
@@ -47,17 +47,15 @@ public:
     const char* GetErrorText() override { return m_strError.c_str(); }
 
 private:
-    friend class CWebBackSurface;
     friend class CWebPrimarySurface;
 
     // Converts and shows the back surface unless nothing changed; records the frame's time.
-    DisplayResult ShowFrame(const CWebBackSurface& back);
-    void OnBackLocked();
+    DisplayResult ShowFrame(const CMemoryBackSurface& back);
 
     CWebWindow& m_Window;
     BOOL m_bCreated = FALSE;
     CWebPrimarySurface* m_pPrimary = nullptr;
-    CWebBackSurface* m_pBack = nullptr;
+    CMemoryBackSurface* m_pBack = nullptr;
     std::vector<uint32_t> m_Palette; // RGBA bytes of every 5-6-5 pixel value
     std::vector<uint32_t> m_Rgba;    // the frame being put into the canvas
     std::vector<WORD> m_Shown;       // the frame on screen, to skip unchanged ones

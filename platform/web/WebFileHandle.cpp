@@ -278,4 +278,3 @@ extern "C" EMSCRIPTEN_KEEPALIVE void velvina_web_content_arriving(int bArriving)
 {
     Platform::g_bContentArriving.store(bArriving != 0);
 }
-

@@ -2,8 +2,7 @@
 // the browser, and CSS cursors.
 #include "platform/web/WebWindow.h"
 
-#include "platform/sdl/SdlArt.h"
-#include "platform/sdl/SdlMouseMap.h"
+#include "platform/Letterbox.h"
 #include "platform/web/WebDisplay.h"
 
 #include <emscripten.h>
@@ -24,33 +23,12 @@ const HCURSOR kWaitCursor = reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(IDC
 // How long an idle wait for input sleeps before it looks at the queue again.
 constexpr DWORD kInputPollMs = 16;
 
-// Draws the arrow into a small canvas and keeps it as the canvas's CSS cursor value.
-EM_JS(void, velvina_make_arrow_cursor, (const uint32_t* pArgb, int nWidth, int nHeight, int nHotX, int nHotY),
-      {
-          var art = document.createElement("canvas");
-          art.width = nWidth;
-          art.height = nHeight;
-          var context = art.getContext("2d");
-          var image = context.createImageData(nWidth, nHeight);
-          for (var i = 0; i < nWidth * nHeight; ++i)
-          {
-              var argb = HEAPU32[(pArgb >> 2) + i];
-              image.data[4 * i] = (argb >>> 16) & 255;
-              image.data[4 * i + 1] = (argb >>> 8) & 255;
-              image.data[4 * i + 2] = argb & 255;
-              image.data[4 * i + 3] = argb >>> 24;
-          }
-          context.putImageData(image, 0, 0);
-          Module["velvinaArrowCursor"] = "url(" + art.toDataURL() + ") " + nHotX + " " + nHotY + ", default";
-      });
-
-// 0: none, 1: our arrow, 2: the browser's arrow, 3: the wait cursor.
-EM_JS(void, velvina_show_cursor, (const char* pszCanvas, int nKind), {
+// Shows a cursor over the canvas: its data-cursor attribute names it ("arrow": the game's own,
+// "system", "wait" or "none"), and the page's style sheet draws it.
+EM_JS(void, velvina_show_cursor, (const char* pszCanvas, const char* pszCursor), {
     var canvas = document.querySelector(UTF8ToString(pszCanvas));
-    if (!canvas)
-        return;
-    var names = [ "none", Module["velvinaArrowCursor"] || "default", "default", "wait" ];
-    canvas.style.cursor = names[nKind];
+    if (canvas)
+        canvas.dataset.cursor = UTF8ToString(pszCursor);
 });
 
 // Windows virtual-key codes of the keys the game can be given (0: not forwarded). The DOM's
@@ -114,12 +92,7 @@ HWND CWebWindow::CreateWindow(const WindowDesc& desc)
     emscripten_set_mouseup_callback(kCanvas, this, EM_FALSE, &OnMouseEvent);
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, &OnKeyEvent);
     m_bListening = TRUE;
-    if (desc.nCursorId == kClassCursorResource)
-    {
-        const ArgbPicture art = DrawArrowCursor();
-        velvina_make_arrow_cursor(art.Pixels.data(), art.nWidth, art.nHeight, art.nHotX, art.nHotY);
-        SetCursor(kClassCursor);
-    }
+    SetCursor(desc.nCursorId == kClassCursorResource ? kClassCursor : kArrowCursor);
     OpenWindow(desc.pfnWindowProc);
     return m_hWindow;
 }
@@ -145,14 +118,14 @@ HCURSOR CWebWindow::SetCursor(HCURSOR hCursor)
 {
     const HCURSOR hPrevious = m_hShownCursor;
     m_hShownCursor = hCursor;
-    int nKind = 0;
+    const char* pszCursor = "none";
     if (hCursor == kClassCursor)
-        nKind = 1;
+        pszCursor = "arrow";
     else if (hCursor == kArrowCursor)
-        nKind = 2;
+        pszCursor = "system";
     else if (hCursor == kWaitCursor)
-        nKind = 3;
-    velvina_show_cursor(kCanvas, nKind);
+        pszCursor = "wait";
+    velvina_show_cursor(kCanvas, pszCursor);
     return hPrevious;
 }
 
@@ -220,7 +193,21 @@ BOOL CWebWindow::OnKey(const EmscriptenKeyboardEvent& event)
     // Repeat count 1, bit 30 set for an auto-repeat (the DOM gives no scan code).
     const LPARAM lKeyData = static_cast<LPARAM>(1u | (event.repeat ? (1u << 30) : 0u));
     PostMessage(m_hWindow, WM_KEYDOWN, dwVirtualKey, lKeyData);
-    return EM_TRUE; // keeps arrows and space from scrolling the page
+    // Keys that would scroll the page or move the focus away do only the game's work; the
+    // others (letters, function keys) keep their browser meaning too.
+    switch (dwVirtualKey)
+    {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_SPACE:
+    case VK_BACK:
+    case VK_TAB:
+        return EM_TRUE;
+    default:
+        return EM_FALSE;
+    }
 }
 
 BOOL CWebWindow::AwaitInput()
@@ -240,7 +227,7 @@ void CWebWindow::AwaitInputFor(DWORD dwTimeout)
 
 void CWebWindow::OnDestroyed()
 {
-    velvina_show_cursor(kCanvas, 2);
+    velvina_show_cursor(kCanvas, "system");
 }
 
 } // namespace Platform

@@ -6,7 +6,8 @@
 // (points over the bars around the picture are dropped), keys become virtual-key codes. The
 // DOM delivers events only while the game waits (every wait yields to the browser), so
 // waiting for input is sleeping until a message has been posted. Cursors are CSS cursors on
-// the canvas: our own arrow, the browser's wait cursor, or none.
+// the canvas, drawn by the page: the game's own arrow, the browser's arrow or wait cursor, or
+// none.
 #pragma once
 
 #include "platform/QueuedWindow.h"

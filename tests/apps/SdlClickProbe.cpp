@@ -4,7 +4,7 @@
 #include <SDL.h>
 
 #include "apps/game/SdlGame.h"
-#include "core/DebugTrace.h"
+#include "trace/DebugTrace.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
 

@@ -2,8 +2,8 @@
 #include "RecordBytes.h"
 
 #include "assets/MRVFrameSet.h"
-#include "assets/MRVImage.h"
-#include "platform/TraceSink.h"
+#include "graphics/MRVImage.h"
+#include "tests/support/CapturedTrace.h"
 
 #include <gtest/gtest.h>
 
@@ -112,8 +112,7 @@ TEST(FrameSet, TruncatedOrInconsistentFilesFailToLoad)
         { "length longer than its record", withLength(8, 24) },
         { "record longer than its length", oddRecordFile },
     };
-    Platform::CaptureTraceSink sink;
-    Platform::ScopedTraceSink scoped(sink);
+    CCapturedTrace sink;
     for (const auto& test : kCases)
     {
         SCOPED_TRACE(test.pszName);

@@ -4,7 +4,7 @@
 // lit copy of what lies under it at its exact position, and layers stay where they belong.
 #include "ContentPictures.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include "game/layout/AvenueLayout.h"
 #include "game/layout/CreditsLayout.h"
@@ -13,6 +13,7 @@
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -148,8 +149,8 @@ TEST_F(ContentFiles, BackgroundsAreFullScreenOpaquePictures)
                                 MakeoverLayout::pszBackground, AvenueLayout::pszBackground, CreditsLayout::pszBackground})
     {
         const DecodedPicture& picture = Picture(pszPath);
-        EXPECT_EQ(picture.nWidth, LAYOUT_SCREEN_WIDTH) << pszPath;
-        EXPECT_EQ(picture.nHeight, LAYOUT_SCREEN_HEIGHT) << pszPath;
+        EXPECT_EQ(picture.nWidth, Platform::kScreenWidth) << pszPath;
+        EXPECT_EQ(picture.nHeight, Platform::kScreenHeight) << pszPath;
         EXPECT_EQ(picture.dwFlags, uint32_t(MRVIMAGE_RAW)) << pszPath << " must be plain raw pixels";
     }
 }
@@ -256,8 +257,8 @@ TEST_F(ContentFiles, HighlightsAreLitCopiesOfWhatLiesUnderThem)
         const DecodedPicture& background = Picture(highlight.pszBackground);
         const DecodedPicture& lit = Picture(highlight.pszPicture);
         ASSERT_GT(lit.nWidth, 0) << highlight.pszPicture;
-        EXPECT_LE(highlight.pt.x + lit.nWidth, LAYOUT_SCREEN_WIDTH) << highlight.pszPicture;
-        EXPECT_LE(highlight.pt.y + lit.nHeight, LAYOUT_SCREEN_HEIGHT) << highlight.pszPicture;
+        EXPECT_LE(highlight.pt.x + lit.nWidth, Platform::kScreenWidth) << highlight.pszPicture;
+        EXPECT_LE(highlight.pt.y + lit.nHeight, Platform::kScreenHeight) << highlight.pszPicture;
         EXPECT_EQ(std::count(lit.opaque.begin(), lit.opaque.end(), false), 0)
             << highlight.pszPicture << " covers what lies under it whole";
         // It lines up: the picture matches the background at its own position at least as well as

@@ -3,7 +3,7 @@
 
 #include "platform/GamePath.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -5,6 +5,7 @@
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -65,8 +66,8 @@ void ExpectOnScreen(const std::string& strName, const LayoutRect& rc)
     EXPECT_LE(rc.top, rc.bottom) << strName;
     EXPECT_GE(rc.left, 0) << strName;
     EXPECT_GE(rc.top, 0) << strName;
-    EXPECT_LT(rc.right, LAYOUT_SCREEN_WIDTH) << strName;
-    EXPECT_LE(rc.bottom, LAYOUT_SCREEN_HEIGHT) << strName;
+    EXPECT_LT(rc.right, Platform::kScreenWidth) << strName;
+    EXPECT_LE(rc.bottom, Platform::kScreenHeight) << strName;
 }
 } // namespace
 

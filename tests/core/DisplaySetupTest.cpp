@@ -1,6 +1,7 @@
 // Tests of start-up and display set-up: the single-instance check, failure at every step,
 // the capability and pixel-format traces, and the masks the scenes receive.
 #include "ShellTestSupport.h"
+#include "platform/ScreenFormat.h"
 
 namespace
 {
@@ -43,9 +44,9 @@ TEST(ShellDisplayTest, PixelFormatIsTracedAndHandedToTheScenes)
         const char* pszTrace;
     };
     const Case cases[] = {
-        {Platform::CHeadlessDisplay::Format555(), "Video Mode supports 555 Pixel Format\r\n"},
-        {Platform::CHeadlessDisplay::Format565(), "Video Mode supports 565 Pixel Format\r\n"},
-        {Platform::CHeadlessDisplay::FormatOther(), "Video Mode supports unknown Pixel Format\r\n"},
+        {Platform::kFormat555, "Video Mode supports 555 Pixel Format\r\n"},
+        {Platform::kFormat565, "Video Mode supports 565 Pixel Format\r\n"},
+        {Platform::kFormatOther, "Video Mode supports unknown Pixel Format\r\n"},
     };
     for (const Case& c : cases)
     {

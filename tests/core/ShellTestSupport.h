@@ -3,7 +3,8 @@
 #pragma once
 
 #include "core/Core.h"
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
+#include "trace/TraceSink.h"
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessDisplay.h"
 #include "platform/headless/HeadlessSingleInstance.h"
@@ -79,8 +80,8 @@ public:
     void OnKey(WPARAM wKey, LPARAM lData) override { s_pRecord->Inputs.push_back({wKey, lData, 2}); }
 };
 
-// One headless machine running the shell with a probe scene; installs its clock, trace sink
-// and window backend for its lifetime.
+// One headless machine running the shell with a probe scene; installs its backend bundle
+// (window, display, lock, clock, trace sink) for its lifetime.
 class ShellMachine
 {
 public:
@@ -88,7 +89,6 @@ public:
     {
         m_Record.pClock = &m_Clock;
         CProbeScene::s_pRecord = &m_Record;
-        m_pPreviousWindow = Platform::SetWindowBackend(&m_Window);
         g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CProbeScene::Create, "CProbeScene");
     }
     ~ShellMachine()
@@ -97,12 +97,11 @@ public:
         for (int nState = 0; nState < SCENESTATE_COUNT; ++nState)
             g_SceneDirector.SetSceneFactory(nState, nullptr, nullptr);
         g_SceneDirector.Start();
-        Platform::SetWindowBackend(m_pPreviousWindow);
     }
     ShellMachine(const ShellMachine&) = delete;
     ShellMachine& operator=(const ShellMachine&) = delete;
 
-    int RunGame() { return Core::AppMain(Core::Services{&m_Window, &m_Display, &m_Lock}, SW_SHOWDEFAULT); }
+    int RunGame() { return Core::AppMain(SW_SHOWDEFAULT); }
     void CloseAt(DWORD dwTime) { m_Window.ScheduleMessage(dwTime, WM_CLOSE, 0, 0); }
     // Traces from the first one that starts with pszText on (none when no trace does).
     std::vector<std::string> TracesFrom(const char* pszText) const
@@ -122,14 +121,25 @@ public:
     }
 
     Platform::CVirtualClock m_Clock;
-    Platform::ScopedClock m_ClockScope{m_Clock};
-    Platform::CaptureTraceSink m_Trace;
-    Platform::ScopedTraceSink m_TraceScope{m_Trace};
+    Trace::CaptureTraceSink m_Trace;
     Platform::CHeadlessWindow m_Window{m_Clock};
     Platform::CHeadlessDisplay m_Display;
     Platform::CHeadlessSingleInstance m_Lock;
     ProbeRecord m_Record;
-    Platform::IWindowBackend* m_pPreviousWindow = nullptr;
+
+private:
+    Platform::Backend Bundle()
+    {
+        Platform::Backend backend;
+        backend.pWindow = &m_Window;
+        backend.pDisplay = &m_Display;
+        backend.pSingleInstance = &m_Lock;
+        backend.pClock = &m_Clock;
+        backend.pTraceSink = &m_Trace;
+        return backend;
+    }
+
+    Platform::CScopedBackend m_Scope{Bundle()};
 };
 
 class ShellTest : public ::testing::Test, protected ShellMachine

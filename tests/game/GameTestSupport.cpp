@@ -2,11 +2,12 @@
 // content roots and reference pictures.
 #include "tests/game/GameTestSupport.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
 #include "platform/headless/HeadlessDisplay.h"
+#include "platform/ScreenFormat.h"
 
 #include <png.h>
 #include <sys/wait.h>
@@ -287,7 +288,7 @@ RgbImage ContentPicture(const std::string& strRelative)
     image.nWidth = picture.GetWidth();
     image.nHeight = picture.GetHeight();
     image.rgb.resize(static_cast<size_t>(image.nWidth) * image.nHeight * 3);
-    const Platform::DisplayPixelFormat format = Platform::CHeadlessDisplay::Format565();
+    const Platform::DisplayPixelFormat format = Platform::kFormat565;
     const WORD* pPixels = picture.GetPixelWords();
     for (size_t i = 0; i < static_cast<size_t>(image.nWidth) * image.nHeight; ++i)
         Platform::PixelToRgb(pPixels[i], format, &image.rgb[i * 3]);

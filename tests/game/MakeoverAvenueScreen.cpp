@@ -4,6 +4,7 @@
 
 #include "graphics/MRVAnimation.h"
 #include "platform/headless/HeadlessDisplay.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <memory>
@@ -53,7 +54,7 @@ bool Inside(const LayoutRect& rc, int x, int y)
 
 CExpectedScreen::CExpectedScreen(const std::string& strBackground) : m_pScreen(std::make_unique<CMRVImage>())
 {
-    m_pScreen->Create(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, FALSE);
+    m_pScreen->Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
     std::unique_ptr<CMRVImage> pBackground = LoadPicture(strBackground);
     DrawImage(*pBackground, *m_pScreen, LayoutPoint{0, 0});
 }
@@ -73,20 +74,20 @@ void CExpectedScreen::DrawFrame(const std::string& strFrameSet, int nFrame, Layo
 bool CExpectedScreen::Matches(const CMRVImage& screen, const RgbImage& shot, const LayoutRect& rc,
                               std::string* pWhy, const LayoutRect& rcSkip)
 {
-    if (shot.nWidth != LAYOUT_SCREEN_WIDTH || shot.nHeight != LAYOUT_SCREEN_HEIGHT)
+    if (shot.nWidth != Platform::kScreenWidth || shot.nHeight != Platform::kScreenHeight)
     {
         *pWhy = "no 640x480 shot";
         return false;
     }
-    const Platform::DisplayPixelFormat format = Platform::CHeadlessDisplay::Format565();
+    const Platform::DisplayPixelFormat format = Platform::kFormat565;
     const WORD* pPixels = screen.GetPixelWords();
-    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, LAYOUT_SCREEN_HEIGHT); ++y)
-        for (int x = std::max(rc.left, 0); x < std::min(rc.right, LAYOUT_SCREEN_WIDTH); ++x)
+    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, Platform::kScreenHeight); ++y)
+        for (int x = std::max(rc.left, 0); x < std::min(rc.right, Platform::kScreenWidth); ++x)
         {
             if (Inside(rcSkip, x, y))
                 continue;
             BYTE rgb[3];
-            Platform::PixelToRgb(pPixels[y * LAYOUT_SCREEN_WIDTH + x], format, rgb);
+            Platform::PixelToRgb(pPixels[y * Platform::kScreenWidth + x], format, rgb);
             if (!std::equal(rgb, rgb + 3, shot.At(x, y)))
             {
                 *pWhy = "differs at screen (" + std::to_string(x) + ", " + std::to_string(y) + ")";
@@ -104,7 +105,7 @@ bool CExpectedScreen::MatchesShot(const RgbImage& shot, const LayoutRect& rc, st
 
 bool CExpectedScreen::MatchesShot(const RgbImage& shot, std::string* pWhy, const LayoutRect& rcSkip) const
 {
-    return MatchesShot(shot, LayoutRect{0, 0, LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT}, pWhy, rcSkip);
+    return MatchesShot(shot, LayoutRect{0, 0, Platform::kScreenWidth, Platform::kScreenHeight}, pWhy, rcSkip);
 }
 
 bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::string (&astrFrames)[3],
@@ -113,7 +114,7 @@ bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::stri
     for (const std::string& strFrame : astrFrames)
     {
         CMRVImage screen;
-        screen.Create(LAYOUT_SCREEN_WIDTH, LAYOUT_SCREEN_HEIGHT, FALSE);
+        screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
         DrawImage(*m_pScreen, screen, LayoutPoint{0, 0});
         DrawImage(*LoadPicture(strFrame), screen, pt);
         if (Matches(screen, shot, PictureArea(strFrame, pt), pWhy, LayoutRect{0, 0, 0, 0}))

@@ -5,7 +5,7 @@
 // assets/, graphics/, the headless display's pixel conversion and gtest.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "game/layout/LayoutTypes.h"
 #include "tests/game/GameTestSupport.h"
 

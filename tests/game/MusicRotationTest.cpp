@@ -2,8 +2,8 @@
 // that has ended.
 #include "game/MusicRotation.h"
 #include "game/layout/SceneMusic.h"
-#include "platform/AudioDevice.h"
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
+#include "trace/TraceSink.h"
 #include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "sound/MRVSoundEngine.h"
@@ -43,26 +43,28 @@ class MusicRotationWithEngine : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_pPreviousBackend = Platform::SetAudioBackend(&m_Audio);
         ASSERT_TRUE(CreateSoundEngine());
         ASSERT_TRUE(g_pSoundEngine->Init(reinterpret_cast<HWND>(this)));
     }
-    void TearDown() override
+    void TearDown() override { DestroySoundEngine(); }
+
+    Platform::Backend Bundle()
     {
-        DestroySoundEngine();
-        Platform::SetAudioBackend(m_pPreviousBackend);
+        Platform::Backend backend;
+        backend.pAudio = &m_Audio;
+        backend.pClock = &m_Clock;
+        backend.pTraceSink = &m_Trace;
+        return backend;
     }
 
     Platform::CVirtualClock m_Clock;
-    Platform::ScopedClock m_ClockScope{m_Clock};
     Platform::CHeadlessAudio m_Audio{m_Clock};
-    Platform::CaptureTraceSink m_Trace;
-    Platform::ScopedTraceSink m_TraceScope{m_Trace};
-    Platform::IAudioBackend* m_pPreviousBackend = nullptr;
+    Trace::CaptureTraceSink m_Trace;
+    Platform::CScopedBackend m_Scope{Bundle()};
 };
 
 // The sound engine still knows pSound (it compares handles, never follows a removed one).
-bool EngineKnows(CMRVSoundObject* pSound, Platform::CaptureTraceSink& trace)
+bool EngineKnows(CMRVSoundObject* pSound, Trace::CaptureTraceSink& trace)
 {
     trace.Clear();
     g_pSoundEngine->StopSound(pSound);

@@ -2,7 +2,7 @@
 // and a settable clock for the graphics tests.
 #pragma once
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>
@@ -175,19 +175,14 @@ inline std::vector<BYTE> MakeFrameSet(uint16_t nFrameRate, const std::vector<std
     return file;
 }
 
-// Game time that moves only when the test says so; installed for the object's life.
+// Game time that moves only when the test says so.
 class FakeClock : public Platform::IClock
 {
 public:
-    FakeClock() : m_pPrevious(Platform::SetClock(this)) {}
-    ~FakeClock() override { Platform::SetClock(m_pPrevious); }
     DWORD TimeGetTime() override { return m_dwNow; }
     void Sleep(DWORD dwMilliseconds) override { m_dwNow += dwMilliseconds; }
     DWORD GetTickCount() override { return m_dwNow; }
     DWORD m_dwNow = 0;
-
-private:
-    Platform::IClock* m_pPrevious;
 };
 
 } // namespace GraphicsTest

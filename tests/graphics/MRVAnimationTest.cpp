@@ -3,7 +3,8 @@
 #include "GraphicsTestSupport.h"
 
 #include "graphics/MRVAnimation.h"
-#include "platform/TraceSink.h"
+#include "platform/Backend.h"
+#include "trace/TraceSink.h"
 
 #include <filesystem>
 #include <fstream>
@@ -23,7 +24,7 @@ WORD FramePixel(int nIndex)
 class MRVAnimationTest : public testing::Test
 {
 protected:
-    MRVAnimationTest() : m_ScopedSink(m_Trace) {}
+    MRVAnimationTest() : m_Scope(Bundle()) {}
 
     ~MRVAnimationTest() override
     {
@@ -53,9 +54,17 @@ protected:
         return WriteFile(MakeFrameSet(nFrameRate, records));
     }
 
+    Platform::Backend Bundle()
+    {
+        Platform::Backend backend;
+        backend.pClock = &m_Clock;
+        backend.pTraceSink = &m_Trace;
+        return backend;
+    }
+
     FakeClock m_Clock;
-    Platform::CaptureTraceSink m_Trace;
-    Platform::ScopedTraceSink m_ScopedSink;
+    Trace::CaptureTraceSink m_Trace;
+    Platform::CScopedBackend m_Scope;
     std::vector<std::string> m_Files;
 };
 

@@ -3,6 +3,7 @@
 #include "GraphicsTestSupport.h"
 
 #include "graphics/MRVImageDraw.h"
+#include "platform/ScreenFormat.h"
 
 #include <climits>
 #include <functional>
@@ -35,8 +36,8 @@ using PixelOp = std::function<WORD(WORD, WORD)>;
 // op(source, destination). Walked from the screen side, so absurd rectangles stay cheap.
 void DrawReference(GuardedBuffer& dest, const Rect6& r, const PixelOp& op)
 {
-    for (int64_t dy = 0; dy < MRV_SCREEN_HEIGHT; ++dy)
-        for (int64_t dx = 0; dx < MRV_SCREEN_WIDTH; ++dx)
+    for (int64_t dy = 0; dy < Platform::kScreenHeight; ++dy)
+        for (int64_t dx = 0; dx < Platform::kScreenWidth; ++dx)
         {
             const int64_t x = dx - r.dx, y = dy - r.dy, sx = r.sx + x, sy = r.sy + y;
             if (x >= 0 && y >= 0 && x < r.w && y < r.h && sx >= 0 && sy >= 0 && sx < kPicW && sy < kPicH)

@@ -1,6 +1,7 @@
 // SceneDirectorTest.cpp: the director's state table, its first-frame rule and its behaviour
 // with no scene, driven through recording scenes registered in its factory table.
-#include "platform/Window.h"
+#include "platform/Backend.h"
+#include "platform/headless/HeadlessWindow.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
 
@@ -55,18 +56,17 @@ private:
     static void Log(const std::string& str) { g_Rec.events.push_back(Str(STATE) + " " + str); }
 };
 
-class CRecordingWindow : public Platform::IWindowBackend
+// Scene changes go into the recording beside the scenes' own events.
+class CSceneRecorder : public Platform::IGameObserver
 {
 public:
-    BOOL PostMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) override
+    void OnSceneChange(int nState, const char* pszClassName) override
     {
-        m_Posts.push_back(Str(reinterpret_cast<intptr_t>(hWnd)) + " " + Str(nMessage) + " " + Str(wParam) +
-                          " " + Str(lParam));
-        return TRUE;
+        g_Rec.events.push_back("scene " + Str(nState) + " " + pszClassName);
     }
-    HCURSOR LoadCursor(int) override { return nullptr; }
-    HCURSOR SetCursor(HCURSOR) override { return nullptr; }
-    Events m_Posts;
+    void OnSoundPlay(const std::string&, BOOL) override {}
+    void OnSoundStop(const std::string&) override {}
+    void OnSoundEnd(const std::string&) override {}
 };
 
 class SceneDirectorTest : public ::testing::Test
@@ -76,7 +76,7 @@ protected:
     {
         m_pDirector.reset(); // its scene goes before the recording is cleared
         g_Rec = Recording();
-        m_Window.m_Posts.clear();
+        TakePosts();
         m_pDirector.reset(new CSceneDirector);
         const PFNCREATESCENE factories[] = {&CreateLoadedScene<CRecordingScene<0>>, &CreateLoadedScene<CRecordingScene<1>>,
                                             &CreateLoadedScene<CRecordingScene<2>>, &CreateLoadedScene<CRecordingScene<3>>,
@@ -84,8 +84,6 @@ protected:
         static const char* const names[] = {"Splash", "SignIn", "Wall", "Avenue", "Makeover", "Credits"};
         for (int i = 0; i < SCENESTATE_COUNT; ++i)
             m_pDirector->SetSceneFactory(i, factories[i], names[i]);
-        m_pDirector->SetSceneObserver([](void*, int n, const char* psz) { g_Rec.events.push_back("scene " + Str(n) + " " + psz); },
-                                      nullptr);
         m_pDirector->Init(reinterpret_cast<HWND>(0x1234), 0xF800, 0x07E0, 0x001F);
     }
 
@@ -111,12 +109,34 @@ protected:
         return g_Rec.events;
     }
 
-    CRecordingWindow m_Window;
-    Platform::IWindowBackend* m_pPreviousWindow = Platform::SetWindowBackend(&m_Window);
+    // Every message posted to the window since the last call, as "hwnd message wParam lParam".
+    Events TakePosts()
+    {
+        Events posts;
+        Platform::WindowMessage msg = {};
+        while (m_Window.PeekMessage(msg))
+        {
+            m_Window.GetMessage(msg);
+            posts.push_back(Str(reinterpret_cast<intptr_t>(msg.hWnd)) + " " + Str(msg.nMessage) + " " +
+                            Str(static_cast<long long>(msg.wParam)) + " " + Str(msg.lParam));
+        }
+        return posts;
+    }
+
+    Platform::Backend Bundle()
+    {
+        Platform::Backend backend;
+        backend.pWindow = &m_Window;
+        backend.pObserver = &m_Recorder;
+        return backend;
+    }
+
+    Platform::CVirtualClock m_Clock;
+    Platform::CHeadlessWindow m_Window{m_Clock};
+    CSceneRecorder m_Recorder;
+    Platform::CScopedBackend m_Scope{Bundle()};
     std::unique_ptr<CSceneDirector> m_pDirector;
     WORD m_Pixels[4] = {};
-
-    void TearDown() override { Platform::SetWindowBackend(m_pPreviousWindow); }
 };
 
 TEST_F(SceneDirectorTest, StartLoadsTheSplashBeforeItBecomesCurrentAndForwardsInput)
@@ -172,7 +192,7 @@ TEST_F(SceneDirectorTest, StateTable)
         EXPECT_EQ(m_pDirector->GetState(), c.nState);
         EXPECT_EQ(m_pDirector->HasScene(), c.bHasScene);
         EXPECT_EQ(g_Rec.nLive, c.bHasScene ? 1 : 0);
-        EXPECT_TRUE(m_Window.m_Posts.empty());
+        EXPECT_TRUE(TakePosts().empty());
         EXPECT_EQ(Round().empty(), !c.bHasScene); // an unlisted code leaves nothing to drive
     }
 }
@@ -180,11 +200,11 @@ TEST_F(SceneDirectorTest, StateTable)
 TEST_F(SceneDirectorTest, FinishedCreditsPostOneCloseAndLeaveNoScene)
 {
     Run({1, 1, 3});
-    EXPECT_EQ(m_Window.m_Posts, (Events{Str(0x1234) + " " + Str(WM_CLOSE) + " 0 0"}));
+    EXPECT_EQ(TakePosts(), (Events{Str(0x1234) + " " + Str(WM_CLOSE) + " 0 0"}));
     EXPECT_FALSE(m_pDirector->HasScene());
     EXPECT_EQ(g_Rec.nLive, 0);
     EXPECT_TRUE(Round().empty());
-    EXPECT_EQ(m_Window.m_Posts.size(), 1u);
+    EXPECT_TRUE(TakePosts().empty());
 }
 
 TEST_F(SceneDirectorTest, MissingFactoryCreatesNoneAndTheDestructorDeletesTheScene)

@@ -3,6 +3,7 @@
 #include "graphics/MRVSprite.h"
 #include "scene/HotspotList.h"
 #include "scene/Scene.h"
+#include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,8 @@
 
 namespace
 {
-constexpr int W = MRV_SCREEN_WIDTH;
-constexpr int H = MRV_SCREEN_HEIGHT;
+constexpr int W = Platform::kScreenWidth;
+constexpr int H = Platform::kScreenHeight;
 constexpr int PITCH = 700; // in pixels; wider than a screen row, so the pitch must be honoured
 constexpr WORD SENTINEL = 0xDEAD;
 const CMRVRect ALL(0, 0, W, H);

@@ -2,7 +2,7 @@
 // software mixer.
 #include "SoundTestSupport.h"
 
-#include "sound/SoftwareMixer.h"
+#include "platform/mixer/SoftwareMixer.h"
 
 #include <cstring>
 

@@ -34,7 +34,7 @@ TEST_F(SoundEngineTest, CreateTwiceKeepsTheFirstEngine)
 }
 
 // Without a device the engine stays in place, every sound call returns 0 and traces nothing.
-void ExpectSilentEngine(CMRVSoundEngine& engine, Platform::CaptureTraceSink& trace, const std::string& strPath)
+void ExpectSilentEngine(CMRVSoundEngine& engine, Trace::CaptureTraceSink& trace, const std::string& strPath)
 {
     const size_t nTraces = trace.Messages().size();
     CMRVSoundObject* pWhole = engine.AddSoundObject();
@@ -61,7 +61,7 @@ TEST_F(SoundEngineTest, NoDeviceMeansASilentGame)
     {
         SCOPED_TRACE(bNoBackend ? "no backend" : "device fails to open");
         m_Trace.Clear();
-        Platform::SetAudioBackend(bNoBackend ? nullptr : &m_Audio);
+        Platform::CScopedBackend scope(Bundle(bNoBackend ? nullptr : &m_Audio));
         m_Audio.SetOpenFails(TRUE);
         EXPECT_FALSE(StartEngine());
         EXPECT_EQ(TraceCount("Unable to create Sound Manager in MRVSoundEngine\n"), 1u);

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "platform/AudioDevice.h"
-#include "platform/TraceSink.h"
+#include "trace/TraceSink.h"
 #include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "sound/MRVSoundEngine.h"
 #include "sound/MRVSoundFile.h"
-#include "sound/SoundObserver.h"
+#include "platform/Backend.h"
 
 #include <gtest/gtest.h>
 
@@ -81,9 +81,10 @@ inline std::vector<BYTE> SoundFileBytes(const Platform::WaveFormat& format, cons
 }
 
 // Remembers what the engine reports to its observer.
-class RecordingObserver : public ISoundObserver
+class RecordingObserver : public Platform::IGameObserver
 {
 public:
+    void OnSceneChange(int, const char*) override {}
     void OnSoundPlay(const std::string& strFileName, BOOL bLoop) override
     {
         Add("play " + strFileName + (bLoop ? " loop" : " once"));
@@ -110,7 +111,7 @@ private:
 class EngineFixture : public ::testing::Test
 {
 protected:
-    EngineFixture() : m_ScopedClock(m_Clock), m_Audio(m_Clock), m_ScopedSink(m_Trace)
+    EngineFixture() : m_Audio(m_Clock), m_Scope(Bundle(&m_Audio))
     {
         const auto* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
         m_Folder = std::filesystem::temp_directory_path() /
@@ -118,15 +119,11 @@ protected:
         std::filesystem::remove_all(m_Folder);
         std::filesystem::create_directories(m_Folder);
         m_Audio.SetCaptureInMemory(TRUE);
-        m_pPreviousBackend = Platform::SetAudioBackend(&m_Audio);
-        m_pPreviousObserver = SetSoundObserver(&m_Observer);
     }
 
     ~EngineFixture() override
     {
         DestroySoundEngine();
-        SetSoundObserver(m_pPreviousObserver);
-        Platform::SetAudioBackend(m_pPreviousBackend);
         std::filesystem::remove_all(m_Folder);
     }
 
@@ -189,17 +186,25 @@ protected:
             std::count(messages.begin(), messages.end(), strText + "\r\n"));
     }
 
+    // The fixture's bundle: its clock, trace and observer, and pAudio as the audio backend.
+    Platform::Backend Bundle(Platform::IAudioBackend* pAudio)
+    {
+        Platform::Backend backend;
+        backend.pAudio = pAudio;
+        backend.pClock = &m_Clock;
+        backend.pTraceSink = &m_Trace;
+        backend.pObserver = &m_Observer;
+        return backend;
+    }
+
     Platform::CVirtualClock m_Clock;
-    Platform::ScopedClock m_ScopedClock;
     Platform::CHeadlessAudio m_Audio;
-    Platform::CaptureTraceSink m_Trace;
-    Platform::ScopedTraceSink m_ScopedSink;
+    Trace::CaptureTraceSink m_Trace;
     RecordingObserver m_Observer;
     std::filesystem::path m_Folder;
 
 private:
-    Platform::IAudioBackend* m_pPreviousBackend = nullptr;
-    ISoundObserver* m_pPreviousObserver = nullptr;
+    Platform::CScopedBackend m_Scope;
 };
 
 } // namespace SoundTest

@@ -16,9 +16,7 @@
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
 
-#ifdef VELVINA_HAVE_CONTENT_AUDIO
 #include "tools/contentgen/audio/AudioGen.h"
-#endif
 
 #include <cstdio>
 #include <cstring>
@@ -39,58 +37,13 @@ const char* const g_apszSounds[] = {
     SceneMusic::apszTracks[1],           SceneMusic::apszTracks[2],
 };
 
-#ifndef VELVINA_HAVE_CONTENT_AUDIO
-// Half a second of silence in the game's sound format, for builds without the sound generator.
-std::vector<uint8_t> SilentWav()
-{
-    const uint32_t nRate = 22050;
-    const uint32_t nData = nRate; // 0.5 s of 16-bit mono
-    std::vector<uint8_t> wav;
-    auto put32 = [&wav](uint32_t n) {
-        for (int i = 0; i < 4; ++i)
-            wav.push_back(uint8_t(n >> (8 * i)));
-    };
-    auto put16 = [&wav](uint16_t n) {
-        wav.push_back(uint8_t(n));
-        wav.push_back(uint8_t(n >> 8));
-    };
-    auto tag = [&wav](const char* psz) { wav.insert(wav.end(), psz, psz + 4); };
-    tag("RIFF");
-    put32(36 + nData);
-    tag("WAVE");
-    tag("fmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(nRate);
-    put32(nRate * 2);
-    put16(2);
-    put16(16);
-    tag("data");
-    put32(nData);
-    wav.resize(wav.size() + nData, 0);
-    return wav;
-}
-
-#endif
-
 bool StageSounds(CContentSink& sink)
 {
-#ifdef VELVINA_HAVE_CONTENT_AUDIO
     if (!GenerateAllAudio(sink.StagingDir()))
     {
         std::fprintf(stderr, "contentgen: the sound generator failed\n");
         return false;
     }
-#else
-    for (const char* pszSound : g_apszSounds)
-    {
-        std::string strWav = CContentSink::ContentName(pszSound);
-        strWav = strWav.substr(0, strWav.rfind('.')) + ".wav";
-        if (!WriteFileIfChanged(sink.StagingDir() + "/" + strWav, SilentWav()))
-            return false;
-    }
-#endif
     for (const char* pszSound : g_apszSounds)
         sink.AddSound(pszSound);
     return true;

@@ -3,7 +3,7 @@
 
 #include "ByteOrder.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include <cstring>
 

@@ -8,7 +8,7 @@
 #include "ToolCommon.h"
 
 #include "assets/MRVFrameSet.h"
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 
 #include <cstdio>
 #include <filesystem>

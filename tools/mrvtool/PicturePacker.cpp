@@ -6,7 +6,7 @@
 #include "Pixel565.h"
 #include "RunCoding.h"
 
-#include "assets/MRVImage.h"
+#include "graphics/MRVImage.h"
 #include "tools/encoder/MRVEncoder.h"
 
 #include <cstring>

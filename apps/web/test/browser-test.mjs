@@ -14,7 +14,8 @@
 // 4. Where headers cannot be set: the page served without them isolates itself with its
 //    service worker and plays.
 // Prints FIGURE lines: web_first_frame_ms, web_bytes_before_first_frame_kb, web_wasm_kb,
-// web_frame_ms (and the same first-frame figures for the service-worker page).
+// web_frame_ms, web_changed_frame_ms (the median over frames that changed the canvas) and
+// web_static_first_frame_ms (the service-worker page, after its one reload).
 //
 // node browser-test.mjs --site DIR --native DIR --journey FILE --work DIR --content-mode split|whole
 import puppeteer from 'puppeteer-core';
@@ -328,12 +329,15 @@ async function main() {
       const consoleText = consoleLines.join('\n').replace(/\r/g, '');
       check(consoleText.includes(startupTrace(path.join(refDir, 'trace.txt'))),
             "the console holds the runner's start-up trace");
-      const frameTimes = await page.evaluate(() => Module.velvinaScreen.frameTimes);
+      const {frameTimes, shownFrameTimes} = await page.evaluate(
+          () => ({frameTimes: Module.velvinaScreen.frameTimes, shownFrameTimes: Module.velvinaScreen.shownFrameTimes}));
       const wasmBytes = fs.statSync(path.join(args.site, 'velvina.wasm')).size;
       console.log(`FIGURE web_first_frame_ms ${timing.firstFrameMs.toFixed(0)}`);
       console.log(`FIGURE web_bytes_before_first_frame_kb ${(timing.bytes / 1024).toFixed(0)}`);
       console.log(`FIGURE web_wasm_kb ${(wasmBytes / 1024).toFixed(0)}`);
       console.log(`FIGURE web_frame_ms ${median(frameTimes).toFixed(2)}`);
+      // The same over the frames that changed the picture (converted and put into the canvas).
+      console.log(`FIGURE web_changed_frame_ms ${median(shownFrameTimes).toFixed(2)}`);
       check(frameTimes.length > 0, `frames were timed (${frameTimes.length})`);
       const errors = consoleLines.filter((line) => line.startsWith('page error'));
       check(errors.length === 0, `no script errors in the page (${errors.join('; ')})`);
