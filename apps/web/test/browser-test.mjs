@@ -13,6 +13,7 @@
 //    output read inside the page is the file, sample for sample, then silence.
 // 4. Where headers cannot be set: the page served without them isolates itself with its
 //    service worker and plays.
+// 5. When the rest of the content cannot be fetched, the game does not wait for it forever.
 // Prints FIGURE lines: web_first_frame_ms, web_bytes_before_first_frame_kb, web_wasm_kb,
 // web_frame_ms, web_changed_frame_ms (the median over frames that changed the canvas) and
 // web_static_first_frame_ms (the service-worker page, after its one reload).
@@ -305,6 +306,30 @@ async function testStaticHost(browser, args) {
   }
 }
 
+// The rest of the content cannot be had: the first scene plays, and the next one's files
+// fail to open with the engine's own traces instead of being waited for forever.
+async function testMissingRest(browser, args, work) {
+  const site = path.join(work, 'missing-rest-site');
+  fs.rmSync(site, {recursive: true, force: true});
+  fs.cpSync(args.site, site, {recursive: true});
+  fs.rmSync(path.join(site, 'velvina-rest.data'));
+  const server = await startServer(site);
+  try {
+    const {page, consoleLines} = await openPage(browser, `http://127.0.0.1:${server.port}/`);
+    const toPage = await pictureToPage(page);
+    const point = toPage(507, 398); // the title screen's button
+    await page.mouse.click(point.x, point.y);
+    const deadline = Date.now() + 15000;
+    while (Date.now() < deadline && !consoleLines.some((line) => line.startsWith('Unable to open')))
+      await sleep(100);
+    check(consoleLines.some((line) => line.startsWith('Unable to open')),
+          'without the rest of the content the next scene fails to open its files instead of waiting');
+    await page.browserContext().close();
+  } finally {
+    server.stop();
+  }
+}
+
 async function main() {
   const args = parseArgs(process.argv.slice(2));
   const work = path.resolve(args.work);
@@ -345,9 +370,11 @@ async function main() {
     } finally {
       server.stop();
     }
-    // 3. Audio. 4. A static host.
+    // 3. Audio. 4. A static host. 5. Content that does not come.
     await testAudio(browser, args, work);
     await testStaticHost(browser, args);
+    if (args['content-mode'] === 'split')
+      await testMissingRest(browser, args, work);
   } finally {
     await browser.close();
   }
