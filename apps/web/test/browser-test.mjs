@@ -7,7 +7,8 @@
 //    mapping is exercised); at every shot the canvas's own pixels must equal the runner's
 //    shot. The screens are compared when settled: the canvas is read until it equals the
 //    shot or a settling time has passed, and a difference left then is a failure. The
-//    console must hold the runner's start-up trace.
+//    console must hold the runner's start-up trace; the canvas shows the game's own cursor
+//    and the page's full-screen button works.
 // 3. Audio: a page whose content has a known music file in place of lounge.mrs. Before any
 //    click there is no audio context; after a click on the picture it runs, and the mixer's
 //    output read inside the page is the file, sample for sample, then silence.
@@ -354,7 +355,13 @@ async function main() {
     const server = await startServer(args.site);
     try {
       const {page, consoleLines, timing} = await openPage(browser, `http://127.0.0.1:${server.port}/`);
+      const cursor = await page.evaluate(() => Module.canvas.dataset.cursor);
+      check(cursor === 'arrow', `the canvas shows the game's own arrow cursor (${cursor})`);
       await playJourney(page, journey, refDir, outDir);
+      await page.click('#fullscreen');
+      const fullScreen = await page.waitForFunction(() => document.fullscreenElement && document.fullscreenElement.id,
+                                                    {timeout: 5000}).then((handle) => handle.jsonValue(), () => null);
+      check(fullScreen === 'stage', `the full-screen button puts the picture on the whole screen (${fullScreen})`);
       const consoleText = consoleLines.join('\n').replace(/\r/g, '');
       check(consoleText.includes(startupTrace(path.join(refDir, 'trace.txt'))),
             "the console holds the runner's start-up trace");
