@@ -5,23 +5,14 @@
 // the system: every handle records its file's identity (device and inode), its access, its
 // share mode and its locked ranges, and an open or a lock is checked against the table under
 // one mutex (the streaming workers open files too).
-//
-// The page may start the game with the first scene's content only and let the rest arrive
-// while it plays: until the page says the rest is in, opening a file that is not there yet
-// waits for it (the main thread's wait yields to the browser, which is what brings it in).
 #include "platform/FileHandle.h"
 #include "platform/GamePath.h"
 
-#include <emscripten.h>
-#include <emscripten/threading.h>
-
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -47,9 +38,6 @@ struct WebFile
     std::vector<std::pair<DWORD, DWORD>> Ranges; // locked: position, count
 };
 
-constexpr unsigned kArrivalPollMs = 10;
-
-std::atomic<bool> g_bContentArriving{false};
 std::mutex g_TableMutex;
 std::vector<WebFile*> g_OpenFiles; // every open handle, guarded by g_TableMutex
 
@@ -90,25 +78,10 @@ int OpenFlags(const WebFile& file, DWORD dwDisposition)
     return nFlags;
 }
 
-// The descriptor of an existing file, waiting while the rest of the content is arriving.
-int OpenArriving(const std::string& strPath, int nFlags)
-{
-    for (;;)
-    {
-        const int nFd = ::open(strPath.c_str(), nFlags, 0666);
-        if (nFd >= 0 || errno != ENOENT || !g_bContentArriving.load())
-            return nFd;
-        if (emscripten_is_main_runtime_thread())
-            emscripten_sleep(kArrivalPollMs);
-        else
-            ::usleep(kArrivalPollMs * 1000);
-    }
-}
-
 // Opens the descriptor and reads the file's identity; false for a directory or no file.
 bool OpenDescriptor(WebFile& file, const std::string& strPath, DWORD dwDisposition)
 {
-    file.nFd = OpenArriving(strPath, OpenFlags(file, dwDisposition));
+    file.nFd = ::open(strPath.c_str(), OpenFlags(file, dwDisposition), 0666);
     struct stat status = {};
     if (file.nFd < 0 || ::fstat(file.nFd, &status) != 0 || S_ISDIR(status.st_mode))
         return false;
@@ -271,10 +244,3 @@ bool FileSetEnd(FileHandle hFile)
 }
 
 } // namespace Platform
-
-// The page tells when the rest of the content starts and ends arriving (also when it failed
-// to come: opening a missing file then fails at once).
-extern "C" EMSCRIPTEN_KEEPALIVE void velvina_web_content_arriving(int bArriving)
-{
-    Platform::g_bContentArriving.store(bArriving != 0);
-}

@@ -7,6 +7,7 @@
 
 #include <emscripten.h>
 
+#include <atomic>
 #include <cmath>
 
 namespace Platform
@@ -22,6 +23,9 @@ const HCURSOR kArrowCursor = reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(ID
 const HCURSOR kWaitCursor = reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(IDC_WAIT));
 // How long an idle wait for input sleeps before it looks at the queue again.
 constexpr DWORD kInputPollMs = 16;
+
+// Set by the page while the rest of the content is on its way.
+std::atomic<bool> g_bContentArriving{false};
 
 // Shows a cursor over the canvas: its data-cursor attribute names it ("arrow": the game's own,
 // "system", "wait" or "none"), and the page's style sheet draws it.
@@ -180,7 +184,10 @@ void CWebWindow::OnMouse(int nEventType, const EmscriptenMouseEvent& event)
         wFlags |= MK_SHIFT;
     if (event.ctrlKey)
         wFlags |= MK_CONTROL;
-    PostMessage(m_hWindow, nMessage, wFlags, MAKELPARAM(point.x, point.y));
+    if (nMessage == WM_MOUSEMOVE)
+        PostMessage(m_hWindow, nMessage, wFlags, MAKELPARAM(point.x, point.y));
+    else
+        Deliver(nMessage, wFlags, MAKELPARAM(point.x, point.y));
 }
 
 BOOL CWebWindow::OnKey(const EmscriptenKeyboardEvent& event)
@@ -192,7 +199,7 @@ BOOL CWebWindow::OnKey(const EmscriptenKeyboardEvent& event)
         return EM_FALSE;
     // Repeat count 1, bit 30 set for an auto-repeat (the DOM gives no scan code).
     const LPARAM lKeyData = static_cast<LPARAM>(1u | (event.repeat ? (1u << 30) : 0u));
-    PostMessage(m_hWindow, WM_KEYDOWN, dwVirtualKey, lKeyData);
+    Deliver(WM_KEYDOWN, dwVirtualKey, lKeyData);
     // Keys that would scroll the page or move the focus away do only the game's work; the
     // others (letters, function keys) keep their browser meaning too.
     switch (dwVirtualKey)
@@ -210,12 +217,33 @@ BOOL CWebWindow::OnKey(const EmscriptenKeyboardEvent& event)
     }
 }
 
+void CWebWindow::Deliver(UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    if (g_bContentArriving.load() || !m_Held.empty())
+        m_Held.push_back(WindowMessage{m_hWindow, nMessage, wParam, lParam});
+    else
+        PostMessage(m_hWindow, nMessage, wParam, lParam);
+}
+
+void CWebWindow::CollectInput()
+{
+    if (m_Held.empty() || g_bContentArriving.load())
+        return;
+    for (const WindowMessage& msg : m_Held)
+        PostMessage(msg.hWnd, msg.nMessage, msg.wParam, msg.lParam);
+    m_Held.clear();
+}
+
 BOOL CWebWindow::AwaitInput()
 {
     const unsigned nPosted = m_nPosted;
-    while (m_nPosted == nPosted)
+    for (;;)
+    {
+        CollectInput();
+        if (m_nPosted != nPosted)
+            return TRUE;
         emscripten_sleep(kInputPollMs);
-    return TRUE;
+    }
 }
 
 void CWebWindow::AwaitInputFor(DWORD dwTimeout)
@@ -231,3 +259,10 @@ void CWebWindow::OnDestroyed()
 }
 
 } // namespace Platform
+
+// The page tells when the rest of the content starts and ends arriving (also when it could
+// not be had: the game then gets its input and meets the missing files as it would anywhere).
+extern "C" EMSCRIPTEN_KEEPALIVE void velvina_web_content_arriving(int bArriving)
+{
+    Platform::g_bContentArriving.store(bArriving != 0);
+}

@@ -14,7 +14,8 @@
 //    output read inside the page is the file, sample for sample, then silence.
 // 4. Where headers cannot be set: the page served without them isolates itself with its
 //    service worker and plays.
-// 5. When the rest of the content cannot be fetched, the game does not wait for it forever.
+// 5. The rest of the content: when it comes late, clicks wait for it and the game plays on;
+//    when it cannot be fetched, the game does not wait for it forever.
 // Prints FIGURE lines: web_first_frame_ms, web_bytes_before_first_frame_kb, web_wasm_kb,
 // web_frame_ms, web_changed_frame_ms (the median over frames that changed the canvas) and
 // web_static_first_frame_ms (the service-worker page, after its one reload).
@@ -161,8 +162,8 @@ function countDifferences(actual, expected) {
 }
 
 // Reads the canvas until it equals the shot or the settling time has passed.
-async function compareSettled(page, reference) {
-  const deadline = Date.now() + SETTLE_MS;
+async function compareSettled(page, reference, settleMs = SETTLE_MS) {
+  const deadline = Date.now() + settleMs;
   for (;;) {
     const pixels = await readCanvas(page);
     const differing = countDifferences(pixels, reference);
@@ -307,6 +308,44 @@ async function testStaticHost(browser, args) {
   }
 }
 
+// The rest of the content comes late (held back for a few seconds): the player clicks the
+// title screen's button before it has arrived; the click is kept until it is in, and the
+// sign-in then shows the same screen as the runner's.
+async function testLateRest(browser, args, refDir) {
+  const server = await startServer(args.site);
+  try {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setRequestInterception(true);
+    let heldUntil = 0;
+    page.on('request', (request) => {
+      if (!request.url().endsWith('/velvina-rest.data'))
+        return request.continue();
+      heldUntil = Date.now() + 4000;
+      setTimeout(() => request.continue(), 4000);
+    });
+    await page.setViewport(VIEWPORT);
+    await page.goto(`http://127.0.0.1:${server.port}/`, {waitUntil: 'load'});
+    await page.waitForFunction(() => window.Module && Module.velvinaScreen && Module.velvinaScreen.framesShown > 0,
+                               {timeout: 30000});
+    const toPage = await pictureToPage(page);
+    const point = toPage(507, 398);
+    await sleep(1000);
+    await page.mouse.move(point.x, point.y);
+    await sleep(100);
+    await page.mouse.click(point.x, point.y);
+    const clickedEarly = heldUntil > Date.now();
+    const reference = decodePng(fs.readFileSync(path.join(refDir, '03-signin.png')));
+    const {differing} = await compareSettled(page, reference.rgba, 15000);
+    check(clickedEarly && differing === 0,
+          `a click before the rest of the content has arrived waits for it, then shows the runner's ` +
+          `sign-in (clicked before it came: ${clickedEarly}; ${differing} pixels differ)`);
+    await context.close();
+  } finally {
+    server.stop();
+  }
+}
+
 // The rest of the content cannot be had: the first scene plays, and the next one's files
 // fail to open with the engine's own traces instead of being waited for forever.
 async function testMissingRest(browser, args, work) {
@@ -381,11 +420,13 @@ async function main() {
     } finally {
       server.stop();
     }
-    // 3. Audio. 4. A static host. 5. Content that does not come.
+    // 3. Audio. 4. A static host. 5. Content that comes late or not at all.
     await testAudio(browser, args, work);
     await testStaticHost(browser, args);
-    if (args['content-mode'] === 'split')
+    if (args['content-mode'] === 'split') {
+      await testLateRest(browser, args, refDir);
       await testMissingRest(browser, args, work);
+    }
   } finally {
     await browser.close();
   }
