@@ -7,15 +7,16 @@
 //    mapping is exercised); at every shot the canvas's own pixels must equal the runner's
 //    shot. The screens are compared when settled: the canvas is read until it equals the
 //    shot or a settling time has passed, and a difference left then is a failure. The
-//    console must hold the runner's start-up trace; the canvas shows the game's own cursor
-//    and the page's full-screen button works.
+//    console must hold the runner's start-up trace; the canvas shows the game's own cursor,
+//    leaving the credits ends the game (the page says so) and the full-screen button works.
 // 3. Audio: a page whose content has a known music file in place of lounge.mrs. Before any
 //    click there is no audio context; after a click on the picture it runs, and the mixer's
 //    output read inside the page is the file, sample for sample, then silence.
 // 4. Where headers cannot be set: the page served without them isolates itself with its
 //    service worker and plays.
-// 5. The rest of the content: when it comes late, clicks wait for it and the game plays on;
-//    when it cannot be fetched, the game does not wait for it forever.
+// 5. The rest of the content: when it comes late, clicks wait for it and the game plays on
+//    (to the credits, which a key press leaves); when it cannot be fetched, the game does not
+//    wait for it forever.
 // Prints FIGURE lines: web_first_frame_ms, web_bytes_before_first_frame_kb, web_wasm_kb,
 // web_frame_ms, web_changed_frame_ms (the median over frames that changed the canvas) and
 // web_static_first_frame_ms (the service-worker page, after its one reload).
@@ -159,6 +160,12 @@ function countDifferences(actual, expected) {
         actual[4 * i + 2] !== expected[4 * i + 2])
       ++differing;
   return differing;
+}
+
+// Whether the page shows that the game has ended (waiting a few seconds for it).
+function gameEnded(page) {
+  return page.waitForFunction(() => !document.getElementById('ended').classList.contains('hidden'), {timeout: 10000})
+      .then(() => true, () => false);
 }
 
 // Reads the canvas until it equals the shot or the settling time has passed.
@@ -340,6 +347,14 @@ async function testLateRest(browser, args, refDir) {
     check(clickedEarly && differing === 0,
           `a click before the rest of the content has arrived waits for it, then shows the runner's ` +
           `sign-in (clicked before it came: ${clickedEarly}; ${differing} pixels differ)`);
+    // Farewell, and a key on the credits (the only screen that takes keys) ends the game.
+    const farewell = toPage(70, 446);
+    await page.mouse.click(farewell.x, farewell.y);
+    const credits = decodePng(fs.readFileSync(path.join(refDir, '13-credits.png')));
+    const shown = await compareSettled(page, credits.rgba, 15000);
+    check(shown.differing === 0, `the farewell leads to the runner's credits (${shown.differing} pixels differ)`);
+    await page.keyboard.press('Space');
+    check(await gameEnded(page), 'a key press on the credits ends the game');
     await context.close();
   } finally {
     server.stop();
@@ -397,6 +412,8 @@ async function main() {
       const cursor = await page.evaluate(() => Module.canvas.dataset.cursor);
       check(cursor === 'arrow', `the canvas shows the game's own arrow cursor (${cursor})`);
       await playJourney(page, journey, refDir, outDir);
+      // The journey's last release leaves the credits: the game ends and the page says so.
+      check(await gameEnded(page), 'leaving the credits ends the game and the page shows its end');
       await page.click('#fullscreen');
       const fullScreen = await page.waitForFunction(() => document.fullscreenElement && document.fullscreenElement.id,
                                                     {timeout: 5000}).then((handle) => handle.jsonValue(), () => null);
