@@ -1,4 +1,4 @@
-// ContentRoot.cpp: the three places the game looks for content/.
+// ContentRoot.cpp: the three places the game looks for content/, and the message when none has it.
 #include "apps/game/ContentRoot.h"
 
 #include <filesystem>
@@ -31,6 +31,20 @@ ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::strin
         }
     }
     return search;
+}
+
+std::string DescribeMissingContent(const ContentSearch& search)
+{
+    // Short lines: a message box is as wide as its longest line.
+    std::string strText =
+        "VelvinaDemo cannot find its pictures and sounds.\nThere is no content folder in:\n";
+    for (const std::string& strDir : search.Searched)
+        strText += "    " + strDir + "\n";
+    strText += "The build makes the content. In the source folder, run\n"
+               "    cmake --preset default && cmake --build --preset default\n"
+               "and start the game with build/default/run-game.sh,\n"
+               "or install it with cmake --install.";
+    return strText;
 }
 
 } // namespace GameApp

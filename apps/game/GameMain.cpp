@@ -5,9 +5,9 @@
 
 #include "apps/game/ContentRoot.h"
 #include "apps/game/SdlGame.h"
-#include "trace/DebugTrace.h"
 #include "game/GameScenes.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -24,8 +24,10 @@ std::string ExecutableDir()
     return strDir;
 }
 
-// Moves to the folder that holds content/, or traces where it looked.
-void EnterContentRoot()
+// Moves to the folder that holds content/. Without one the game could only show a black
+// screen, so the player is told where it looked (in a message box, which needs no game window,
+// and on standard error) and FALSE comes back.
+bool EnterContentRoot()
 {
     std::error_code error;
     const GameApp::ContentSearch search =
@@ -33,12 +35,12 @@ void EnterContentRoot()
     if (search.bFound)
     {
         std::filesystem::current_path(search.strRoot, error);
-        return;
+        return true;
     }
-    std::string strSearched;
-    for (const std::string& strDir : search.Searched)
-        strSearched += (strSearched.empty() ? "" : ", ") + strDir;
-    DebugTrace("Warning: no content folder found; searched %s", strSearched.c_str());
+    const std::string strMessage = GameApp::DescribeMissingContent(search);
+    std::fprintf(stderr, "%s\n", strMessage.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "VelvinaDemo", strMessage.c_str(), nullptr);
+    return false;
 }
 
 } // namespace
@@ -46,6 +48,10 @@ void EnterContentRoot()
 int main(int, char**)
 {
     SDL_SetMainReady();
-    EnterContentRoot();
+    if (!EnterContentRoot())
+    {
+        SDL_Quit();
+        return 1;
+    }
     return GameApp::RunSdlGame(&RegisterGameScenes);
 }

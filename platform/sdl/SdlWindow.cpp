@@ -2,18 +2,17 @@
 // messages, the Alt+Enter toggle, and the icon and cursors.
 #include "platform/sdl/SdlWindow.h"
 
+#include "platform/Letterbox.h"
+#include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlArt.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/Letterbox.h"
-#include "platform/ScreenFormat.h"
 
 namespace Platform
 {
 
 namespace
 {
-
 
 // Windows virtual-key codes of the keys the game can be given (0: not forwarded).
 DWORD VirtualKeyOf(SDL_Keycode nKey)
@@ -244,8 +243,12 @@ void CSdlWindow::TranslateMouse(UINT nMessage, int nX, int nY)
     else
         SDL_GetWindowSize(m_pWindow, &nDrawableWidth, &nDrawableHeight);
     POINT point = {0, 0};
-    if (!MapWindowPointToPicture(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight, nX, nY, &point))
-        return; // over the bars: nothing is hit
+    const PointPlace ePlace = LocateWindowPoint(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight,
+                                                nX, nY, SCALE_FIT, &point);
+    // Off the picture a move still goes through, at the nearest edge pixel, so that a scene sees
+    // the pointer leave its hot spots; presses and releases there reach nothing.
+    if (ePlace == POINT_NOWHERE || (ePlace == POINT_OFF_PICTURE && nMessage != WM_MOUSEMOVE))
+        return;
     PostMessage(Handle(), nMessage, m_wButtons | ModifierFlags(), MAKELPARAM(point.x, point.y));
 }
 
@@ -271,8 +274,8 @@ void CSdlWindow::TranslateKey(const SDL_KeyboardEvent& key)
     if (!dwVirtualKey)
         return;
     // Repeat count 1, scan code in bits 16-23, bit 30 set for an auto-repeat.
-    const LPARAM lKeyData = static_cast<LPARAM>(1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) |
-                                                (key.repeat ? (1u << 30) : 0u));
+    const LPARAM lKeyData = static_cast<LPARAM>(
+        1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) | (key.repeat ? (1u << 30) : 0u));
     PostMessage(Handle(), WM_KEYDOWN, dwVirtualKey, lKeyData);
 }
 

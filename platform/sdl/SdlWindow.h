@@ -2,7 +2,8 @@
 //
 // One borderless window that fills the desktop (Alt+Enter toggles a 640x480 window; the
 // toggle never reaches the game). SDL events become Windows-style messages: mouse positions
-// are mapped into the 640x480 picture (events over the bars are dropped), keys become
+// are mapped into the 640x480 picture (over the bars, moves go to the nearest edge pixel and
+// presses and releases are dropped), keys become
 // virtual-key codes, closing the window becomes WM_CLOSE. The window shows our own icon and
 // arrow cursor; LoadCursor(IDC_WAIT) gives the system wait cursor.
 #pragma once
@@ -58,7 +59,7 @@ private:
     CSdlDisplay* m_pDisplay = nullptr;
     BOOL m_bFullscreen = FALSE; // covering the display (by the window manager or by itself)
     BOOL m_bVideoStarted = FALSE;
-    WPARAM m_wButtons = 0; // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
+    WPARAM m_wButtons = 0;    // MK_LBUTTON / MK_RBUTTON held, as the game last saw them
     int m_nClassCursorId = 0; // the cursor resource the window was made with
     SDL_Cursor* m_pClassCursor = nullptr;
     std::map<int, SDL_Cursor*> m_SystemCursors;

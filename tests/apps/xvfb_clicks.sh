@@ -2,8 +2,10 @@
 # Runs the click probe full-screen on its own Xvfb screen, clicks with xdotool at screen
 # points and checks the picture pixel each release reached ("-": the point is in a bar and
 # must reach nothing). The step "toggle" presses Alt+Enter (full screen <-> window), which
-# must never reach the scene, nor may Alt+F4, which ends the run.
-# usage: xvfb_clicks.sh PROBE DISPLAY_NUMBER WxHxDEPTH "SX SY PX PY|-"|toggle ...
+# must never reach the scene, nor may Alt+F4, which ends the run. The step "move SX SY PX PY"
+# moves the pointer without a click and checks the last move the scene was given: in a bar it
+# is the picture's nearest edge pixel, so the scene sees the pointer leave.
+# usage: xvfb_clicks.sh PROBE DISPLAY_NUMBER WxHxDEPTH "SX SY PX PY|-"|toggle|"move SX SY PX PY" ...
 set -uo pipefail
 probe=$1 number=$2 screen=$3
 shift 3
@@ -35,6 +37,14 @@ for click in "$@"; do
   if [ "$click" = toggle ]; then
     xdotool key alt+Return
     sleep 0.5
+    continue
+  fi
+  if [ "${click%% *}" = move ]; then
+    read -r _ sx sy px py <<<"$click"
+    xdotool mousemove "$sx" "$sy"
+    sleep 0.2
+    last=$(grep '^probe down' "$work/trace.txt" | tail -1 | tr -d '\r')
+    [ "$last" = "probe down $px $py keys 0" ] || { echo "move to $sx,$sy reached the scene as '$last'"; exit 1; }
     continue
   fi
   read -r sx sy px py <<<"$click"

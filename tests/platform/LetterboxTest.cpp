@@ -17,8 +17,8 @@ TEST(LetterboxTest, PictureIsCentredWithItsAspectKept)
         Platform::PictureRect expected;
     };
     const Case cases[] = {
-        {640, 480, {0, 0, 640, 480}},      {1440, 1200, {0, 60, 1440, 1080}}, {1920, 1080, {240, 0, 1440, 1080}},
-        {1280, 960, {0, 0, 1280, 960}},    {1024, 768, {0, 0, 1024, 768}},    {1366, 768, {171, 0, 1024, 768}},
+        {640, 480, {0, 0, 640, 480}},   {1440, 1200, {0, 60, 1440, 1080}}, {1920, 1080, {240, 0, 1440, 1080}},
+        {1280, 960, {0, 0, 1280, 960}}, {1024, 768, {0, 0, 1024, 768}},    {1366, 768, {171, 0, 1024, 768}},
         {1, 1, {0, 0, 1, 0}},
     };
     for (const Case& c : cases)
@@ -107,6 +107,46 @@ TEST(LetterboxTest, EveryPictureColumnIsReachableAtFractionalScale)
     }
     for (int x = 0; x < 640; ++x)
         EXPECT_GE(hits[static_cast<size_t>(x)], 1) << x;
+}
+
+TEST(LetterboxTest, PointsOffThePictureGoToTheNearestEdgePixel)
+{
+    struct Case
+    {
+        const char* pszSetting;
+        int nWindowW, nWindowH;
+        int nX, nY;
+        Platform::PointPlace ePlace;
+        int nPictureX, nPictureY;
+    };
+    const Case cases[] = {
+        // 1920x1080: bars of 240 pixels left and right.
+        {"left bar", 1920, 1080, 0, 540, Platform::POINT_OFF_PICTURE, 0, 240},
+        {"left bar edge", 1920, 1080, 239, 0, Platform::POINT_OFF_PICTURE, 0, 0},
+        {"first column", 1920, 1080, 240, 0, Platform::POINT_ON_PICTURE, 0, 0},
+        {"right bar", 1920, 1080, 1919, 1079, Platform::POINT_OFF_PICTURE, 639, 479},
+        {"right bar middle", 1920, 1080, 1700, 541, Platform::POINT_OFF_PICTURE, 639, 240},
+        // 1440x1200: bars above and below.
+        {"top bar", 1440, 1200, 720, 10, Platform::POINT_OFF_PICTURE, 320, 0},
+        {"bottom bar", 1440, 1200, 720, 1199, Platform::POINT_OFF_PICTURE, 320, 479},
+        // Beyond the window while the pointer is captured: clamped on both axes.
+        {"above left", 640, 480, -50, -3, Platform::POINT_OFF_PICTURE, 0, 0},
+        {"below right", 640, 480, 700, 900, Platform::POINT_OFF_PICTURE, 639, 479},
+        {"right of window", 640, 480, 640, 100, Platform::POINT_OFF_PICTURE, 639, 100},
+        // Nothing to map onto.
+        {"empty", 0, 480, 5, 5, Platform::POINT_NOWHERE, -7, -7},
+        {"too small for a picture", 1, 1, 0, 0, Platform::POINT_NOWHERE, -7, -7},
+    };
+    for (const Case& c : cases)
+    {
+        POINT point = {-7, -7};
+        EXPECT_EQ(Platform::LocateWindowPoint(c.nWindowW, c.nWindowH, c.nWindowW, c.nWindowH, c.nX, c.nY,
+                                              Platform::SCALE_FIT, &point),
+                  c.ePlace)
+            << c.pszSetting;
+        EXPECT_EQ(point.x, c.nPictureX) << c.pszSetting;
+        EXPECT_EQ(point.y, c.nPictureY) << c.pszSetting;
+    }
 }
 
 } // namespace
