@@ -20,6 +20,10 @@ struct ContentSearch
 
 ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::string& strExecutableDir);
 
+// The folder the player named (--content): either the one that holds content/, or content/
+// itself. Searched names strDir alone.
+ContentSearch FindNamedContentRoot(const std::string& strDir);
+
 // What the player is told when no folder held content/: every folder searched, one a line, and
 // how to get the content.
 std::string DescribeMissingContent(const ContentSearch& search);

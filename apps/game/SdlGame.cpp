@@ -2,8 +2,10 @@
 // player is told about: no display to show the game on, and a game already running.
 #include "apps/game/SdlGame.h"
 
+#include "apps/game/Screenshot.h"
 #include "core/Core.h"
 #include "platform/Backend.h"
+#include "platform/mixer/OutputVolume.h"
 #include "platform/posix/SingleInstancePosix.h"
 #include "platform/sdl/SdlAudioDevice.h"
 #include "platform/sdl/SdlDisplay.h"
@@ -15,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 namespace GameApp
@@ -30,9 +33,17 @@ BOOL InvisibleVideoAllowed()
     return pszAllow && *pszAllow && std::string(pszAllow) != "0";
 }
 
+std::tm LocalTimeNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local = {};
+    localtime_r(&now, &local);
+    return local;
+}
+
 } // namespace
 
-int RunSdlGame(void (*pfnRegisterScenes)())
+int RunSdlGame(void (*pfnRegisterScenes)(), const GameOptions& options, const std::string& strScreenshotDir)
 {
     std::string strReason;
     if (!Platform::StartVisibleVideo(InvisibleVideoAllowed(), &strReason))
@@ -44,11 +55,21 @@ int RunSdlGame(void (*pfnRegisterScenes)())
     int nExitCode = 0;
     BOOL bAlreadyRunning = FALSE;
     {
-        // The display is declared after the window so that it goes first.
+        // The volume outlives every device that plays through it; the display is declared after
+        // the window so that it goes first.
+        COutputVolume volume;
         Platform::CSdlWindow window;
         Platform::CSdlDisplay display(window);
         Platform::CPosixSingleInstance lock;
         Platform::CSdlAudio audio;
+        volume.SetLevel(options.nVolume);
+        volume.SetMuted(options.bMuted);
+        audio.SetOutputVolume(&volume);
+        window.AttachVolume(&volume, options.bMuteUnfocused);
+        window.SetStartFullscreen(options.bFullscreen);
+        window.SetScaleMode(options.eScale);
+        window.SetScreenshotWriter([strScreenshotDir](const std::vector<WORD>& frame)
+                                   { return SaveScreenshot(strScreenshotDir, frame, LocalTimeNow()); });
         Platform::Backend backend;
         backend.pWindow = &window;
         backend.pDisplay = &display;

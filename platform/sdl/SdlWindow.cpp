@@ -1,9 +1,11 @@
 // SdlWindow.cpp: the game window on SDL2, the translation of SDL events into the game's
-// messages, the Alt+Enter toggle, and the icon and cursors.
+// messages, the frontend's keys (full screen, scaling, volume, screenshot), the title's status
+// line, and the icon and cursors.
 #include "platform/sdl/SdlWindow.h"
 
 #include "platform/Letterbox.h"
 #include "platform/ScreenFormat.h"
+#include "platform/mixer/OutputVolume.h"
 #include "platform/sdl/SdlArt.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEnvironment.h"
@@ -13,6 +15,16 @@ namespace Platform
 
 namespace
 {
+
+// How long a status stays in the title bar.
+constexpr Uint32 kStatusMs = 3000;
+// The window's frame (both sides added up) while the window manager has not said how large it
+// is: room for a title bar and thin borders.
+constexpr int kFrameAllowanceWidth = 16;
+constexpr int kFrameAllowanceHeight = 40;
+// The smallest window the player can shrink the game to.
+constexpr int kMinimumWidth = 320;
+constexpr int kMinimumHeight = 240;
 
 // Windows virtual-key codes of the keys the game can be given (0: not forwarded).
 DWORD VirtualKeyOf(SDL_Keycode nKey)
@@ -109,14 +121,17 @@ HWND CSdlWindow::CreateWindow(const WindowDesc& desc)
             return nullptr;
         m_bVideoStarted = TRUE;
     }
-    m_pWindow = SDL_CreateWindow(desc.pszTitle, 0, 0, desc.nWidth > 0 ? desc.nWidth : kScreenWidth,
+    m_strTitle = desc.pszTitle ? desc.pszTitle : "";
+    m_pWindow = SDL_CreateWindow(m_strTitle.c_str(), 0, 0, desc.nWidth > 0 ? desc.nWidth : kScreenWidth,
                                  desc.nHeight > 0 ? desc.nHeight : kScreenHeight,
-                                 SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI);
+                                 SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALLOW_HIGHDPI |
+                                     SDL_WINDOW_RESIZABLE);
     if (!m_pWindow)
         return nullptr;
-    // Full-screen before it is first shown: switching a visible window waits for the window
-    // manager.
-    SetFullscreen(TRUE);
+    SDL_SetWindowMinimumSize(m_pWindow, kMinimumWidth, kMinimumHeight);
+    // Full screen or windowed before it is first shown: switching a visible window waits for
+    // the window manager.
+    SetFullscreen(m_bStartFullscreen);
     SetWindowIcon(m_pWindow);
     // The executable's one cursor resource is our arrow.
     m_nClassCursorId = desc.nCursorId;
@@ -161,10 +176,141 @@ void CSdlWindow::SetFullscreen(BOOL bFullscreen)
         SDL_SetWindowFullscreen(m_pWindow, 0);
         m_bFullscreen = FALSE;
         SDL_SetWindowBordered(m_pWindow, SDL_TRUE);
-        SDL_SetWindowSize(m_pWindow, kScreenWidth, kScreenHeight);
+        const WindowSize size = WindowedSize();
+        SDL_SetWindowSize(m_pWindow, size.nWidth, size.nHeight);
         SDL_SetWindowPosition(m_pWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     InvalidateDisplay();
+}
+
+WindowSize CSdlWindow::WindowedSize() const
+{
+    if (m_WindowedSize.nWidth > 0)
+        return m_WindowedSize;
+    SDL_Rect rcUsable = {0, 0, kScreenWidth, kScreenHeight};
+    const int nDisplay = SDL_GetWindowDisplayIndex(m_pWindow);
+    if (nDisplay < 0 || SDL_GetDisplayUsableBounds(nDisplay, &rcUsable) != 0)
+        rcUsable = {0, 0, kScreenWidth, kScreenHeight};
+    int nTop = 0;
+    int nLeft = 0;
+    int nBottom = 0;
+    int nRight = 0;
+    const BOOL bFrameKnown =
+        SDL_GetWindowBordersSize(m_pWindow, &nTop, &nLeft, &nBottom, &nRight) == 0 && nTop + nBottom > 0;
+    return ChooseWindowSize(rcUsable.w, rcUsable.h, bFrameKnown ? nLeft + nRight : kFrameAllowanceWidth,
+                            bFrameKnown ? nTop + nBottom : kFrameAllowanceHeight);
+}
+
+void CSdlWindow::SetScaleMode(ScaleMode eMode)
+{
+    m_eScaleMode = eMode;
+    InvalidateDisplay();
+}
+
+void CSdlWindow::AttachVolume(COutputVolume* pVolume, BOOL bMuteUnfocused)
+{
+    m_pVolume = pVolume;
+    m_bMuteUnfocused = bMuteUnfocused;
+}
+
+void CSdlWindow::ShowStatus(const std::string& strStatus)
+{
+    if (!m_pWindow)
+        return;
+    SDL_SetWindowTitle(m_pWindow, (m_strTitle + " - " + strStatus).c_str());
+    m_dwStatusUntil = SDL_GetTicks() + kStatusMs;
+    if (m_dwStatusUntil == 0)
+        m_dwStatusUntil = 1;
+}
+
+void CSdlWindow::ToggleFullscreen()
+{
+    // The player's window size comes back when the window returns.
+    if (!IsFullscreen())
+        SDL_GetWindowSize(m_pWindow, &m_WindowedSize.nWidth, &m_WindowedSize.nHeight);
+    SetFullscreen(!IsFullscreen());
+}
+
+void CSdlWindow::ChangeVolume(int nSteps)
+{
+    if (!m_pVolume)
+        return;
+    // Changing the volume also turns the sound back on.
+    m_pVolume->SetMuted(FALSE);
+    m_pVolume->StepLevel(nSteps);
+    ShowStatus("volume " + std::to_string(m_pVolume->GetLevel()) + "%");
+}
+
+void CSdlWindow::ToggleMute()
+{
+    if (!m_pVolume)
+        return;
+    m_pVolume->SetMuted(!m_pVolume->IsMuted());
+    ShowStatus(m_pVolume->IsMuted() ? std::string("sound off")
+                                    : "sound on, volume " + std::to_string(m_pVolume->GetLevel()) + "%");
+}
+
+void CSdlWindow::TakeScreenshot()
+{
+    if (!m_ScreenshotWriter || !m_pDisplay)
+        return;
+    ShowStatus(m_ScreenshotWriter(m_pDisplay->GetShownFrame()));
+}
+
+BOOL CSdlWindow::HandleFrontendKey(const SDL_KeyboardEvent& key)
+{
+    const SDL_Keycode nKey = key.keysym.sym;
+    const BOOL bAlt = (key.keysym.mod & KMOD_ALT) != 0;
+    if (bAlt && nKey == SDLK_F4)
+    {
+        PostMessage(Handle(), WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+    // Keys that switch something act once per press, not on auto-repeat; the volume keys repeat.
+    const BOOL bFirst = !key.repeat;
+    switch (nKey)
+    {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        if (!bAlt)
+            return FALSE;
+        if (bFirst)
+            ToggleFullscreen();
+        return TRUE;
+    case SDLK_F11:
+        if (bFirst)
+            ToggleFullscreen();
+        return TRUE;
+    case SDLK_F10:
+        if (bFirst)
+        {
+            SetScaleMode(NextScaleMode(m_eScaleMode));
+            ShowStatus(std::string("scale: ") + ScaleModeName(m_eScaleMode));
+        }
+        return TRUE;
+    case SDLK_F12:
+        if (bFirst)
+            TakeScreenshot();
+        return TRUE;
+    case SDLK_m:
+    case SDLK_AUDIOMUTE:
+        if (bFirst)
+            ToggleMute();
+        return TRUE;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS:
+    case SDLK_VOLUMEDOWN:
+        ChangeVolume(-1);
+        return TRUE;
+    case SDLK_PLUS:
+    case SDLK_EQUALS:
+    case SDLK_KP_PLUS:
+    case SDLK_VOLUMEUP:
+        ChangeVolume(1);
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
 void CSdlWindow::InvalidateDisplay()
@@ -244,7 +390,7 @@ void CSdlWindow::TranslateMouse(UINT nMessage, int nX, int nY)
         SDL_GetWindowSize(m_pWindow, &nDrawableWidth, &nDrawableHeight);
     POINT point = {0, 0};
     const PointPlace ePlace = LocateWindowPoint(nWindowWidth, nWindowHeight, nDrawableWidth, nDrawableHeight,
-                                                nX, nY, SCALE_FIT, &point);
+                                                nX, nY, m_eScaleMode, &point);
     // Off the picture a move still goes through, at the nearest edge pixel, so that a scene sees
     // the pointer leave its hot spots; presses and releases there reach nothing.
     if (ePlace == POINT_NOWHERE || (ePlace == POINT_OFF_PICTURE && nMessage != WM_MOUSEMOVE))
@@ -254,23 +400,10 @@ void CSdlWindow::TranslateMouse(UINT nMessage, int nX, int nY)
 
 void CSdlWindow::TranslateKey(const SDL_KeyboardEvent& key)
 {
-    const SDL_Keycode nKey = key.keysym.sym;
-    if (key.keysym.mod & KMOD_ALT)
-    {
-        // System keys: handled here and never given to the game.
-        if (nKey == SDLK_RETURN || nKey == SDLK_KP_ENTER)
-        {
-            if (!key.repeat)
-                SetFullscreen(!IsFullscreen());
-            return;
-        }
-        if (nKey == SDLK_F4)
-        {
-            PostMessage(Handle(), WM_CLOSE, 0, 0);
-            return;
-        }
-    }
-    const DWORD dwVirtualKey = VirtualKeyOf(nKey);
+    // The frontend's keys are handled here and never given to the game.
+    if (HandleFrontendKey(key))
+        return;
+    const DWORD dwVirtualKey = VirtualKeyOf(key.keysym.sym);
     if (!dwVirtualKey)
         return;
     // Repeat count 1, scan code in bits 16-23, bit 30 set for an auto-repeat.
@@ -291,6 +424,11 @@ void CSdlWindow::TranslateWindowEvent(const SDL_WindowEvent& window)
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         InvalidateDisplay();
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        if (m_pVolume && m_bMuteUnfocused)
+            m_pVolume->SetFocusMuted(window.event == SDL_WINDOWEVENT_FOCUS_LOST);
         break;
     default:
         break;
@@ -347,6 +485,12 @@ void CSdlWindow::CollectInput()
     SDL_Event event;
     while (SDL_PollEvent(&event))
         Translate(event);
+    // The title's status goes after its few seconds.
+    if (m_dwStatusUntil != 0 && SDL_TICKS_PASSED(SDL_GetTicks(), m_dwStatusUntil))
+    {
+        SDL_SetWindowTitle(m_pWindow, m_strTitle.c_str());
+        m_dwStatusUntil = 0;
+    }
 }
 
 BOOL CSdlWindow::AwaitInput()

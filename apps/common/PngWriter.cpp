@@ -1,12 +1,15 @@
-// PngWriter.cpp: the libpng calls behind WritePngRgb.
-#include "apps/headless/PngWriter.h"
+// PngWriter.cpp: the libpng calls behind WritePngRgb, and the frame's conversion to RGB.
+#include "apps/common/PngWriter.h"
+
+#include "platform/PixelRgb.h"
+#include "platform/ScreenFormat.h"
 
 #include <png.h>
 
 #include <cstdio>
 #include <memory>
 
-namespace Runner
+namespace AppCommon
 {
 
 namespace
@@ -34,8 +37,9 @@ bool WritePngRgb(const std::string& strPath, int nWidth, int nHeight, const std:
         return false;
     }
     png_init_io(pPng, pFile.get());
-    png_set_IHDR(pPng, pInfo, static_cast<png_uint_32>(nWidth), static_cast<png_uint_32>(nHeight), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(pPng, pInfo, static_cast<png_uint_32>(nWidth), static_cast<png_uint_32>(nHeight), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     png_write_info(pPng, pInfo);
     for (int y = 0; y < nHeight; ++y)
         png_write_row(pPng, rgb.data() + static_cast<size_t>(y) * nWidth * 3);
@@ -44,4 +48,19 @@ bool WritePngRgb(const std::string& strPath, int nWidth, int nHeight, const std:
     return std::ferror(pFile.get()) == 0;
 }
 
-} // namespace Runner
+std::vector<uint8_t> FrameToRgb(const WORD* pPixels, LONG nPitchPixels,
+                                const Platform::DisplayPixelFormat& format)
+{
+    constexpr int nWidth = Platform::kScreenWidth;
+    constexpr int nHeight = Platform::kScreenHeight;
+    std::vector<uint8_t> rgb(static_cast<size_t>(nWidth) * nHeight * 3u, 0);
+    if (!pPixels)
+        return rgb;
+    for (int y = 0; y < nHeight; ++y)
+        for (int x = 0; x < nWidth; ++x)
+            Platform::PixelToRgb(pPixels[static_cast<size_t>(y) * nPitchPixels + x], format,
+                                 &rgb[(static_cast<size_t>(y) * nWidth + x) * 3]);
+    return rgb;
+}
+
+} // namespace AppCommon
