@@ -400,16 +400,44 @@ void CSdlWindow::TranslateMouse(UINT nMessage, int nX, int nY)
 
 void CSdlWindow::TranslateKey(const SDL_KeyboardEvent& key)
 {
-    // The frontend's keys are handled here and never given to the game.
+    // The frontend's keys are handled here and never given to the game, nor is the Shift or
+    // Ctrl pressed to reach them (Shift for "+").
     if (HandleFrontendKey(key))
+    {
+        m_bModifierPending = FALSE;
         return;
+    }
     const DWORD dwVirtualKey = VirtualKeyOf(key.keysym.sym);
     if (!dwVirtualKey)
         return;
     // Repeat count 1, scan code in bits 16-23, bit 30 set for an auto-repeat.
     const LPARAM lKeyData = static_cast<LPARAM>(
         1u | ((static_cast<DWORD>(key.keysym.scancode) & 0xFFu) << 16) | (key.repeat ? (1u << 30) : 0u));
+    if (dwVirtualKey == VK_SHIFT || dwVirtualKey == VK_CONTROL)
+    {
+        // A modifier waits for the key it goes with: given to the game before that key, or
+        // alone when it is released first, but dropped when the key is the frontend's.
+        if (key.repeat && m_bModifierPending)
+            return;
+        if (!key.repeat)
+        {
+            FlushPendingModifier();
+            m_bModifierPending = TRUE;
+            m_PendingModifier = {Handle(), WM_KEYDOWN, dwVirtualKey, lKeyData};
+            return;
+        }
+    }
+    FlushPendingModifier();
     PostMessage(Handle(), WM_KEYDOWN, dwVirtualKey, lKeyData);
+}
+
+void CSdlWindow::FlushPendingModifier()
+{
+    if (!m_bModifierPending)
+        return;
+    m_bModifierPending = FALSE;
+    PostMessage(m_PendingModifier.hWnd, m_PendingModifier.nMessage, m_PendingModifier.wParam,
+                m_PendingModifier.lParam);
 }
 
 void CSdlWindow::TranslateWindowEvent(const SDL_WindowEvent& window)
@@ -467,6 +495,10 @@ void CSdlWindow::Translate(const SDL_Event& event)
     }
     case SDL_KEYDOWN:
         TranslateKey(event.key);
+        break;
+    case SDL_KEYUP:
+        if (m_bModifierPending && VirtualKeyOf(event.key.keysym.sym) == m_PendingModifier.wParam)
+            FlushPendingModifier();
         break;
     case SDL_RENDER_DEVICE_RESET:
         if (m_pDisplay)

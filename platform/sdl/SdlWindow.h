@@ -79,6 +79,8 @@ private:
     void TranslateKey(const SDL_KeyboardEvent& key);
     // The frontend's own keys; FALSE for a key that goes to the game.
     BOOL HandleFrontendKey(const SDL_KeyboardEvent& key);
+    // Gives the game the Shift or Ctrl press held back, if any.
+    void FlushPendingModifier();
     void ToggleFullscreen();
     void ChangeVolume(int nSteps);
     void ToggleMute();
@@ -106,6 +108,8 @@ private:
     std::string m_strTitle;
     Uint32 m_dwStatusUntil = 0;         // SDL ticks when the title's status goes, 0: none shown
     WindowSize m_WindowedSize = {0, 0}; // the player's last window size (0: not yet chosen)
+    BOOL m_bModifierPending = FALSE;    // a Shift or Ctrl press held back
+    WindowMessage m_PendingModifier = {};
 };
 
 } // namespace Platform

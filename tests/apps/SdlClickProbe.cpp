@@ -5,10 +5,11 @@
 
 #include "apps/game/GameOptions.h"
 #include "apps/game/SdlGame.h"
-#include "trace/DebugTrace.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
+#include "trace/DebugTrace.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,8 @@ public:
 
 void RegisterProbeScene()
 {
-    g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CreateLoadedScene<CClickProbeScene>, "CClickProbeScene");
+    g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CreateLoadedScene<CClickProbeScene>,
+                                    "CClickProbeScene");
 }
 
 } // namespace
@@ -53,5 +55,7 @@ int main(int argc, char** argv)
         GameApp::ParseGameOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), {});
     if (parsed.eAction != GameApp::OPTIONS_RUN)
         return 2;
-    return GameApp::RunSdlGame(&RegisterProbeScene, parsed.options, ".");
+    std::error_code error;
+    return GameApp::RunSdlGame(&RegisterProbeScene, parsed.options,
+                               std::filesystem::current_path(error).string());
 }
