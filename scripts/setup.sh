@@ -11,7 +11,7 @@ PACKAGES=(
   libcairo2-dev fonts-dejavu-core
   espeak-ng
   clang libclang-rt-14-dev
-  xvfb xdotool openbox x11-utils
+  xvfb xdotool openbox x11-utils desktop-file-utils
 )
 
 missing=()

@@ -75,6 +75,15 @@ BOOL StartVisibleVideo(BOOL bAllowInvisible, std::string* pstrReason)
         const char* pszDriver = SDL_GetVideoDriver(i);
         if (IsInvisibleVideoDriver(pszDriver))
             continue;
+        // Without a runtime folder the Wayland library cannot reach a compositor (unless named
+        // by an absolute path) and only prints its own complaint.
+        const char* pszWayland = std::getenv("WAYLAND_DISPLAY");
+        if (SDL_strcasecmp(pszDriver, "wayland") == 0 && Unset("XDG_RUNTIME_DIR") &&
+            !(pszWayland && pszWayland[0] == '/'))
+        {
+            strReasons += std::string(strReasons.empty() ? "" : "; ") + "wayland not available";
+            continue;
+        }
         if (TryDriver(pszDriver, &strReasons))
         {
             SDL_SetHint(SDL_HINT_VIDEODRIVER, nullptr);
