@@ -1,9 +1,10 @@
-// GraphicsTestSupport.h: small pictures, guarded destinations, hand-made compressed streams
-// and a settable clock for the graphics tests.
+// GraphicsTestSupport.h: small pictures, guarded destinations, records and frame sets made in
+// code (compressed with the content tools' encoder) and a settable clock for the graphics tests.
 #pragma once
 
 #include "graphics/MRVImage.h"
 #include "platform/Clock.h"
+#include "tools/encoder/MRVEncoder.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,8 @@ public:
     {
         for (size_t i = 0; i < m_Pixels.size(); ++i)
         {
-            const int x = static_cast<int>(i % m_nPitch) - m_nGuard, y = static_cast<int>(i / m_nPitch) - m_nGuard;
+            const int x = static_cast<int>(i % m_nPitch) - m_nGuard,
+                      y = static_cast<int>(i / m_nPitch) - m_nGuard;
             if ((x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight) && m_Pixels[i] != kGuard)
                 return false;
         }
@@ -99,12 +101,14 @@ private:
 };
 
 // A decoded raw picture (colour-keyed when bKeyed) holding the given pixels, row by row.
-inline std::unique_ptr<CMRVImage> MakeRaw(int nWidth, int nHeight, const std::vector<WORD>& pixels, bool bKeyed = false)
+inline std::unique_ptr<CMRVImage> MakeRaw(int nWidth, int nHeight, const std::vector<WORD>& pixels,
+                                          bool bKeyed = false)
 {
     auto image = std::make_unique<CMRVImage>();
     EXPECT_TRUE(image->Create(nWidth, nHeight, bKeyed ? TRUE : FALSE));
     if (!pixels.empty())
-        std::memcpy(image->GetPixels(), pixels.data(), std::min<size_t>(pixels.size() * 2, image->GetBufferSize()));
+        std::memcpy(image->GetPixels(), pixels.data(),
+                    std::min<size_t>(pixels.size() * 2, image->GetBufferSize()));
     return image;
 }
 
@@ -118,47 +122,14 @@ inline std::unique_ptr<CMRVImage> MakeRunCoded(int nWidth, int nHeight, const Ru
     return image;
 }
 
-// A compressed stream of literals only, coded with the decoder's initial tables (no model
-// update is ever sent, so they never change), then the end-of-block symbol. The bytes 0, 32,
-// 48 and 255 take 7 bits, every other byte 8 or more.
-inline std::vector<BYTE> LiteralStream(const std::vector<BYTE>& data)
-{
-    static const int kWidths[16] = {2, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5};
-    std::vector<BYTE> out;
-    uint32_t nBits = 0;
-    int nBitCount = 0;
-    auto put = [&](uint32_t nValue, int nWidth) {
-        for (int i = nWidth - 1; i >= 0; --i)
-        {
-            nBits = (nBits << 1) | ((nValue >> i) & 1u);
-            if (++nBitCount == 8)
-            {
-                out.push_back(static_cast<BYTE>(nBits));
-                nBits = 0;
-                nBitCount = 0;
-            }
-        }
-    };
-    auto putCode = [&](int nCode) {
-        for (int c = 0, nFirst = 0; c < 16; nFirst += 1 << kWidths[c], ++c)
-            if (nCode < nFirst + (1 << kWidths[c]))
-                return put(static_cast<uint32_t>(c), 4), put(static_cast<uint32_t>(nCode - nFirst), kWidths[c]);
-    };
-    for (BYTE b : data)
-        putCode(b == 0 ? 16 : b == 32 ? 17 : b == 48 ? 18 : b == 255 ? 19 : 20 + (b - 1) - (b > 32) - (b > 48));
-    putCode(273);
-    put(0, (8 - nBitCount) % 8);
-    return out;
-}
-
 // A compressed raw frame of nWidth x nHeight pixels all equal to wPixel.
 inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel)
 {
     std::vector<BYTE> raw;
     for (int i = 0; i < nWidth * nHeight; ++i)
         PutLE(raw, wPixel, 2);
-    return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight, LiteralStream(raw),
-                      static_cast<DWORD>(raw.size()));
+    return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight,
+                      MRVEncoder::Encode(raw.data(), raw.size()), static_cast<DWORD>(raw.size()));
 }
 
 // A .mrm file image: header, then one length-prefixed record per frame.

@@ -14,7 +14,12 @@ using namespace GraphicsTest;
 namespace
 {
 
-// Pixels whose bytes the literal stream codes in 7 bits, so that frames compress.
+std::vector<BYTE> Compressed(const std::vector<BYTE>& data)
+{
+    return MRVEncoder::Encode(data.data(), data.size());
+}
+
+// A distinct pixel for each of six frames.
 WORD FramePixel(int nIndex)
 {
     static const WORD kPixels[] = {0xFF00, 0x00FF, 0x2030, 0x30FF, 0xFF20, 0x20FF};
@@ -40,7 +45,8 @@ protected:
         const std::string strPath = (std::filesystem::temp_directory_path() /
                                      ("graphics_" + strName + "_" + std::to_string(m_Files.size()) + ".mrm"))
                                         .string();
-        std::ofstream(strPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(strPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         m_Files.push_back(strPath);
         return strPath;
     }
@@ -205,7 +211,7 @@ TEST_F(MRVAnimationTest, DamagedFilesFailToLoad)
     std::vector<BYTE> truncated(good.begin(), good.end() - 3);
     // A frame asking for 1 GB of decoded pixels from a few bytes.
     std::vector<BYTE> huge = MakeFrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
-                                                         LiteralStream({2, 0, 0, 0, 0, 0}), 1u << 30)});
+                                                         Compressed({2, 0, 0, 0, 0, 0}), 1u << 30)});
     for (const std::vector<BYTE>& bytes : {truncated, huge})
     {
         CMRVAnimation animation;
