@@ -10,36 +10,12 @@
 # Skipped (77) where Xvfb, openbox or xdotool is missing.
 set -uo pipefail
 probe=$1 game=$2 checker=$3 content_root=$4 number=$5
-for tool in Xvfb openbox xdotool xwininfo; do
-  command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAILED: $*"; [ -f "$work/trace.txt" ] && tail -5 "$work/trace.txt"; exit 1; }
-mkdir -p "$work/run" "$work/shots" && chmod 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" HOME="$work" # no pictures folder: screenshots go to the start folder
+source "$(dirname "$0")/xvfb_screen.sh"
+mkdir -p "$work/shots"
+export HOME="$work" # no pictures folder: screenshots go to the folder the game starts in
 # No sound device: the game runs silent and its pauses are short.
 export SDL_AUDIODRIVER=none
 
-start_screen() { # WxH
-  [ -n "${xvfb_pid:-}" ] && { kill "$wm_pid" "$xvfb_pid"; wait "$wm_pid" "$xvfb_pid" 2>/dev/null; }
-  Xvfb ":$number" -screen 0 "$1x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  pids+=("$xvfb_pid")
-  export DISPLAY=":$number"
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  openbox >"$work/openbox.log" 2>&1 &
-  wm_pid=$!
-  pids+=("$wm_pid")
-  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-}
 start_game() { # PROGRAM ARGS...: starts it in the shots folder, sets $game_pid and $window
   (cd "$work/shots" && exec "$@") 2>"$work/trace.txt" &
   game_pid=$!

@@ -10,21 +10,8 @@
 # Skipped (77) where Xvfb, openbox or xdotool is missing. SHOTS=DIR keeps screenshots (xwd).
 set -uo pipefail
 game=$1 content_root=$2 number=$3
-for tool in Xvfb openbox xdotool xwininfo; do
-  command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAILED: $*"; exit 1; }
-mkdir -p "$work/run" "$work/empty" && chmod 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" # keeps the single-instance lock apart from other runs
+source "$(dirname "$0")/xvfb_screen.sh"
+mkdir -p "$work/empty"
 
 # 1. No display at all.
 (cd "$content_root" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$game" >"$work/out1" 2>"$work/err1")
@@ -33,13 +20,7 @@ echo "no display: exit $status, says: $(head -1 "$work/err1")"
 [ "$status" -eq 1 ] || fail "exit status $status without a display"
 grep -q '^VelvinaDemo needs a display: .\+' "$work/err1" || fail "no 'needs a display' message"
 
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=":$number"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+start_screen 1024x768
 shot() { [ -n "${SHOTS:-}" ] && mkdir -p "$SHOTS" && xwd -root -silent >"$SHOTS/$1.xwd"; }
 # The id of the first window titled VelvinaDemo (xwininfo reads UTF-8 titles, which SDL's
 # message box has and this xdotool cannot match), waiting up to 10 seconds.
