@@ -2,9 +2,9 @@
 // device-loss reporting over an SDL renderer.
 #include "platform/sdl/SdlDisplay.h"
 
+#include "platform/Letterbox.h"
 #include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/Letterbox.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <cstring>
@@ -22,7 +22,10 @@ constexpr DWORD kDefaultRefreshPeriod = 16; // about 60 Hz
 class CSdlBackSurface : public IDisplaySurface
 {
 public:
-    explicit CSdlBackSurface(CSdlDisplay& display) : m_Display(display), m_Pixels(kScreenWidth * kScreenHeight, 0) {}
+    explicit CSdlBackSurface(CSdlDisplay& display)
+        : m_Display(display), m_Pixels(kScreenWidth * kScreenHeight, 0)
+    {
+    }
 
     DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD) override
     {
@@ -210,7 +213,8 @@ BOOL CSdlDisplay::CreateTexture()
 {
     if (m_pTexture)
         SDL_DestroyTexture(m_pTexture);
-    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                   kScreenWidth, kScreenHeight);
     m_bNeedsRepaint = TRUE;
     return m_pTexture ? TRUE : Fail();
 }

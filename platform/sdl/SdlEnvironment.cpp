@@ -34,21 +34,6 @@ BOOL MachineHasGpu()
 #endif
 }
 
-BOOL WindowManagerRunning(SDL_Window* pWindow)
-{
-#ifdef VELVINA_HAVE_X11
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!pWindow || !SDL_GetWindowWMInfo(pWindow, &info) || info.subsystem != SDL_SYSWM_X11)
-        return TRUE;
-    // An EWMH window manager creates this atom when it starts; it never exists without one.
-    return XInternAtom(info.info.x11.display, "_NET_SUPPORTING_WM_CHECK", True) != None;
-#else
-    (void)pWindow;
-    return TRUE;
-#endif
-}
-
 #ifdef VELVINA_HAVE_X11
 namespace
 {
@@ -98,6 +83,25 @@ std::vector<Window> TopLevelWindows(Display* pDisplay, Window root)
 
 } // namespace
 #endif
+
+BOOL WindowManagerRunning(SDL_Window* pWindow)
+{
+#ifdef VELVINA_HAVE_X11
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!pWindow || !SDL_GetWindowWMInfo(pWindow, &info) || info.subsystem != SDL_SYSWM_X11)
+        return TRUE;
+    // An EWMH window manager names its check window on the root while it runs (the atom alone
+    // proves nothing: SDL itself creates it).
+    Display* pDisplay = info.info.x11.display;
+    return ReadLongs(pDisplay, DefaultRootWindow(pDisplay), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty()
+               ? FALSE
+               : TRUE;
+#else
+    (void)pWindow;
+    return TRUE;
+#endif
+}
 
 BOOL RaiseWindowOfProcess(long nProcessId)
 {

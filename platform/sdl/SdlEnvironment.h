@@ -1,7 +1,7 @@
-// SdlEnvironment.h: two facts about the machine that decide how the SDL display starts fast:
-// whether it has a graphics device for hardware rendering, and whether a window manager runs
-// (without one, a full-screen request is never answered and SDL waits for it in vain); and
-// bringing another process's window forward, for a second start of the game.
+// SdlEnvironment.h: two facts about the machine the SDL backend adapts to: whether it has a
+// graphics device for hardware rendering (the display starts fast without one), and whether a
+// window manager runs (only then do windows get a frame to leave room for); and bringing
+// another process's window forward, for a second start of the game.
 #pragma once
 
 #include "platform/WinTypes.h"
@@ -15,7 +15,7 @@ namespace Platform
 // device node); TRUE otherwise.
 BOOL MachineHasGpu();
 
-// FALSE only when the window is on an X server where no window manager announces itself.
+// FALSE only when the window is on an X server where no EWMH window manager runs.
 BOOL WindowManagerRunning(SDL_Window* pWindow);
 
 // Asks the window manager to show, raise and focus the top-level window of process nProcessId

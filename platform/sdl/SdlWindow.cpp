@@ -10,6 +10,8 @@
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlEnvironment.h"
 
+#include <algorithm>
+
 namespace Platform
 {
 
@@ -165,10 +167,10 @@ void CSdlWindow::SetFullscreen(BOOL bFullscreen)
             SDL_SetWindowPosition(m_pWindow, rcDisplay.x, rcDisplay.y);
             SDL_SetWindowSize(m_pWindow, rcDisplay.w, rcDisplay.h);
         }
-        // Without a window manager the request would go unanswered (SDL waits for it), and
-        // the window already covers the display.
-        if (WindowManagerRunning(m_pWindow))
-            SDL_SetWindowFullscreen(m_pWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        // SDL is told as well, also without a window manager: with its full-screen state left
+        // unset there, SDL's X11 code now and then sent a wake-up event to the window after it
+        // was destroyed, and the X error ended the program at exit.
+        SDL_SetWindowFullscreen(m_pWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
         m_bFullscreen = TRUE;
     }
     else
@@ -176,17 +178,15 @@ void CSdlWindow::SetFullscreen(BOOL bFullscreen)
         SDL_SetWindowFullscreen(m_pWindow, 0);
         m_bFullscreen = FALSE;
         SDL_SetWindowBordered(m_pWindow, SDL_TRUE);
-        const WindowSize size = WindowedSize();
-        SDL_SetWindowSize(m_pWindow, size.nWidth, size.nHeight);
-        SDL_SetWindowPosition(m_pWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        const SDL_Rect rcWindow = WindowedRect();
+        SDL_SetWindowSize(m_pWindow, rcWindow.w, rcWindow.h);
+        SDL_SetWindowPosition(m_pWindow, rcWindow.x, rcWindow.y);
     }
     InvalidateDisplay();
 }
 
-WindowSize CSdlWindow::WindowedSize() const
+SDL_Rect CSdlWindow::WindowedRect() const
 {
-    if (m_WindowedSize.nWidth > 0)
-        return m_WindowedSize;
     SDL_Rect rcUsable = {0, 0, kScreenWidth, kScreenHeight};
     const int nDisplay = SDL_GetWindowDisplayIndex(m_pWindow);
     if (nDisplay < 0 || SDL_GetDisplayUsableBounds(nDisplay, &rcUsable) != 0)
@@ -195,10 +195,22 @@ WindowSize CSdlWindow::WindowedSize() const
     int nLeft = 0;
     int nBottom = 0;
     int nRight = 0;
-    const BOOL bFrameKnown =
-        SDL_GetWindowBordersSize(m_pWindow, &nTop, &nLeft, &nBottom, &nRight) == 0 && nTop + nBottom > 0;
-    return ChooseWindowSize(rcUsable.w, rcUsable.h, bFrameKnown ? nLeft + nRight : kFrameAllowanceWidth,
-                            bFrameKnown ? nTop + nBottom : kFrameAllowanceHeight);
+    // Without a window manager there is no frame; with one whose frame is not known yet, room
+    // is left for a title bar and thin borders.
+    if (WindowManagerRunning(m_pWindow) &&
+        (SDL_GetWindowBordersSize(m_pWindow, &nTop, &nLeft, &nBottom, &nRight) != 0 || nTop + nBottom <= 0))
+    {
+        nLeft = nRight = kFrameAllowanceWidth / 2;
+        nTop = kFrameAllowanceHeight - kFrameAllowanceWidth / 2;
+        nBottom = kFrameAllowanceWidth / 2;
+    }
+    const WindowSize size = m_WindowedSize.nWidth > 0
+                                ? m_WindowedSize
+                                : ChooseWindowSize(rcUsable.w, rcUsable.h, nLeft + nRight, nTop + nBottom);
+    // Centred in the usable area together with its frame, so that the frame stays on the screen.
+    const int nX = rcUsable.x + (rcUsable.w - (size.nWidth + nLeft + nRight)) / 2 + nLeft;
+    const int nY = rcUsable.y + (rcUsable.h - (size.nHeight + nTop + nBottom)) / 2 + nTop;
+    return {std::max(rcUsable.x + nLeft, nX), std::max(rcUsable.y + nTop, nY), size.nWidth, size.nHeight};
 }
 
 void CSdlWindow::SetScaleMode(ScaleMode eMode)

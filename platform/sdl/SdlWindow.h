@@ -85,8 +85,9 @@ private:
     void ChangeVolume(int nSteps);
     void ToggleMute();
     void TakeScreenshot();
-    // The first size of the window when it leaves full screen.
-    WindowSize WindowedSize() const;
+    // Where the window goes when it leaves full screen: the player's last size, or at first
+    // the largest whole multiple of 640x480 that fits; centred on the desktop's usable area.
+    SDL_Rect WindowedRect() const;
     void TranslateWindowEvent(const SDL_WindowEvent& window);
     WPARAM ModifierFlags() const;
 

@@ -62,7 +62,7 @@ probe_pid=
 mapfile -t got < <(grep '^probe up' "$work/trace.txt" | tr -d '\r')
 printf 'expected: %s\n' "${expected[@]}"
 printf 'got:      %s\n' "${got[@]}"
-[ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+[ "$status" -eq 0 ] || { echo "exit status $status"; tail -5 "$work/trace.txt"; exit 1; }
 [ "${expected[*]}" = "${got[*]}" ] || { echo "clicks landed on the wrong pixels"; exit 1; }
 if grep -q '^probe key' "$work/trace.txt"; then echo "a system key reached the scene"; exit 1; fi
 echo "all ${#expected[@]} clicks landed on their pixels"

@@ -24,11 +24,20 @@ start_game() { # PROGRAM ARGS...: starts it in the shots folder, sets $game_pid 
   [ -n "$window" ] || fail "no window for $*"
   sleep 0.7
 }
-# Real key presses (XTEST) into the game's window, given the focus first.
-press() { xdotool windowactivate --sync "$window" key "$@" 2>/dev/null; }
+# Real key presses (XTEST) into the game's window, given the focus first (asked again when
+# the window manager has not given it yet).
+press() {
+  for _ in 1 2 3; do
+    timeout 3 xdotool windowactivate --sync "$window" 2>/dev/null && break
+    sleep 0.2
+  done
+  xdotool key "$@"
+}
 stop_game() { # ends the game with Alt+F4 and checks its exit status
   press alt+F4
-  for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && press alt+F4 # once more, should the focus have moved
+  for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$game_pid" 2>/dev/null && fail "the game did not close on Alt+F4"
   wait "$game_pid" || fail "exit status $? after Alt+F4"
 }

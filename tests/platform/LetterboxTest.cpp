@@ -254,25 +254,6 @@ TEST(LetterboxTest, EveryPixelOfEveryModeMapsBackToItsPicturePixel)
         }
 }
 
-TEST(LetterboxTest, ScaleModesAreNamedParsedAndCycled)
-{
-    Platform::ScaleMode eMode = Platform::SCALE_FIT;
-    for (const char* pszName : {"fit", "integer", "smooth"})
-    {
-        Platform::ScaleMode eParsed = Platform::SCALE_SMOOTH;
-        ASSERT_TRUE(Platform::ParseScaleMode(pszName, &eParsed)) << pszName;
-        EXPECT_EQ(eParsed, eMode);
-        EXPECT_STREQ(Platform::ScaleModeName(eMode), pszName);
-        eMode = Platform::NextScaleMode(eMode);
-    }
-    EXPECT_EQ(eMode, Platform::SCALE_FIT) << "the cycle comes back to fit";
-    Platform::ScaleMode eUntouched = Platform::SCALE_INTEGER;
-    for (const char* pszBad : {"", "Fit", "integer ", "nearest"})
-        EXPECT_FALSE(Platform::ParseScaleMode(pszBad, &eUntouched)) << pszBad;
-    EXPECT_FALSE(Platform::ParseScaleMode(nullptr, &eUntouched));
-    EXPECT_EQ(eUntouched, Platform::SCALE_INTEGER);
-}
-
 TEST(LetterboxTest, FirstWindowIsTheLargestWholeMultipleThatFitsWithItsFrame)
 {
     struct Case
