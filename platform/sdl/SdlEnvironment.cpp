@@ -103,6 +103,33 @@ BOOL WindowManagerRunning(SDL_Window* pWindow)
 #endif
 }
 
+#ifdef VELVINA_HAVE_X11
+namespace
+{
+
+XErrorHandler g_pfnPreviousErrorHandler = nullptr;
+// The SendEvent request's number in the X protocol (X_SendEvent; its header clashes with BOOL).
+constexpr unsigned char kSendEventRequest = 25;
+
+int FilterLateWakeups(Display* pDisplay, XErrorEvent* pError)
+{
+    if (pError->error_code == BadWindow && pError->request_code == kSendEventRequest)
+        return 0;
+    return g_pfnPreviousErrorHandler ? g_pfnPreviousErrorHandler(pDisplay, pError) : 0;
+}
+
+} // namespace
+#endif
+
+void IgnoreLateWakeupErrors()
+{
+#ifdef VELVINA_HAVE_X11
+    if (g_pfnPreviousErrorHandler)
+        return;
+    g_pfnPreviousErrorHandler = XSetErrorHandler(&FilterLateWakeups);
+#endif
+}
+
 BOOL RaiseWindowOfProcess(long nProcessId)
 {
 #ifdef VELVINA_HAVE_X11

@@ -1,6 +1,8 @@
 // SdlVideoDriver.cpp: trying SDL's video drivers one by one through the driver hint.
 #include "platform/sdl/SdlVideoDriver.h"
 
+#include "platform/sdl/SdlEnvironment.h"
+
 #include <SDL.h>
 
 #include <cstdlib>
@@ -45,6 +47,7 @@ BOOL IsInvisibleVideoDriver(const char* pszName)
 
 BOOL StartVisibleVideo(BOOL bAllowInvisible, std::string* pstrReason)
 {
+    IgnoreLateWakeupErrors();
     std::string strReasons;
     const char* pszRequested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     if (pszRequested && *pszRequested)

@@ -17,7 +17,8 @@ namespace Platform
 // TRUE for SDL video drivers that show nothing: offscreen, dummy, evdev.
 BOOL IsInvisibleVideoDriver(const char* pszName);
 
-// Starts SDL's video subsystem; TRUE when a driver is running (stop it with
+// Starts SDL's video subsystem (on X11 with the filter of IgnoreLateWakeupErrors in place,
+// SdlEnvironment.h); TRUE when a driver is running (stop it with
 // SDL_QuitSubSystem(SDL_INIT_VIDEO) or SDL_Quit). Otherwise *pstrReason holds SDL's own reasons,
 // one per driver tried, and nothing is left running.
 BOOL StartVisibleVideo(BOOL bAllowInvisible, std::string* pstrReason);

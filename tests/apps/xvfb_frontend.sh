@@ -24,15 +24,7 @@ start_game() { # PROGRAM ARGS...: starts it in the shots folder, sets $game_pid 
   [ -n "$window" ] || fail "no window for $*"
   sleep 0.7
 }
-# Real key presses (XTEST) into the game's window, given the focus first (asked again when
-# the window manager has not given it yet).
-press() {
-  for _ in 1 2 3; do
-    timeout 3 xdotool windowactivate --sync "$window" 2>/dev/null && break
-    sleep 0.2
-  done
-  xdotool key "$@"
-}
+press() { press_in "$window" "$@"; }
 stop_game() { # ends the game with Alt+F4 and checks its exit status
   press alt+F4
   for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
@@ -58,7 +50,7 @@ for mode in fit integer smooth; do
   for size in "1000 700" "700 900" "1200 900" "640 480" "500 400"; do
     read -r w h <<<"$size"
     # At the top left, so that the whole window is on the screen and every point is reachable.
-    xdotool windowmove --sync "$window" 0 0 windowsize --sync "$window" "$w" "$h" 2>/dev/null
+    timeout 5 xdotool windowmove --sync "$window" 0 0 windowsize --sync "$window" "$w" "$h" 2>/dev/null
     sleep 0.4
     read -r w h < <(client_size)
     k=$(( w / 640 < h / 480 ? w / 640 : h / 480 ))
@@ -99,13 +91,15 @@ shot=$(ls "$work/shots"/velvina-*.png 2>/dev/null | head -1)
 [ -n "$shot" ] || fail "F12 wrote no screenshot"
 title_is "VelvinaDemo - screenshot saved to $shot"
 "$checker" "$shot" || fail "the screenshot is not the frame on screen"
+size_is() { # W H: waits up to 5 s for the window's size
+  for _ in $(seq 50); do [ "$(client_size)" = "$1 $2" ] && return 0; sleep 0.1; done
+  return 1
+}
 read -r w h < <(client_size)
 press F11
-sleep 0.8
-[ "$(client_size)" = "1280 1024" ] || fail "F11 did not fill the screen ($(client_size))"
+size_is 1280 1024 || fail "F11 did not fill the screen ($(client_size))"
 press F11
-sleep 0.8
-[ "$(client_size)" = "$w $h" ] || fail "F11 did not give the window back at $w $h ($(client_size))"
+size_is "$w" "$h" || fail "F11 did not give the window back at $w $h ($(client_size))"
 sleep 3.2
 title_is "VelvinaDemo"
 grep -q '^probe key' "$work/trace.txt" && fail "a frontend key reached the scene"
@@ -115,11 +109,11 @@ echo "F10, -, +, M, F12 and F11 work and never reach the scene"
 # 3. The credits screen ends on any key, but not on the frontend's.
 start_screen 640x480
 start_game "$game" --content "$content_root"
-sleep 1.5 # the title screen loads its pictures
+sleep 3 # the title screen loads its pictures
 xdotool mousemove 507 398 click 1 # the title's button
-sleep 1.5
+sleep 3
 xdotool mousemove 70 446 click 1 # farewell
-sleep 4
+sleep 6 # the pause after farewell (short without sound), then the credits load
 for key in F11 F11 F10 minus plus m F12; do press "$key"; sleep 0.3; done
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "a frontend key ended the credits"

@@ -43,8 +43,12 @@ xprop -id "$box" _NET_WM_WINDOW_TYPE | grep -q DIALOG || fail "the window is not
 sleep 0.5
 shot no-content
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the message box was closed"
-xdotool windowactivate --sync "$box" key Return
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+for _ in 1 2 3; do
+  press_in "$box" Return
+  for _ in $(seq 30); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null || break
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the message box did not close on Return"
 wait "$game_pid"
 status=$?
 echo "no content: exit $status, says: $(tr '\n' ' ' <"$work/err2")"
@@ -59,7 +63,7 @@ pids+=("$first_pid")
 window=$(find_window)
 [ -n "$window" ] || fail "the first game has no window"
 sleep 1
-xdotool windowminimize --sync "$window"
+timeout 5 xdotool windowminimize --sync "$window"
 (cd "$content_root" && timeout 20 "$game") >"$work/out4" 2>"$work/err4"
 status=$?
 echo "second start: exit $status, says: $(tr '\n' ' ' <"$work/err4")"
@@ -69,7 +73,7 @@ kill -0 "$first_pid" 2>/dev/null || fail "the first game ended"
 for _ in $(seq 50); do xwininfo -id "$window" | grep -q 'IsViewable' && break; sleep 0.1; done
 xwininfo -id "$window" | grep -q 'IsViewable' || fail "the running game's window was not brought back"
 shot second-start
-xdotool key --window "$window" alt+F4
+press_in "$window" alt+F4
 for _ in $(seq 50); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$first_pid" 2>/dev/null && fail "the first game did not close on Alt+F4"
 wait "$first_pid"
