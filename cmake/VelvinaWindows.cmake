@@ -4,7 +4,7 @@
 # Content and the headless runner's reference shots come from a native build of the same
 # sources (there is no mingw build of Cairo, libpng or SDL2 to make them here).
 
-set(VELVINA_NATIVE_BUILD "${PROJECT_SOURCE_DIR}/build/default" CACHE PATH
+set(VELVINA_NATIVE_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/default" CACHE PATH
     "Native build whose content/, Windows resources and velvina-headless the Windows build uses")
 set(VELVINA_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine/tests" CACHE PATH
     "Wine prefix in which the cross-built unit tests run")

@@ -11,6 +11,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/Win32Window.h"
+#include "trace/DebugTrace.h"
 
 #include <filesystem>
 #include <string>
@@ -25,6 +26,28 @@ std::string ExecutableDir()
     if (dwLength == 0 || dwLength >= MAX_PATH)
         return std::string();
     return std::filesystem::path(szPath).parent_path().string();
+}
+
+// The game names its files relative to the working directory (".\content\..."): the folder
+// that holds content\ becomes it, the working directory itself or else the executable's. With
+// none the game could only show a black screen, so the player is told where it looked.
+bool EnterContentRoot()
+{
+    std::error_code error;
+    const GameApp::ContentSearch search =
+        GameApp::FindContentRoot(std::filesystem::current_path(error).string(), ExecutableDir());
+    if (search.bFound)
+    {
+        std::filesystem::current_path(search.strRoot, error);
+        return true;
+    }
+    std::string strMessage = "VelvinaDemo cannot find its pictures and sounds.\nThere is no content folder in:\n";
+    for (const std::string& strDir : search.Searched)
+        strMessage += "    " + strDir + "\n";
+    strMessage += "Keep the content folder beside velvina.exe, as the VelvinaDemo-win64.zip package has it.";
+    DebugTrace("Error: no content folder found");
+    ::MessageBoxA(nullptr, strMessage.c_str(), "VelvinaDemo", MB_OK | MB_ICONERROR);
+    return false;
 }
 
 } // namespace
@@ -46,8 +69,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
     backend.pTraceSink = &traceSink;
     Platform::CScopedBackend scope(backend);
 
-    // The game names its files relative to the working directory (".\content\...").
-    GameApp::EnterContentRoot(ExecutableDir());
+    if (!EnterContentRoot())
+        return 1;
     RegisterGameScenes();
     return Core::AppMain(nCmdShow);
 }

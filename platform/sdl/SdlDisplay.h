@@ -1,8 +1,9 @@
 // SdlDisplay.h: the display service on SDL2.
 //
 // The back surface is plain memory (640x480 16-bit 5-6-5); the primary surface is a streaming
-// RGB565 texture that the frame copy updates and draws letterboxed with its aspect kept into
-// the window through an SDL renderer (vsync when the driver offers it). A frame identical to
+// RGB565 texture that the frame copy updates and draws into the window through an SDL renderer
+// (vsync when the driver offers it), placed by the window's scaling mode (platform/Letterbox.h)
+// and filtered only in the smooth mode. A frame identical to
 // the one on screen is not uploaded again unless the window needs repainting. A reset of the
 // render device is reported as a lost primary surface, so the next frame is drawn complete.
 // Failures give SDL's own reason through GetErrorText.
@@ -20,7 +21,7 @@ namespace Platform
 
 class CSdlWindow;
 class CSdlPrimarySurface;
-class CSdlBackSurface;
+class CMemoryBackSurface;
 
 class CSdlDisplay : public IDisplay
 {
@@ -35,6 +36,8 @@ public:
     void Invalidate() { m_bNeedsRepaint = TRUE; }
     // The renderer's output size in pixels (the window size before there is a renderer).
     void GetOutputSize(int* pnWidth, int* pnHeight) const;
+    // The frame the player sees now (640x480, 5-6-5); empty before the first one.
+    const std::vector<WORD>& GetShownFrame() const { return m_Shown; }
 
     BOOL Create() override;
     BOOL OpenDevice() override;
@@ -51,19 +54,18 @@ public:
 
 private:
     friend class CSdlPrimarySurface;
-    friend class CSdlBackSurface;
 
     // Records SDL's reason for a failure; always FALSE.
     BOOL Fail();
     // Copies the back surface to the texture and shows it, unless nothing changed.
-    DisplayResult ShowFrame(const CSdlBackSurface& back);
+    DisplayResult ShowFrame(const CMemoryBackSurface& back);
     BOOL CreateTexture();
 
     CSdlWindow& m_Window;
     SDL_Renderer* m_pRenderer = nullptr;
     SDL_Texture* m_pTexture = nullptr;
     CSdlPrimarySurface* m_pPrimary = nullptr;
-    CSdlBackSurface* m_pBack = nullptr;
+    CMemoryBackSurface* m_pBack = nullptr;
     std::vector<WORD> m_Shown; // the frame on screen, to skip unchanged ones
     BOOL m_bNeedsRepaint = TRUE;
     BOOL m_bDeviceLost = FALSE;

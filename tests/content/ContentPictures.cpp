@@ -12,6 +12,9 @@
 
 namespace
 {
+// A sound file: a 26-byte header (the PCM format record and the data length), then samples.
+constexpr size_t kSoundHeaderBytes = 26;
+
 uint32_t Read32(const uint8_t* p)
 {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -170,7 +173,7 @@ bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames,
 bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) || bytes.size() < 26)
+    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) || bytes.size() < kSoundHeaderBytes)
     {
         *pError = "missing or shorter than its header";
         return false;
@@ -184,9 +187,29 @@ bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pE
     return true;
 }
 
+bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, std::string* pError)
+{
+    SoundHeader header;
+    if (!LoadSoundHeader(pszGamePath, &header, pError))
+        return false;
+    if (header.wFormatTag != 1 || header.nChannels != 1 || header.wBitsPerSample != 16 ||
+        header.nDataLength > header.nFileSize - kSoundHeaderBytes)
+    {
+        *pError = "not 16-bit mono PCM covered by the file";
+        return false;
+    }
+    std::vector<uint8_t> bytes;
+    ReadFileBytes(ContentFile(pszGamePath), &bytes);
+    pSamples->resize(header.nDataLength / 2);
+    for (size_t i = 0; i < pSamples->size(); ++i)
+        (*pSamples)[i] = int16_t(Read16(&bytes[kSoundHeaderBytes + 2 * i]));
+    return true;
+}
+
 int CountEdgePixels(const DecodedPicture& picture, int nLeft, int nTop, int nRight, int nBottom)
 {
-    auto channels = [](uint16_t p, int* r, int* g, int* b) {
+    auto channels = [](uint16_t p, int* r, int* g, int* b)
+    {
         *r = (p >> 11) << 1; // red and blue scaled to green's six bits
         *g = (p >> 5) & 63;
         *b = (p & 31) << 1;

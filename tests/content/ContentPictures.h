@@ -1,6 +1,6 @@
 // ContentPictures.h: reading the built content back for the content tests: file paths from
-// the game's ".\content\..." form, decoded pictures as plain 5-6-5 pixel grids, frame sets and
-// sound headers.
+// the game's ".\content\..." form, decoded pictures as plain 5-6-5 pixel grids, frame sets,
+// sound headers and samples.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +41,8 @@ bool LoadPicture(const char* pszGamePath, DecodedPicture* pOut, std::string* pEr
 bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames, int* pFrameRate,
                   std::string* pError);
 bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError);
+// The 16-bit mono samples of a sound file, as the game's mixer reads them.
+bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, std::string* pError);
 
 // Pixels of the rectangle (edges inclusive, clipped to the picture) that differ sharply from
 // their right or lower neighbour: outlines and shapes, as opposed to a smooth backdrop.

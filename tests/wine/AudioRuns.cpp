@@ -101,6 +101,8 @@ SoundMatch FindSound(const std::vector<int16_t>& recorded, size_t nFrom, size_t 
             const size_t nLastEnd = last.nSound + last.nLength;
             if (run.nSound < nLastEnd)
                 ++match.nOutOfOrder;
+            else if (run.nSound > nLastEnd)
+                match.Skips.push_back(run.nSound - nLastEnd);
             const size_t nJump = run.nSound > nLastEnd ? run.nSound - nLastEnd : nLastEnd - run.nSound;
             match.nLargestJump = std::max(match.nLargestJump, nJump);
             const size_t nGapFrom = last.nRecorded + last.nLength;
@@ -113,6 +115,14 @@ SoundMatch FindSound(const std::vector<int16_t>& recorded, size_t nFrom, size_t 
         match.nEnd = nAt;
     }
     return match;
+}
+
+size_t CountChunkSkips(const SoundMatch& match, size_t nChunk)
+{
+    size_t nCount = 0;
+    for (size_t nSkip : match.Skips)
+        nCount += nSkip % nChunk == 0 ? 1 : 0;
+    return nCount;
 }
 
 size_t CountLoud(const std::vector<int16_t>& recorded, size_t nFrom, size_t nTo, int nThreshold)

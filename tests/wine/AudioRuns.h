@@ -32,12 +32,18 @@ struct SoundMatch
     size_t nLargestJump = 0;     // the largest skip or repeat between two runs, in samples
     size_t nLargestGap = 0;      // the largest stretch of recording between two runs, in samples
     size_t nHeard = 0;           // sound samples found, in total
+    std::vector<size_t> Skips;   // sound samples skipped between two runs that follow in order
 };
 
 // Finds the sound in recorded[nFrom, nTo). Runs shorter than nMinRun samples are not counted
 // (a run of a very short sound is the whole sound).
 SoundMatch FindSound(const std::vector<int16_t>& recorded, size_t nFrom, size_t nTo,
                      const std::vector<int16_t>& sound, size_t nMinRun = 16);
+
+// Skips of exactly a whole number of nChunk samples: what a streaming sound loses when a
+// chunk of its file is never written to its buffer. A mixer that falls behind skips by its own
+// periods of output, which need not be such a number.
+size_t CountChunkSkips(const SoundMatch& match, size_t nChunk);
 
 // Loud samples (magnitude above nThreshold) in recorded[nFrom, nTo).
 size_t CountLoud(const std::vector<int16_t>& recorded, size_t nFrom, size_t nTo, int nThreshold = 0);

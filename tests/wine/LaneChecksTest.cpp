@@ -57,6 +57,8 @@ TEST(LaneChecks, TellsTheFaultsOfAStreamApart)
         {"a stale half played again", {{0, 48000}, {16000, 32000}, {48000, 100000}}, 3, 1, 32000},
         {"a chunk never filled", {{0, 32000}, {48000, 100000}}, 2, 0, 16000},
     };
+    const size_t anChunkSkips[] = {0, 0, 0, 0, 1, 1};
+    size_t nCase = 0;
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.pszName);
@@ -68,6 +70,7 @@ TEST(LaneChecks, TellsTheFaultsOfAStreamApart)
         EXPECT_EQ(match.nForeign, 0u);
         EXPECT_EQ(match.Runs.front().nRecorded, 500u);
         EXPECT_EQ(Lane::CountLoud(recorded, match.nEnd, recorded.size()), 0u);
+        EXPECT_EQ(Lane::CountChunkSkips(match, 16000), anChunkSkips[nCase++]);
     }
 }
 
