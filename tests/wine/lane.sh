@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# lane.sh CHECK WORK DISPLAYNUMBER PREFIX NATIVE_BUILD EXE [PROBE JOURNEY]: the Windows game
+# lane.sh CHECK WORK DISPLAYNUMBER PREFIX NATIVE_BUILD EXE [PROBE JOURNEY BACKEND_TESTS]: the Windows game
 # under Wine, on a private 640x480x24 X screen with openbox and a private PulseAudio null sink.
 # Each check starts its own screen, sound server and wineserver and stops them at the end.
 #
@@ -16,8 +16,9 @@
 #                   and the first runs on.
 #   no-sound        with no sound server the game runs silent: it says so in the trace, plays
 #                   from the title to the credits and ends with status 0.
+#   window          the window service's tests, which need a screen, on this one.
 set -euo pipefail
-check=$1 work=$2 number=$3 prefix=$4 native=$5 exe=$6 probe=${7:-} journey=${8:-}
+check=$1 work=$2 number=$3 prefix=$4 native=$5 exe=$6 probe=${7:-} journey=${8:-} backend_tests=${9:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine/wine-env.sh"
 source "$here/../../scripts/wine/wine-desktop.sh"
@@ -265,11 +266,17 @@ EOF
   return $status
 }
 
+check_window() {
+  WINEDEBUG=-all "$VELVINA_WINE64" "$backend_tests" --gtest_filter='Win32Window.*' | tee "$work/window.out"
+  ! grep -q SKIPPED "$work/window.out"
+}
+
 case "$check" in
   journey) check_journey ;;
   music) check_music ;;
   streams) check_streams ;;
   second-instance) check_second_instance ;;
   no-sound) check_no_sound ;;
+  window) check_window ;;
   *) echo "unknown check $check"; exit 2 ;;
 esac
