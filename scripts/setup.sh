@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test, fuzz and play, and the npm
-# packages of the browser test (pinned in apps/web/package-lock.json).
+# Installs every Debian package the project needs to build (also for Windows), test, fuzz and
+# play, and the npm packages of the browser test (pinned in apps/web/package-lock.json).
 # Non-interactive; runs apt-get as root or through sudo. Does nothing when all are present.
 set -euo pipefail
 
@@ -14,6 +14,11 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xdotool openbox x11-utils desktop-file-utils
   emscripten nodejs python3 chromium
+  # The Windows build (mingw-w64, posix threads) and its tests under Wine: Wine and the X
+  # libraries it only recommends, PulseAudio for a private sound server, xwd and unzip.
+  g++-mingw-w64-x86-64-posix wine64 wine
+  libgl1 libgl1-mesa-dri libxrandr2 libxrender1 libxcursor1 libxi6 libxinerama1 libxcomposite1 libxxf86vm1
+  pulseaudio pulseaudio-utils x11-apps unzip
 )
 
 missing=()

@@ -17,6 +17,8 @@
 #   no-sound        with no sound server the game runs silent: it says so in the trace, plays
 #                   from the title to the credits and ends with status 0.
 #   window          the window service's tests, which need a screen, on this one.
+#   package         EXE is the zip package: unzipped, its velvina.exe started from another
+#                   folder finds the content beside itself and shows the title screen.
 set -euo pipefail
 check=$1 work=$2 number=$3 prefix=$4 native=$5 exe=$6 probe=${7:-} journey=${8:-} backend_tests=${9:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -48,8 +50,10 @@ velvina_wine_prefix "$prefix"
 
 # The game runs in the native build's folder, which holds content/.
 export WINEDEBUG=-all,warn+debugstr
+# start_game NAME [FOLDER [EXE]]: the game started in FOLDER (the native build's, which holds
+# content/, unless named), its output in NAME.out and NAME.err.
 start_game() {
-  (cd "$native" && exec "$VELVINA_WINE64" "$exe") >"$work/$1.out" 2>"$work/$1.err" &
+  (cd "${2:-$native}" && exec "$VELVINA_WINE64" "${3:-$exe}") >"$work/$1.out" 2>"$work/$1.err" &
   game_pid=$!
 }
 
@@ -271,6 +275,23 @@ check_window() {
   ! grep -q SKIPPED "$work/window.out"
 }
 
+check_package() {
+  mkdir -p "$work/unzipped" "$work/elsewhere"
+  (cd "$work/unzipped" && unzip -q "$exe")
+  local packaged="$work/unzipped/VelvinaDemo-win64/velvina.exe" status=0
+  start_game package "$work/elsewhere" "$packaged"
+  wait_first_frame package || return 1
+  mkdir -p "$work/reference"
+  (cd "$work/reference" && "$runner" --root "$native" --script - <<<$'wait 1000\nshot title.png' 2>/dev/null)
+  sleep 1
+  compare_shot title.png || status=1
+  xdotool key alt+F4
+  wait_game 20 || { echo "the packaged game did not end"; return 1; }
+  echo "exit status $game_status"
+  [ "$game_status" = 0 ] || status=1
+  return $status
+}
+
 case "$check" in
   journey) check_journey ;;
   music) check_music ;;
@@ -278,5 +299,6 @@ case "$check" in
   second-instance) check_second_instance ;;
   no-sound) check_no_sound ;;
   window) check_window ;;
+  package) check_package ;;
   *) echo "unknown check $check"; exit 2 ;;
 esac
