@@ -10,7 +10,8 @@
 #                                what Wine's DirectSound and PulseAudio driver add
 #   FIGURE win_startup_ms        warm Wine: from starting velvina.exe to its first frame on the
 #                                screen, the median of three starts (target <= 1500)
-# Defaults: build/windows, build/default, display :68.
+# Defaults: build/windows, build/default, display :68. VELVINA_BENCH_NO_SOUND=1 runs the game
+# without a sound server (no DirectSound device), to tell the game's share from Wine's sound.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 windows=$(cd "${1:-$root/build/windows}" && pwd)
@@ -34,7 +35,10 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT
-velvina_desktop_start "$work" "$number"; [ -n "${VELVINA_BENCH_NO_SOUND:-}" ] && export PULSE_SERVER=unix:/nonexistent
+velvina_desktop_start "$work" "$number"
+if [ -n "${VELVINA_BENCH_NO_SOUND:-}" ]; then
+  export PULSE_SERVER="unix:$work/run/no-server"
+fi
 velvina_wine_env "$windows/wine/game"
 "$VELVINA_WINESERVER" -k 2>/dev/null || true
 velvina_wine_prefix "$windows/wine/game"
