@@ -2,6 +2,8 @@
 // Windows, which has win32/ThreadsWin32.cpp).
 #include "platform/Threads.h"
 
+#include "platform/EventGroupBook.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -12,19 +14,9 @@
 namespace Platform
 {
 
-struct CEventGroup::State
+struct CEventGroup::State : CEventGroupBook
 {
-    explicit State(int nEvents) : m_bSet(static_cast<size_t>(nEvents > 0 ? nEvents : 0), false) {}
-
-    BOOL IsIdleLocked() const;
-
-    mutable std::mutex m_Mutex;
-    std::condition_variable m_Changed;
-    std::vector<bool> m_bSet;
-    int m_nWaiters = 0;
-    int m_nTimedWaiters = 0;
-    bool m_bNudged = false;
-    bool m_bClosed = false;
+    using CEventGroupBook::CEventGroupBook;
 };
 
 CEventGroup::CEventGroup(int nEvents) : m_pState(std::make_unique<State>(nEvents)) {}
@@ -47,14 +39,7 @@ DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
     std::unique_lock<std::mutex> lock(state.m_Mutex);
     const bool bTimed = dwTimeoutMs != kWaitInfinite;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(bTimed ? dwTimeoutMs : 0);
-    // A nudge is meant for a consumer that polls; one waiting without a time-out has nothing
-    // to check again.
-    if (!bTimed)
-        state.m_bNudged = false;
-    ++state.m_nWaiters;
-    if (bTimed)
-        ++state.m_nTimedWaiters;
-    state.m_Changed.notify_all(); // a driver in WaitUntilIdle may be waiting for this moment
+    state.EnterWaitLocked(bTimed);
 
     DWORD dwResult = kWaitTimeout;
     for (;;)
@@ -84,62 +69,30 @@ DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
             break;
     }
 
-    --state.m_nWaiters;
-    if (bTimed)
-        --state.m_nTimedWaiters;
-    state.m_Changed.notify_all();
+    state.LeaveWaitLocked(bTimed);
     return dwResult;
 }
 
 void CEventGroup::Close()
 {
-    State& state = *m_pState;
-    std::lock_guard<std::mutex> lock(state.m_Mutex);
-    state.m_bClosed = true;
-    state.m_Changed.notify_all();
+    std::lock_guard<std::mutex> lock(m_pState->m_Mutex);
+    m_pState->CloseLocked();
 }
 
 BOOL CEventGroup::IsClosed() const
 {
-    State& state = *m_pState;
-    std::lock_guard<std::mutex> lock(state.m_Mutex);
-    return state.m_bClosed ? TRUE : FALSE;
+    return m_pState->IsClosed();
 }
 
 void CEventGroup::Nudge()
 {
-    State& state = *m_pState;
-    std::lock_guard<std::mutex> lock(state.m_Mutex);
-    if (state.m_bClosed)
-        return;
-    // A consumer busy outside the wait is nudged too: it takes the nudge when it next waits
-    // with a time-out, or drops it when it next waits without one.
-    if (state.m_nWaiters > 0 && state.m_nTimedWaiters == 0)
-        return;
-    state.m_bNudged = true;
-    state.m_Changed.notify_all();
-}
-
-BOOL CEventGroup::State::IsIdleLocked() const
-{
-    if (m_bClosed)
-        return TRUE;
-    for (bool bSet : m_bSet)
-    {
-        if (bSet)
-            return FALSE;
-    }
-    return (m_nWaiters > 0 && !m_bNudged) ? TRUE : FALSE;
+    std::lock_guard<std::mutex> lock(m_pState->m_Mutex);
+    m_pState->NudgeLocked();
 }
 
 BOOL CEventGroup::WaitUntilIdle(DWORD dwTimeoutMs)
 {
-    State& state = *m_pState;
-    std::unique_lock<std::mutex> lock(state.m_Mutex);
-    return state.m_Changed.wait_for(lock, std::chrono::milliseconds(dwTimeoutMs),
-                                    [&state] { return state.IsIdleLocked() != FALSE; })
-               ? TRUE
-               : FALSE;
+    return m_pState->WaitUntilIdle(dwTimeoutMs);
 }
 
 void* CEventGroup::GetNativeEvent(int) const

@@ -4,13 +4,8 @@
 #include "core/Core.h"
 #include "game/GameScenes.h"
 #include "platform/Backend.h"
-#include "platform/win32/DebuggerTraceSink.h"
-#include "platform/win32/DirectDrawDisplay.h"
-#include "platform/win32/DirectSoundAudio.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32SingleInstance.h"
-#include "platform/win32/Win32Window.h"
+#include "platform/win32/Win32Backend.h"
 #include "trace/DebugTrace.h"
 
 #include <filesystem>
@@ -41,7 +36,8 @@ bool EnterContentRoot()
         std::filesystem::current_path(search.strRoot, error);
         return true;
     }
-    std::string strMessage = "VelvinaDemo cannot find its pictures and sounds.\nThere is no content folder in:\n";
+    std::string strMessage =
+        "VelvinaDemo cannot find its pictures and sounds.\nThere is no content folder in:\n";
     for (const std::string& strDir : search.Searched)
         strMessage += "    " + strDir + "\n";
     strMessage += "Keep the content folder beside velvina.exe, as the VelvinaDemo-win64.zip package has it.";
@@ -54,21 +50,8 @@ bool EnterContentRoot()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
 {
-    Platform::CDebuggerTraceSink traceSink;
-    Platform::CWin32Clock clock;
-    Platform::CWin32Window window;
-    Platform::CDirectDrawDisplay display;
-    Platform::CWin32SingleInstance lock;
-    Platform::CDirectSoundAudio audio;
-    Platform::Backend backend;
-    backend.pWindow = &window;
-    backend.pDisplay = &display;
-    backend.pSingleInstance = &lock;
-    backend.pAudio = &audio;
-    backend.pClock = &clock;
-    backend.pTraceSink = &traceSink;
-    Platform::CScopedBackend scope(backend);
-
+    Platform::CWin32Backend win32;
+    Platform::CScopedBackend scope(win32.Bundle());
     if (!EnterContentRoot())
         return 1;
     RegisterGameScenes();

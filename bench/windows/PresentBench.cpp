@@ -7,11 +7,8 @@
 #include "core/Core.h"
 #include "game/GameScenes.h"
 #include "platform/Backend.h"
-#include "platform/win32/DebuggerTraceSink.h"
-#include "platform/win32/DirectDrawDisplay.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Window.h"
+#include "platform/win32/Win32Backend.h"
 #include "scene/SceneDirector.h"
 
 #include <algorithm>
@@ -55,16 +52,9 @@ void PumpMessages(Platform::IWindowService& window)
 
 int main()
 {
-    Platform::CDebuggerTraceSink traceSink;
-    Platform::CWin32Clock clock;
-    Platform::CWin32Window window;
-    Platform::CDirectDrawDisplay display;
-    Platform::Backend backend;
-    backend.pWindow = &window;
-    backend.pDisplay = &display;
-    backend.pClock = &clock;
-    backend.pTraceSink = &traceSink;
-    Platform::CScopedBackend scope(backend);
+    Platform::CWin32Backend win32;
+    Platform::CScopedBackend scope(win32.Bundle());
+    Platform::CWin32Window& window = win32.m_Window;
 
     const POINT size = Core::GameWindowSize();
     Platform::WindowDesc desc = {};
@@ -98,7 +88,7 @@ int main()
         if (Core::UpdateFrame())
             Core::PresentFrame();
         times.push_back(NowMs() - dStart);
-        ::Sleep(display.GetRefreshPeriod());
+        ::Sleep(win32.m_Display.GetRefreshPeriod());
     }
     std::sort(times.begin(), times.end());
     std::printf("FIGURE win_present_ms %.2f\n", times[times.size() / 2]);

@@ -7,6 +7,7 @@
 // index, which gives the contract's order. The bookkeeping under the mutex (events set
 // through Set and not yet taken, waiters, nudges) serves WaitUntilIdle; an event set by a
 // device directly is not in it, and nothing paces a device-driven group.
+#include "platform/EventGroupBook.h"
 #include "platform/Threads.h"
 #include "platform/win32/Win32Api.h"
 
@@ -19,46 +20,28 @@
 namespace Platform
 {
 
-struct CEventGroup::State
+// m_bSet holds the events set through Set and not yet taken; one set by a device directly is
+// only in its kernel event.
+struct CEventGroup::State : CEventGroupBook
 {
-    std::vector<HANDLE> m_hEvents;
-    HANDLE m_hClosed = nullptr;
-    HANDLE m_hNudge = nullptr;
-
-    mutable std::mutex m_Mutex;
-    std::condition_variable m_Changed;
-    std::vector<bool> m_bPending;
-    int m_nWaiters = 0;
-    int m_nTimedWaiters = 0;
-    bool m_bNudged = false;
-    bool m_bClosed = false;
-
-    BOOL IsIdleLocked() const
-    {
-        if (m_bClosed)
-            return TRUE;
-        for (bool bPending : m_bPending)
-        {
-            if (bPending)
-                return FALSE;
-        }
-        return (m_nWaiters > 0 && !m_bNudged) ? TRUE : FALSE;
-    }
+    using CEventGroupBook::CEventGroupBook;
 
     void ClearNudgeLocked()
     {
         m_bNudged = false;
         ::ResetEvent(m_hNudge);
     }
+
+    std::vector<HANDLE> m_hEvents;
+    HANDLE m_hClosed = nullptr;
+    HANDLE m_hNudge = nullptr;
 };
 
-CEventGroup::CEventGroup(int nEvents) : m_pState(std::make_unique<State>())
+CEventGroup::CEventGroup(int nEvents) : m_pState(std::make_unique<State>(nEvents))
 {
     State& state = *m_pState;
-    const size_t nCount = static_cast<size_t>(nEvents > 0 ? nEvents : 0);
-    for (size_t i = 0; i < nCount; ++i)
+    for (size_t i = 0; i < state.m_bSet.size(); ++i)
         state.m_hEvents.push_back(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
-    state.m_bPending.assign(nCount, false);
     state.m_hClosed = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     state.m_hNudge = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
 }
@@ -83,7 +66,7 @@ void CEventGroup::Set(int nIndex)
     std::lock_guard<std::mutex> lock(state.m_Mutex);
     if (state.m_bClosed || nIndex < 0 || static_cast<size_t>(nIndex) >= state.m_hEvents.size())
         return;
-    state.m_bPending[static_cast<size_t>(nIndex)] = true;
+    state.m_bSet[static_cast<size_t>(nIndex)] = true;
     ::SetEvent(state.m_hEvents[static_cast<size_t>(nIndex)]);
     state.m_Changed.notify_all();
 }
@@ -101,14 +84,9 @@ DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
             state.ClearNudgeLocked();
             return kWaitTimeout;
         }
-        // A nudge is meant for a consumer that polls; one waiting without a time-out has
-        // nothing to check again.
+        state.EnterWaitLocked(bTimed);
         if (!bTimed)
-            state.ClearNudgeLocked();
-        ++state.m_nWaiters;
-        if (bTimed)
-            ++state.m_nTimedWaiters;
-        state.m_Changed.notify_all(); // a driver in WaitUntilIdle may be waiting for this moment
+            ::ResetEvent(state.m_hNudge); // the nudge just dropped
     }
 
     std::vector<HANDLE> handles = state.m_hEvents;
@@ -120,16 +98,13 @@ DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
                                                   bTimed ? dwTimeoutMs : INFINITE);
 
     std::lock_guard<std::mutex> lock(state.m_Mutex);
-    --state.m_nWaiters;
-    if (bTimed)
-        --state.m_nTimedWaiters;
     DWORD dwResult = kWaitFailed;
     if (state.m_bClosed)
         dwResult = kWaitFailed;
     else if (dwWait < WAIT_OBJECT_0 + dwCloseIndex)
     {
         dwResult = dwWait - WAIT_OBJECT_0;
-        state.m_bPending[dwResult] = false;
+        state.m_bSet[dwResult] = false;
     }
     else if (dwWait == WAIT_OBJECT_0 + dwCloseIndex + 1)
     {
@@ -138,48 +113,32 @@ DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
     }
     else if (dwWait == WAIT_TIMEOUT)
         dwResult = kWaitTimeout;
-    state.m_Changed.notify_all();
+    state.LeaveWaitLocked(bTimed);
     return dwResult;
 }
 
 void CEventGroup::Close()
 {
-    State& state = *m_pState;
-    std::lock_guard<std::mutex> lock(state.m_Mutex);
-    state.m_bClosed = true;
-    ::SetEvent(state.m_hClosed);
-    state.m_Changed.notify_all();
+    std::lock_guard<std::mutex> lock(m_pState->m_Mutex);
+    m_pState->CloseLocked();
+    ::SetEvent(m_pState->m_hClosed);
 }
 
 BOOL CEventGroup::IsClosed() const
 {
-    std::lock_guard<std::mutex> lock(m_pState->m_Mutex);
-    return m_pState->m_bClosed ? TRUE : FALSE;
+    return m_pState->IsClosed();
 }
 
 void CEventGroup::Nudge()
 {
-    State& state = *m_pState;
-    std::lock_guard<std::mutex> lock(state.m_Mutex);
-    if (state.m_bClosed)
-        return;
-    // A consumer busy outside the wait is nudged too: it takes the nudge when it next waits
-    // with a time-out, or drops it when it next waits without one.
-    if (state.m_nWaiters > 0 && state.m_nTimedWaiters == 0)
-        return;
-    state.m_bNudged = true;
-    ::SetEvent(state.m_hNudge);
-    state.m_Changed.notify_all();
+    std::lock_guard<std::mutex> lock(m_pState->m_Mutex);
+    if (m_pState->NudgeLocked())
+        ::SetEvent(m_pState->m_hNudge);
 }
 
 BOOL CEventGroup::WaitUntilIdle(DWORD dwTimeoutMs)
 {
-    State& state = *m_pState;
-    std::unique_lock<std::mutex> lock(state.m_Mutex);
-    return state.m_Changed.wait_for(lock, std::chrono::milliseconds(dwTimeoutMs),
-                                    [&state] { return state.IsIdleLocked() != FALSE; })
-               ? TRUE
-               : FALSE;
+    return m_pState->WaitUntilIdle(dwTimeoutMs);
 }
 
 void* CEventGroup::GetNativeEvent(int nIndex) const

@@ -6,11 +6,8 @@
 // Exit status: 0 when every sound ended by itself, 1 when one did not, 2 without a device.
 #include "../sound/SoundFiles.h"
 #include "platform/Backend.h"
-#include "platform/win32/DebuggerTraceSink.h"
-#include "platform/win32/DirectSoundAudio.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Window.h"
+#include "platform/win32/Win32Backend.h"
 #include "sound/MRVSoundEngine.h"
 
 #include <cstdio>
@@ -64,16 +61,8 @@ BOOL PlayToTheEnd(const std::string& strPath, size_t nDataBytes)
 int main(int argc, char** argv)
 {
     const std::string strDir = argc > 1 ? argv[1] : ".";
-    Platform::CDebuggerTraceSink traceSink;
-    Platform::CWin32Clock clock;
-    Platform::CWin32Window window;
-    Platform::CDirectSoundAudio audio;
-    Platform::Backend backend;
-    backend.pWindow = &window;
-    backend.pAudio = &audio;
-    backend.pClock = &clock;
-    backend.pTraceSink = &traceSink;
-    Platform::CScopedBackend scope(backend);
+    Platform::CWin32Backend win32;
+    Platform::CScopedBackend scope(win32.Bundle());
 
     Platform::WindowDesc desc = {};
     desc.pszClassName = "VelvinaStreamProbe";
@@ -81,7 +70,7 @@ int main(int argc, char** argv)
     desc.pfnWindowProc = &ProbeWindowProc;
     desc.nWidth = 64;
     desc.nHeight = 64;
-    HWND hWnd = window.CreateWindow(desc);
+    HWND hWnd = win32.m_Window.CreateWindow(desc);
     CreateSoundEngine();
     if (!hWnd || !g_pSoundEngine || !g_pSoundEngine->Init(hWnd))
     {
