@@ -34,10 +34,12 @@ private:
 std::vector<BYTE> Record(DWORD dwFlags, int nWidth, int nHeight, const uint8_t* pPayload, size_t nSize)
 {
     std::vector<BYTE> record(MRVIMAGE_HEADER_SIZE + nSize);
-    std::memcpy(record.data(), "MRVX", 4);
-    const DWORD dwSize = static_cast<DWORD>(nSize);
-    const DWORD header[] = {dwFlags, static_cast<DWORD>(nWidth) | (static_cast<DWORD>(nHeight) << 16), dwSize, dwSize};
-    std::memcpy(record.data() + 4, header, sizeof(header));
+    MRVRecordHeader header;
+    header.dwFlags = dwFlags;
+    header.wWidth = static_cast<WORD>(nWidth);
+    header.wHeight = static_cast<WORD>(nHeight);
+    header.dwBufferSize = header.dwDataSize = static_cast<DWORD>(nSize);
+    WriteRecordHeader(header, record.data());
     if (nSize > 0)
         std::memcpy(record.data() + MRVIMAGE_HEADER_SIZE, pPayload, nSize);
     return record;
@@ -59,7 +61,8 @@ bool GuardIntact(const std::vector<WORD>& buffer)
         std::memcmp(buffer.data() + (buffer.size() - guard.size()), guard.data(), nBand) != 0)
         return false;
     for (int y = 0; y < 480; ++y)
-        if (std::memcmp(buffer.data() + (GUARD_ROWS + y) * PITCH + 640, guard.data(), (PITCH - 640) * sizeof(WORD)) != 0)
+        if (std::memcmp(buffer.data() + (GUARD_ROWS + y) * PITCH + 640, guard.data(),
+                        (PITCH - 640) * sizeof(WORD)) != 0)
             return false;
     return true;
 }
@@ -73,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     const uint8_t nOperation = in.Byte();
     int nWidth = static_cast<uint16_t>(in.Short());
     int nHeight = static_cast<uint16_t>(in.Short());
-    const int dx = in.Short(), dy = in.Short(), sx = in.Short(), sy = in.Short(), w = in.Short(), h = in.Short();
+    const int dx = in.Short(), dy = in.Short(), sx = in.Short(), sy = in.Short(), w = in.Short(),
+              h = in.Short();
     const uint8_t nAlpha = in.Byte();
     const uint8_t nDataCut = in.Byte();
 
@@ -85,8 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         nWidth = 1 + nWidth % 64;
         nHeight = static_cast<int>(std::min<size_t>(65535, in.RestSize() / 2 / static_cast<size_t>(nWidth)));
     }
-    const size_t nPayload = dwFlags == MRVIMAGE_RUNCODED ? in.RestSize()
-                                                         : static_cast<size_t>(nWidth) * nHeight * 2;
+    const size_t nPayload =
+        dwFlags == MRVIMAGE_RUNCODED ? in.RestSize() : static_cast<size_t>(nWidth) * nHeight * 2;
     const std::vector<BYTE> record = Record(dwFlags, nWidth, nHeight, in.Rest(), nPayload);
     CMRVImage image;
     if (!image.LoadFromMemory(record.data(), record.size()))

@@ -44,16 +44,20 @@ std::vector<Hotspot> AllHotspots()
         {AvenueLayout::pszBackground, AvenueLayout::rcExit, "avenue exit"},
     };
     for (int k = 0; k < MakeoverLayout::nEyeStyles; ++k)
-        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::arcEyes[k], "eye " + std::to_string(k)});
-    for (int k = 0; k < MakeoverLayout::nLipStyles; ++k)
-        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::LipArea(k), "lip " + std::to_string(k)});
-    for (int i = 0; i < MakeoverLayout::nGlassesAreas; ++i)
         spots.push_back(
-            {MakeoverLayout::pszBackground, MakeoverLayout::GlassesArea(i), "glasses area " + std::to_string(i)});
+            {MakeoverLayout::pszBackground, MakeoverLayout::arcEyes[k], "eye " + std::to_string(k)});
+    for (int k = 0; k < MakeoverLayout::nLipStyles; ++k)
+        spots.push_back(
+            {MakeoverLayout::pszBackground, MakeoverLayout::LipArea(k), "lip " + std::to_string(k)});
+    for (int i = 0; i < MakeoverLayout::nGlassesAreas; ++i)
+        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::GlassesArea(i),
+                         "glasses area " + std::to_string(i)});
     for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
     {
-        spots.push_back({AvenueLayout::pszBackground, row.rcLeftArrow, std::string(row.pszName) + " left arrow"});
-        spots.push_back({AvenueLayout::pszBackground, row.rcRightArrow, std::string(row.pszName) + " right arrow"});
+        spots.push_back(
+            {AvenueLayout::pszBackground, row.rcLeftArrow, std::string(row.pszName) + " left arrow"});
+        spots.push_back(
+            {AvenueLayout::pszBackground, row.rcRightArrow, std::string(row.pszName) + " right arrow"});
     }
     return spots;
 }
@@ -71,9 +75,12 @@ std::vector<Highlight> AllOpaqueHighlights()
 {
     using namespace MakeoverLayout;
     std::vector<Highlight> highlights = {
-        {SplashLayout::pszBackground, SplashLayout::pszButton, SplashLayout::ptButton, SplashLayout::rcButton},
-        {SignInLayout::pszBackground, SignInLayout::pszFarewell, SignInLayout::ptFarewell, SignInLayout::rcFarewell},
-        {SignInLayout::pszBackground, SignInLayout::pszContinue, SignInLayout::ptContinue, SignInLayout::rcContinue},
+        {SplashLayout::pszBackground, SplashLayout::pszButton, SplashLayout::ptButton,
+         SplashLayout::rcButton},
+        {SignInLayout::pszBackground, SignInLayout::pszFarewell, SignInLayout::ptFarewell,
+         SignInLayout::rcFarewell},
+        {SignInLayout::pszBackground, SignInLayout::pszContinue, SignInLayout::ptContinue,
+         SignInLayout::rcContinue},
         {WallLayout::pszBackground, WallLayout::pszBoot, WallLayout::ptBoot, WallLayout::rcBoot},
         {WallLayout::pszBackground, WallLayout::pszMakeover, WallLayout::ptMakeover, WallLayout::rcMakeover},
         {WallLayout::pszBackground, WallLayout::pszAvenue, WallLayout::ptAvenue, WallLayout::rcAvenue},
@@ -87,7 +94,8 @@ std::vector<Highlight> AllOpaqueHighlights()
         highlights.push_back({pszBackground, apszRightArrow[i], ptRightArrow, rcHairForward});
     }
     for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
-        highlights.push_back({AvenueLayout::pszBackground, row.pszHighlight, row.ptHighlight, row.rcLeftArrow});
+        highlights.push_back(
+            {AvenueLayout::pszBackground, row.pszHighlight, row.ptHighlight, row.rcLeftArrow});
     return highlights;
 }
 
@@ -112,7 +120,8 @@ protected:
         std::vector<DecodedPicture> frames;
         std::string strError;
         int nFrameRate = 0;
-        EXPECT_TRUE(LoadFrameSet(pszGamePath, &frames, &nFrameRate, &strError)) << pszGamePath << ": " << strError;
+        EXPECT_TRUE(LoadFrameSet(pszGamePath, &frames, &nFrameRate, &strError))
+            << pszGamePath << ": " << strError;
         if (pFrameRate)
             *pFrameRate = nFrameRate;
         return frames;
@@ -145,8 +154,9 @@ bool SameFrame(const DecodedPicture& a, const DecodedPicture& b)
 
 TEST_F(ContentFiles, BackgroundsAreFullScreenOpaquePictures)
 {
-    for (const char* pszPath : {SplashLayout::pszBackground, SignInLayout::pszBackground, WallLayout::pszBackground,
-                                MakeoverLayout::pszBackground, AvenueLayout::pszBackground, CreditsLayout::pszBackground})
+    for (const char* pszPath :
+         {SplashLayout::pszBackground, SignInLayout::pszBackground, WallLayout::pszBackground,
+          MakeoverLayout::pszBackground, AvenueLayout::pszBackground, CreditsLayout::pszBackground})
     {
         const DecodedPicture& picture = Picture(pszPath);
         EXPECT_EQ(picture.nWidth, Platform::kScreenWidth) << pszPath;
@@ -215,12 +225,12 @@ TEST_F(ContentFiles, FrameSetsHaveTheFramesTheScenesNeed)
 TEST_F(ContentFiles, SoundsAreInTheGameFormat)
 {
     std::vector<const char*> paths = {
-        SignInLayout::pszGreeting,        SignInLayout::pszFarewellVoice,     SignInLayout::pszContinueSound,
-        WallLayout::pszWelcome,           WallLayout::pszWelcomeBack,         WallLayout::pszBootSound,
-        MakeoverLayout::pszVoiceOver,     MakeoverLayout::pszExitSound,       MakeoverLayout::pszBeforeSound,
+        SignInLayout::pszGreeting,        SignInLayout::pszFarewellVoice,      SignInLayout::pszContinueSound,
+        WallLayout::pszWelcome,           WallLayout::pszWelcomeBack,          WallLayout::pszBootSound,
+        MakeoverLayout::pszVoiceOver,     MakeoverLayout::pszExitSound,        MakeoverLayout::pszBeforeSound,
         MakeoverLayout::pszHairBackSound, MakeoverLayout::pszHairForwardSound, MakeoverLayout::pszLipsSound,
-        MakeoverLayout::pszGlassesSound,  MakeoverLayout::pszEyesSound,       AvenueLayout::pszBootSound,
-        AvenueLayout::pszClickSound,      AvenueLayout::pszFashionVoice,      SplashLayout::pszMusic,
+        MakeoverLayout::pszGlassesSound,  MakeoverLayout::pszEyesSound,        AvenueLayout::pszBootSound,
+        AvenueLayout::pszClickSound,      AvenueLayout::pszFashionVoice,       SplashLayout::pszMusic,
     };
     for (const char* pszTrack : SceneMusic::apszTracks)
         paths.push_back(pszTrack);
@@ -229,13 +239,13 @@ TEST_F(ContentFiles, SoundsAreInTheGameFormat)
         SoundHeader header;
         std::string strError;
         ASSERT_TRUE(LoadSoundHeader(pszPath, &header, &strError)) << pszPath << ": " << strError;
-        EXPECT_EQ(header.wFormatTag, 1) << pszPath;
-        EXPECT_EQ(header.nChannels, 1) << pszPath;
-        EXPECT_EQ(header.nSamplesPerSec, 22050u) << pszPath;
-        EXPECT_EQ(header.wBitsPerSample, 16) << pszPath;
+        EXPECT_EQ(header.format.wFormatTag, 1) << pszPath;
+        EXPECT_EQ(header.format.nChannels, 1) << pszPath;
+        EXPECT_EQ(header.format.nSamplesPerSec, Platform::kAudioOutputRate) << pszPath;
+        EXPECT_EQ(header.format.wBitsPerSample, 16) << pszPath;
         // Whole-loaded and streamed playback agree only when the length covers the file.
-        EXPECT_EQ(header.nDataLength, header.nFileSize - 26) << pszPath;
-        EXPECT_GT(header.nDataLength, 0u) << pszPath;
+        EXPECT_EQ(header.dwDataLength, header.nFileSize - kSoundHeaderSize) << pszPath;
+        EXPECT_GT(header.dwDataLength, 0u) << pszPath;
     }
 }
 
@@ -245,7 +255,8 @@ TEST_F(ContentFiles, EveryHotspotShowsDrawnContent)
     {
         const DecodedPicture& background = Picture(spot.pszBackground);
         const int nArea = (spot.rc.right - spot.rc.left + 1) * (spot.rc.bottom - spot.rc.top + 1);
-        const int nEdges = CountEdgePixels(background, spot.rc.left, spot.rc.top, spot.rc.right, spot.rc.bottom);
+        const int nEdges =
+            CountEdgePixels(background, spot.rc.left, spot.rc.top, spot.rc.right, spot.rc.bottom);
         EXPECT_GE(nEdges, std::max(8, nArea / 40)) << spot.strName << " looks like bare background";
     }
 }
@@ -270,7 +281,8 @@ TEST_F(ContentFiles, HighlightsAreLitCopiesOfWhatLiesUnderThem)
             {
                 if (dx == 0 && dy == 0)
                     continue;
-                EXPECT_GE(nAligned + nPixels / 100, CountEqual(lit, background, highlight.pt.x + dx, highlight.pt.y + dy))
+                EXPECT_GE(nAligned + nPixels / 100,
+                          CountEqual(lit, background, highlight.pt.x + dx, highlight.pt.y + dy))
                     << highlight.pszPicture << " fits better shifted by " << dx << ", " << dy;
             }
         // ...and it is lit: a good part of it differs from the background.

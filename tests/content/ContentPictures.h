@@ -1,7 +1,9 @@
 // ContentPictures.h: reading the built content back for the content tests: file paths from
 // the game's ".\content\..." form, decoded pictures as plain 5-6-5 pixel grids, frame sets and
-// sound headers.
+// sound headers, each read with the game's own readers.
 #pragma once
+
+#include "sound/MRVSoundFile.h"
 
 #include <cstdint>
 #include <string>
@@ -20,13 +22,9 @@ struct DecodedPicture
     bool IsOpaque(int x, int y) const { return opaque[size_t(y) * nWidth + x]; }
 };
 
-struct SoundHeader
+// A sound file's header as the game reads it, and the file's size.
+struct SoundHeader : MRVSoundHeader
 {
-    uint16_t wFormatTag = 0;
-    uint16_t nChannels = 0;
-    uint32_t nSamplesPerSec = 0;
-    uint16_t wBitsPerSample = 0;
-    uint32_t nDataLength = 0;
     size_t nFileSize = 0;
 };
 

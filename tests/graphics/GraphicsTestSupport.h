@@ -2,8 +2,11 @@
 // and a settable clock for the graphics tests.
 #pragma once
 
+#include "assets/MRVRunCoding.h"
 #include "graphics/MRVImage.h"
+#include "platform/ByteOrder.h"
 #include "platform/Clock.h"
+#include "tests/assets/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +37,8 @@ public:
     {
         for (size_t i = 0; i < m_Pixels.size(); ++i)
         {
-            const int x = static_cast<int>(i % m_nPitch) - m_nGuard, y = static_cast<int>(i / m_nPitch) - m_nGuard;
+            const int x = static_cast<int>(i % m_nPitch) - m_nGuard,
+                      y = static_cast<int>(i / m_nPitch) - m_nGuard;
             if ((x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight) && m_Pixels[i] != kGuard)
                 return false;
         }
@@ -47,39 +51,29 @@ private:
     std::vector<WORD> m_Pixels;
 };
 
-inline void PutLE(std::vector<BYTE>& out, uint32_t v, int nBytes)
-{
-    for (int i = 0; i < nBytes; ++i)
-        out.push_back(static_cast<BYTE>(v >> (8 * i)));
-}
-
 // A whole image record: header and payload.
 inline std::vector<BYTE> MakeRecord(DWORD dwFlags, int nWidth, int nHeight, const std::vector<BYTE>& payload,
                                     DWORD dwBufferSize)
 {
-    std::vector<BYTE> record = {'M', 'R', 'V', 'X'};
-    PutLE(record, dwFlags, 4);
-    PutLE(record, static_cast<uint32_t>(nWidth), 2);
-    PutLE(record, static_cast<uint32_t>(nHeight), 2);
-    PutLE(record, dwBufferSize, 4);
-    PutLE(record, static_cast<uint32_t>(payload.size()), 4);
-    record.insert(record.end(), payload.begin(), payload.end());
-    return record;
+    return AssetTest::Record(dwFlags, static_cast<uint16_t>(nWidth), static_cast<uint16_t>(nHeight),
+                             dwBufferSize, static_cast<uint32_t>(payload.size()), payload);
 }
+
+using AssetTest::FrameSet;
 
 // A run-coded payload, record by record (type, reserved byte, 32-bit count, pixels).
 class RunList
 {
 public:
-    RunList& Transparent(uint32_t nCount) { return Header(0, nCount); }
+    RunList& Transparent(uint32_t nCount) { return Header(MRVRunCoding::RUN_TRANSPARENT, nCount); }
     RunList& Opaque(std::initializer_list<WORD> pixels)
     {
-        Header(1, static_cast<uint32_t>(pixels.size()));
+        Header(MRVRunCoding::RUN_OPAQUE, static_cast<uint32_t>(pixels.size()));
         for (WORD p : pixels)
-            PutLE(m_Bytes, p, 2);
+            Platform::AppendLE16(m_Bytes, p);
         return *this;
     }
-    RunList& End() { return Header(2, 0); }
+    RunList& End() { return Header(MRVRunCoding::RUN_END, 0); }
     RunList& Raw(std::initializer_list<BYTE> bytes)
     {
         m_Bytes.insert(m_Bytes.end(), bytes);
@@ -92,19 +86,21 @@ private:
     {
         m_Bytes.push_back(nType);
         m_Bytes.push_back(0);
-        PutLE(m_Bytes, nCount, 4);
+        Platform::AppendLE32(m_Bytes, nCount);
         return *this;
     }
     std::vector<BYTE> m_Bytes;
 };
 
 // A decoded raw picture (colour-keyed when bKeyed) holding the given pixels, row by row.
-inline std::unique_ptr<CMRVImage> MakeRaw(int nWidth, int nHeight, const std::vector<WORD>& pixels, bool bKeyed = false)
+inline std::unique_ptr<CMRVImage> MakeRaw(int nWidth, int nHeight, const std::vector<WORD>& pixels,
+                                          bool bKeyed = false)
 {
     auto image = std::make_unique<CMRVImage>();
     EXPECT_TRUE(image->Create(nWidth, nHeight, bKeyed ? TRUE : FALSE));
     if (!pixels.empty())
-        std::memcpy(image->GetPixels(), pixels.data(), std::min<size_t>(pixels.size() * 2, image->GetBufferSize()));
+        std::memcpy(image->GetPixels(), pixels.data(),
+                    std::min<size_t>(pixels.size() * 2, image->GetBufferSize()));
     return image;
 }
 
@@ -127,7 +123,8 @@ inline std::vector<BYTE> LiteralStream(const std::vector<BYTE>& data)
     std::vector<BYTE> out;
     uint32_t nBits = 0;
     int nBitCount = 0;
-    auto put = [&](uint32_t nValue, int nWidth) {
+    auto put = [&](uint32_t nValue, int nWidth)
+    {
         for (int i = nWidth - 1; i >= 0; --i)
         {
             nBits = (nBits << 1) | ((nValue >> i) & 1u);
@@ -139,13 +136,19 @@ inline std::vector<BYTE> LiteralStream(const std::vector<BYTE>& data)
             }
         }
     };
-    auto putCode = [&](int nCode) {
+    auto putCode = [&](int nCode)
+    {
         for (int c = 0, nFirst = 0; c < 16; nFirst += 1 << kWidths[c], ++c)
             if (nCode < nFirst + (1 << kWidths[c]))
-                return put(static_cast<uint32_t>(c), 4), put(static_cast<uint32_t>(nCode - nFirst), kWidths[c]);
+                return put(static_cast<uint32_t>(c), 4),
+                       put(static_cast<uint32_t>(nCode - nFirst), kWidths[c]);
     };
     for (BYTE b : data)
-        putCode(b == 0 ? 16 : b == 32 ? 17 : b == 48 ? 18 : b == 255 ? 19 : 20 + (b - 1) - (b > 32) - (b > 48));
+        putCode(b == 0     ? 16
+                : b == 32  ? 17
+                : b == 48  ? 18
+                : b == 255 ? 19
+                           : 20 + (b - 1) - (b > 32) - (b > 48));
     putCode(273);
     put(0, (8 - nBitCount) % 8);
     return out;
@@ -156,23 +159,9 @@ inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel
 {
     std::vector<BYTE> raw;
     for (int i = 0; i < nWidth * nHeight; ++i)
-        PutLE(raw, wPixel, 2);
+        Platform::AppendLE16(raw, wPixel);
     return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight, LiteralStream(raw),
                       static_cast<DWORD>(raw.size()));
-}
-
-// A .mrm file image: header, then one length-prefixed record per frame.
-inline std::vector<BYTE> MakeFrameSet(uint16_t nFrameRate, const std::vector<std::vector<BYTE>>& records)
-{
-    std::vector<BYTE> file = {'M', 'R', 'V', 'M'};
-    PutLE(file, nFrameRate, 2);
-    PutLE(file, static_cast<uint32_t>(records.size()), 2);
-    for (const std::vector<BYTE>& record : records)
-    {
-        PutLE(file, static_cast<uint32_t>(record.size()), 4);
-        file.insert(file.end(), record.begin(), record.end());
-    }
-    return file;
 }
 
 // Game time that moves only when the test says so.

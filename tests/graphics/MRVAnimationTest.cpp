@@ -40,7 +40,8 @@ protected:
         const std::string strPath = (std::filesystem::temp_directory_path() /
                                      ("graphics_" + strName + "_" + std::to_string(m_Files.size()) + ".mrm"))
                                         .string();
-        std::ofstream(strPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(strPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         m_Files.push_back(strPath);
         return strPath;
     }
@@ -51,7 +52,7 @@ protected:
         std::vector<std::vector<BYTE>> records;
         for (int i = 0; i < nFrames; ++i)
             records.push_back(CompressedRawFrame(4, 2, FramePixel(i)));
-        return WriteFile(MakeFrameSet(nFrameRate, records));
+        return WriteFile(FrameSet(nFrameRate, records));
     }
 
     Platform::Backend Bundle()
@@ -180,7 +181,7 @@ TEST_F(MRVAnimationTest, FrameThatFailsToDecodeIsAddedButDrawsNothing)
     // Bytes that are not a valid stream (code 274 or more at once) for a raw 4 x 2 picture.
     records.push_back(MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, 4, 2, {0xFF, 0xFF, 0xFF, 0xFF}, 16));
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(WriteFile(MakeFrameSet(5, records)).c_str(), 0xF800, 0x07E0, 0x001F));
+    ASSERT_TRUE(animation.Load(WriteFile(FrameSet(5, records)).c_str(), 0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 2);
     EXPECT_TRUE(animation.m_pFrames[1].IsCompressed());
 
@@ -201,11 +202,11 @@ TEST_F(MRVAnimationTest, FrameThatFailsToDecodeIsAddedButDrawsNothing)
 
 TEST_F(MRVAnimationTest, DamagedFilesFailToLoad)
 {
-    const std::vector<BYTE> good = MakeFrameSet(5, {CompressedRawFrame(4, 2, FramePixel(0))});
+    const std::vector<BYTE> good = FrameSet(5, {CompressedRawFrame(4, 2, FramePixel(0))});
     std::vector<BYTE> truncated(good.begin(), good.end() - 3);
     // A frame asking for 1 GB of decoded pixels from a few bytes.
-    std::vector<BYTE> huge = MakeFrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
-                                                         LiteralStream({2, 0, 0, 0, 0, 0}), 1u << 30)});
+    std::vector<BYTE> huge = FrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
+                                                     LiteralStream({2, 0, 0, 0, 0, 0}), 1u << 30)});
     for (const std::vector<BYTE>& bytes : {truncated, huge})
     {
         CMRVAnimation animation;

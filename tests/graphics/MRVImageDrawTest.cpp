@@ -17,12 +17,18 @@ constexpr WORD BACK = 0x1234; // background of every destination
 
 // A 4 x 3 picture with transparent (0) pixels at a row end, a row start and in the middle, and
 // the same picture as run-coded records whose runs carry over from row to row.
-const std::vector<WORD> kPicture = {0x0101, 0x0102, 0, 0, 0, 0x0202, 0x0203, 0x0204, 0x0301, 0, 0x0303, 0x0304};
+const std::vector<WORD> kPicture = {0x0101, 0x0102, 0,      0, 0,      0x0202,
+                                    0x0203, 0x0204, 0x0301, 0, 0x0303, 0x0304};
 constexpr int kPicW = 4, kPicH = 3;
 RunList PictureRuns()
 {
-    return RunList().Opaque({0x0101, 0x0102}).Transparent(3).Opaque({0x0202, 0x0203, 0x0204, 0x0301}).Transparent(1)
-        .Opaque({0x0303, 0x0304}).End();
+    return RunList()
+        .Opaque({0x0101, 0x0102})
+        .Transparent(3)
+        .Opaque({0x0202, 0x0203, 0x0204, 0x0301})
+        .Transparent(1)
+        .Opaque({0x0303, 0x0304})
+        .End();
 }
 
 struct Rect6
@@ -48,7 +54,8 @@ void DrawReference(GuardedBuffer& dest, const Rect6& r, const PixelOp& op)
 WORD Half565(WORD s, WORD d)
 {
     const auto mix = [](unsigned a, unsigned b) { return a * 50 / 100 + b * 50 / 100; };
-    return WORD((mix(s >> 11, d >> 11) << 11) | (mix((s >> 5) & 63, (d >> 5) & 63) << 5) | mix(s & 31, d & 31));
+    return WORD((mix(s >> 11, d >> 11) << 11) | (mix((s >> 5) & 63, (d >> 5) & 63) << 5) |
+                mix(s & 31, d & 31));
 }
 
 TEST(ConvertPixelFormat, RewritesRawAndOpaqueRunPixelsTo555)
@@ -77,10 +84,18 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
         Rect6 rect;
         std::vector<std::pair<int, int>> drawn; // positions written, in run order
     } cases[] = {
-        {"transparent run ends at a row end", 4, 3, RunList().Transparent(4).Opaque({1, 2}).Transparent(6).End(),
-         {0, 0, 0, 0, 4, 3}, {{0, 1}, {1, 1}}},
-        {"2.5 rows transparent", 4, 4, RunList().Transparent(10).Opaque({1, 2, 3}).Transparent(3).End(),
-         {0, 0, 0, 0, 4, 4}, {{2, 2}, {3, 2}, {0, 3}}},
+        {"transparent run ends at a row end",
+         4,
+         3,
+         RunList().Transparent(4).Opaque({1, 2}).Transparent(6).End(),
+         {0, 0, 0, 0, 4, 3},
+         {{0, 1}, {1, 1}}},
+        {"2.5 rows transparent",
+         4,
+         4,
+         RunList().Transparent(10).Opaque({1, 2, 3}).Transparent(3).End(),
+         {0, 0, 0, 0, 4, 4},
+         {{2, 2}, {3, 2}, {0, 3}}},
         {"no end record", 2, 1, RunList().Opaque({1, 2}), {0, 0, 0, 0, 2, 1}, {{0, 0}, {1, 0}}},
     };
     for (const auto& c : cases)
@@ -88,8 +103,8 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
         SCOPED_TRACE(c.pszName);
         auto image = MakeRunCoded(c.nWidth, c.nHeight, c.runs);
         GuardedBuffer screen(640, 480, BACK);
-        image->Blit(screen.Origin(), screen.PitchBytes(), c.rect.dx, c.rect.dy, c.rect.sx, c.rect.sy, c.rect.w,
-                    c.rect.h);
+        image->Blit(screen.Origin(), screen.PitchBytes(), c.rect.dx, c.rect.dy, c.rect.sx, c.rect.sy,
+                    c.rect.w, c.rect.h);
         size_t nChanged = 0;
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x)
@@ -106,9 +121,17 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
 TEST(Blit, ClipsToPictureAndScreenWhateverTheRectangle)
 {
     const Rect6 kRects[] = {
-        {10, 10, 0, 0, 4, 3},   {-2, -1, 0, 0, 4, 3},     {638, 478, 0, 0, 4, 3},          {636, 477, 0, 0, 4, 3},
-        {10, 10, -2, -1, 4, 3}, {10, 10, 1, 1, 100, 100}, {0, 0, 0, 0, INT_MAX, INT_MAX},  {INT_MIN, INT_MIN, 0, 0, 4, 3},
-        {INT_MAX, 5, 0, 0, 4, 3}, {5, 5, 0, 0, -3, 2},    {5, 5, INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+        {10, 10, 0, 0, 4, 3},
+        {-2, -1, 0, 0, 4, 3},
+        {638, 478, 0, 0, 4, 3},
+        {636, 477, 0, 0, 4, 3},
+        {10, 10, -2, -1, 4, 3},
+        {10, 10, 1, 1, 100, 100},
+        {0, 0, 0, 0, INT_MAX, INT_MAX},
+        {INT_MIN, INT_MIN, 0, 0, 4, 3},
+        {INT_MAX, 5, 0, 0, 4, 3},
+        {5, 5, 0, 0, -3, 2},
+        {5, 5, INT_MIN, INT_MIN, INT_MAX, INT_MAX},
     };
     auto raw = MakeRaw(kPicW, kPicH, kPicture);
     auto keyed = MakeRaw(kPicW, kPicH, kPicture, true);
@@ -121,17 +144,18 @@ TEST(Blit, ClipsToPictureAndScreenWhateverTheRectangle)
         const CMRVImage* pImage;
         bool bBlend;
         PixelOp op;
-    } kinds[] = {{raw.get(), false, copy}, {keyed.get(), false, key}, {runs.get(), false, key},
+    } kinds[] = {{raw.get(), false, copy},   {keyed.get(), false, key},      {runs.get(), false, key},
                  {raw.get(), true, Half565}, {keyed.get(), true, keyedHalf}, {runs.get(), true, keyedHalf}};
     for (const auto& kind : kinds)
         for (const Rect6& r : kRects)
         {
-            SCOPED_TRACE(testing::Message() << "flags " << kind.pImage->GetFlags() << " blend " << kind.bBlend
-                                            << " rect " << r.dx << "," << r.dy << "," << r.sx << "," << r.sy << ","
-                                            << r.w << "," << r.h);
+            SCOPED_TRACE(testing::Message()
+                         << "flags " << kind.pImage->GetFlags() << " blend " << kind.bBlend << " rect "
+                         << r.dx << "," << r.dy << "," << r.sx << "," << r.sy << "," << r.w << "," << r.h);
             GuardedBuffer actual(640, 480, BACK), expected(640, 480, BACK);
             if (kind.bBlend)
-                kind.pImage->BlendBlit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h, 50);
+                kind.pImage->BlendBlit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h,
+                                       50);
             else
                 kind.pImage->Blit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h);
             DrawReference(expected, r, kind.op);
@@ -165,15 +189,27 @@ TEST(Blit, MalformedRunListsStayInsidePayloadAndPicture)
     {
         const char* pszName;
         RunList runs;
-        DWORD dwDataSize; // 0: the whole payload
+        DWORD dwDataSize;           // 0: the whole payload
         std::vector<WORD> firstRow; // row 0 of a 4 x 2 picture drawn at (0, 0)
     } cases[] = {
-        {"opaque run longer than the picture", RunList().Opaque({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}).End(), 0, {1, 2, 3, 4}},
-        {"count beyond the payload", RunList().Raw({1, 0, 0xFF, 0xFF, 0xFF, 0xFF, 7, 0, 8, 0}), 0, {7, 8, BACK, BACK}},
+        {"opaque run longer than the picture",
+         RunList().Opaque({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}).End(),
+         0,
+         {1, 2, 3, 4}},
+        {"count beyond the payload",
+         RunList().Raw({1, 0, 0xFF, 0xFF, 0xFF, 0xFF, 7, 0, 8, 0}),
+         0,
+         {7, 8, BACK, BACK}},
         {"data size shorter than the buffer", RunList().Opaque({1, 2, 3, 4}).End(), 10, {1, 2, BACK, BACK}},
         {"record cut inside its header", RunList().Opaque({5}).Raw({1, 0, 3}), 0, {5, BACK, BACK, BACK}},
-        {"transparent run of 4 billion", RunList().Transparent(0xFFFFFFFF).Opaque({1}).End(), 0, {BACK, BACK, BACK, BACK}},
-        {"unknown record type", RunList().Opaque({5}).Raw({9, 0, 1, 0, 0, 0, 6, 0}), 0, {5, BACK, BACK, BACK}},
+        {"transparent run of 4 billion",
+         RunList().Transparent(0xFFFFFFFF).Opaque({1}).End(),
+         0,
+         {BACK, BACK, BACK, BACK}},
+        {"unknown record type",
+         RunList().Opaque({5}).Raw({9, 0, 1, 0, 0, 0, 6, 0}),
+         0,
+         {5, BACK, BACK, BACK}},
         {"zero counts", RunList().Transparent(0).Opaque({}).Opaque({3}).End(), 0, {3, BACK, BACK, BACK}},
     };
     for (const auto& c : cases)
@@ -323,8 +359,9 @@ TEST(Drawing, CompressedPicturesNeitherDrawNorConvert)
     // Flagged compressed, with bytes that would otherwise draw as pixels.
     std::vector<BYTE> payload;
     for (WORD p : {0x1111, 0x2222, 0x3333, 0x4444})
-        PutLE(payload, p, 2);
-    for (DWORD dwLayout : {DWORD(MRVIMAGE_RAW), DWORD(MRVIMAGE_RAW | MRVIMAGE_COLORKEY), DWORD(MRVIMAGE_RUNCODED)})
+        Platform::AppendLE16(payload, p);
+    for (DWORD dwLayout :
+         {DWORD(MRVIMAGE_RAW), DWORD(MRVIMAGE_RAW | MRVIMAGE_COLORKEY), DWORD(MRVIMAGE_RUNCODED)})
     {
         CMRVImage image, target;
         const std::vector<BYTE> record = MakeRecord(MRVIMAGE_COMPRESSED | dwLayout, 2, 2, payload, 8);
@@ -345,7 +382,8 @@ TEST(Drawing, CompressedPicturesNeitherDrawNorConvert)
         image.ColumnShiftTo(&target, 2, 2, 0, 0, 2, 2);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
-                ASSERT_TRUE(screen.At(x, y) == BACK && target.GetPixelWords()[y * 8 + x] == 0) << x << "," << y;
+                ASSERT_TRUE(screen.At(x, y) == BACK && target.GetPixelWords()[y * 8 + x] == 0)
+                    << x << "," << y;
     }
     // Nor is anything drawn into a compressed target.
     auto picture = MakeRaw(1, 1, {0x5555});
