@@ -105,7 +105,8 @@ struct BenchSetup
     BenchSetup()
     {
         FillPattern(imgBackground, W, H, FALSE, 0x1234);
-        scene.SetBackground(&imgBackground, 0xF800, 0x07E0, 0x001F);
+        scene.SetBackground(&imgBackground, Platform::kFormat565.dwRedMask, Platform::kFormat565.dwGreenMask,
+                            Platform::kFormat565.dwBlueMask);
         // Four kinds in turn: opaque raw, colour-keyed, run-coded, blended.
         for (int i = 0; i < 20; ++i)
         {

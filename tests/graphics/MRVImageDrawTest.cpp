@@ -9,6 +9,8 @@
 #include <functional>
 
 using namespace GraphicsTest;
+using Platform::kScreenHeight;
+using Platform::kScreenWidth;
 
 namespace
 {
@@ -102,7 +104,7 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
     {
         SCOPED_TRACE(c.pszName);
         auto image = MakeRunCoded(c.nWidth, c.nHeight, c.runs);
-        GuardedBuffer screen(640, 480, BACK);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
         image->Blit(screen.Origin(), screen.PitchBytes(), c.rect.dx, c.rect.dy, c.rect.sx, c.rect.sy,
                     c.rect.w, c.rect.h);
         size_t nChanged = 0;
@@ -152,7 +154,8 @@ TEST(Blit, ClipsToPictureAndScreenWhateverTheRectangle)
             SCOPED_TRACE(testing::Message()
                          << "flags " << kind.pImage->GetFlags() << " blend " << kind.bBlend << " rect "
                          << r.dx << "," << r.dy << "," << r.sx << "," << r.sy << "," << r.w << "," << r.h);
-            GuardedBuffer actual(640, 480, BACK), expected(640, 480, BACK);
+            GuardedBuffer actual(kScreenWidth, kScreenHeight, BACK),
+                expected(kScreenWidth, kScreenHeight, BACK);
             if (kind.bBlend)
                 kind.pImage->BlendBlit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h,
                                        50);
@@ -160,8 +163,8 @@ TEST(Blit, ClipsToPictureAndScreenWhateverTheRectangle)
                 kind.pImage->Blit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h);
             DrawReference(expected, r, kind.op);
             ASSERT_TRUE(actual.GuardIntact());
-            for (int y = 0; y < 480; ++y)
-                for (int x = 0; x < 640; ++x)
+            for (int y = 0; y < kScreenHeight; ++y)
+                for (int x = 0; x < kScreenWidth; ++x)
                     ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "at " << x << "," << y;
         }
 }
@@ -177,7 +180,7 @@ TEST(Blit, ToImageAndNarrowPitchStayInsideTheDestination)
         EXPECT_EQ(target.GetPixelWords()[i], kExpected[i]) << "pixel " << i;
 
     // A buffer whose (odd) pitch is narrower than a screen row is only that wide.
-    GuardedBuffer narrow(16, 480, BACK, 0);
+    GuardedBuffer narrow(16, kScreenHeight, BACK, 0);
     picture->Blit(narrow.Origin(), narrow.PitchBytes() + 1, 14, 0, 0, 0, kPicW, kPicH);
     EXPECT_EQ(narrow.At(15, 0), 0x0102);
     EXPECT_EQ(narrow.At(0, 1), BACK);
@@ -218,7 +221,7 @@ TEST(Blit, MalformedRunListsStayInsidePayloadAndPicture)
         auto image = MakeRunCoded(4, 2, c.runs);
         if (c.dwDataSize != 0)
             image->m_dwDataSize = c.dwDataSize;
-        GuardedBuffer screen(640, 480, BACK);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
         image->Blit(screen.Origin(), screen.PitchBytes(), 0, 0, 0, 0, 4, 2);
         EXPECT_TRUE(screen.GuardIntact());
         for (int x = 0; x < 4; ++x)
@@ -248,7 +251,7 @@ TEST(BlendBlit, MixesChannelsWithTruncatingPercentages)
     {
         auto image = MakeRaw(1, 1, {c.wSource});
         image->m_dwRedMask = c.dwRedMask;
-        GuardedBuffer screen(640, 480, c.wDest);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, c.wDest);
         image->BlendBlit(screen.Origin(), screen.PitchBytes(), 7, 9, 0, 0, 1, 1, c.nAlpha);
         EXPECT_EQ(screen.At(7, 9), c.wExpected) << "alpha " << c.nAlpha << " source " << c.wSource;
     }
@@ -259,7 +262,7 @@ constexpr int kWaveTable[20] = {0, 1, 2, 3, 4, 4, 3, 2, 1, 0, -1, -2, -3, -4, -5
 TEST(WaveBlit, PhaseAdvancesOncePerCall)
 {
     auto image = MakeRaw(2, 2, {1, 2, 3, 4});
-    GuardedBuffer screen(640, 480, BACK);
+    GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
     g_nWavePhase = -1;
     image->WaveBlit(screen.Origin(), screen.PitchBytes(), 0, 0, 0, 0, 2, 2);
     image->WaveBlit(screen.Origin(), screen.PitchBytes(), 0, 0, 0, 0, 2, 2);
@@ -281,7 +284,7 @@ TEST(WaveBlit, ShiftsColumnsFromTheTopLeftAndSkipsEdgeRows)
     for (size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = WORD(i + 1);
     auto image = MakeRaw(kW, kH, pixels);
-    GuardedBuffer actual(640, 480, BACK), expected(640, 480, BACK);
+    GuardedBuffer actual(kScreenWidth, kScreenHeight, BACK), expected(kScreenWidth, kScreenHeight, BACK);
     g_nWavePhase = 8;
     image->WaveBlit(actual.Origin(), actual.PitchBytes(), 300, 200, 0, 0, kW, kH); // dx, dy not applied
     for (int r = 0; r < kH; ++r)
@@ -313,7 +316,7 @@ TEST(WaveBlit, ShiftsColumnsFromTheTopLeftAndSkipsEdgeRows)
 TEST(ColumnShiftBlit, NeedsATableAndShiftsEachColumn)
 {
     auto image = MakeRaw(kPicW, kPicH, kPicture);
-    GuardedBuffer screen(640, 480, BACK);
+    GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
     image->ColumnShiftBlit(screen.Origin(), screen.PitchBytes(), 10, 10, 0, 0, kPicW, kPicH);
     EXPECT_EQ(screen.At(10, 11), BACK); // no table: nothing
 
@@ -330,24 +333,24 @@ TEST(ColumnShiftBlit, NeedsATableAndShiftsEachColumn)
 TEST(CopyTo, CopiesOnlyADecodedWholeScreen)
 {
     CMRVImage source, target, shortImage;
-    ASSERT_TRUE(source.Create(640, 480, FALSE));
-    ASSERT_TRUE(target.Create(640, 480, FALSE));
-    ASSERT_TRUE(shortImage.Create(640, 479, FALSE));
-    for (int i = 0; i < 640 * 480; ++i)
+    ASSERT_TRUE(source.Create(kScreenWidth, kScreenHeight, FALSE));
+    ASSERT_TRUE(target.Create(kScreenWidth, kScreenHeight, FALSE));
+    ASSERT_TRUE(shortImage.Create(kScreenWidth, kScreenHeight - 1, FALSE));
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
         source.GetPixelWords()[i] = WORD(i * 7);
     EXPECT_EQ(shortImage.CopyTo(&target), &shortImage);
     EXPECT_EQ(source.CopyTo(&shortImage), &source);
     source.m_dwFlags |= MRVIMAGE_COMPRESSED;
     EXPECT_EQ(source.CopyTo(&target), &source);
     EXPECT_EQ(target.GetPixelWords()[1], 0);
-    GuardedBuffer untouched(640, 480, BACK);
+    GuardedBuffer untouched(kScreenWidth, kScreenHeight, BACK);
     source.CopyToSurface(untouched.Origin(), untouched.PitchBytes());
     EXPECT_EQ(untouched.At(3, 3), BACK);
 
     source.m_dwFlags &= ~DWORD(MRVIMAGE_COMPRESSED);
     EXPECT_EQ(source.CopyTo(&target), &target);
     EXPECT_EQ(0, std::memcmp(source.GetPixels(), target.GetPixels(), 640 * 480 * 2));
-    GuardedBuffer surface(640, 480, BACK, 16); // pitch wider than a row
+    GuardedBuffer surface(kScreenWidth, kScreenHeight, BACK, 16); // pitch wider than a row
     source.CopyToSurface(surface.Origin(), surface.PitchBytes());
     EXPECT_TRUE(surface.GuardIntact());
     EXPECT_EQ(surface.At(639, 479), WORD((640 * 480 - 1) * 7));
@@ -368,7 +371,7 @@ TEST(Drawing, CompressedPicturesNeitherDrawNorConvert)
         ASSERT_TRUE(image.LoadFromMemory(record.data(), record.size()));
         image.m_pColumnOffsets = new int32_t[4]{0, 1, 0, 1};
         ASSERT_TRUE(target.Create(8, 8, FALSE));
-        GuardedBuffer screen(640, 480, BACK);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
         image.ConvertPixelFormat(0x7C00, 0x03E0, 0x001F);
         EXPECT_EQ(image.GetRedMask(), 0u);
         EXPECT_EQ(0, std::memcmp(image.GetPixels(), payload.data(), payload.size()));

@@ -1,4 +1,5 @@
 // MrvtoolCommandTest.cpp: mrvtool run as a separate process, as the content build runs it.
+#include "assets/MRVRecord.h"
 #include "platform/ByteOrder.h"
 #include "tools/mrvtool/ContentFormats.h"
 #include "tools/mrvtool/Pixel565.h"
@@ -42,9 +43,10 @@ protected:
 
     std::string Path(const std::string& strName) const { return m_strDir + strName; }
 
-    ToolRun Run(const std::vector<std::string>& args) const
+    // strShell runs before the tool in the same shell (limits, signal dispositions).
+    ToolRun Run(const std::vector<std::string>& args, const std::string& strShell = "") const
     {
-        std::string strCommand = "'" MRVTOOL_PATH "'";
+        std::string strCommand = strShell + "'" MRVTOOL_PATH "'";
         for (const std::string& strArg : args)
             strCommand += " '" + strArg + "'";
         strCommand += " >'" + Path("stdout.txt") + "' 2>'" + Path("stderr.txt") + "'";
@@ -394,5 +396,184 @@ TEST_F(MrvtoolCommand, VerifyFindsDamagedFiles)
         EXPECT_NE(run.strErr.find(Path(test.pszName) + ": "), std::string::npos) << run.strErr;
         EXPECT_NE(run.strErr.find(test.pszWhat), std::string::npos) << run.strErr;
         EXPECT_NE(run.strOut.find(Path("good.mrm") + ": ok"), std::string::npos) << run.strOut;
+    }
+}
+
+namespace
+{
+
+uint32_t Crc32(const Bytes& bytes, size_t nFrom)
+{
+    uint32_t nCrc = 0xFFFFFFFFu;
+    for (size_t i = nFrom; i < bytes.size(); ++i)
+    {
+        nCrc ^= bytes[i];
+        for (int k = 0; k < 8; ++k)
+            nCrc = (nCrc >> 1) ^ (0xEDB88320u & (0u - (nCrc & 1u)));
+    }
+    return ~nCrc;
+}
+
+void PutBE32(Bytes& out, uint32_t nValue)
+{
+    for (int nShift = 24; nShift >= 0; nShift -= 8)
+        out.push_back(static_cast<uint8_t>(nValue >> nShift));
+}
+
+void PutChunk(Bytes& png, const char* pszType, const Bytes& data)
+{
+    PutBE32(png, static_cast<uint32_t>(data.size()));
+    const size_t nStart = png.size();
+    png.insert(png.end(), pszType, pszType + 4);
+    png.insert(png.end(), data.begin(), data.end());
+    PutBE32(png, Crc32(png, nStart));
+}
+
+// A PNG whose header claims the size, with the pixel data of an empty picture.
+Bytes PngClaiming(uint32_t nWidth, uint32_t nHeight)
+{
+    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    PutBE32(header, nWidth);
+    PutBE32(header, nHeight);
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
+    PutChunk(png, "IEND", {});
+    return png;
+}
+
+} // namespace
+
+// decode, unpack, info and verify refuse a record the game refuses, before allocating its
+// buffer, with the same reason; nothing is written.
+TEST_F(MrvtoolCommand, DamagedRecordsGetTheSameReasonFromEveryCommand)
+{
+    const Bytes kStream = {0x8E, 0x8F, 0x90, 0xFE, 0x80};
+    auto record =
+        [&](uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize, const Bytes& payload)
+    {
+        MRVRecordHeader header;
+        header.dwFlags = dwFlags;
+        header.wWidth = wWidth;
+        header.wHeight = wHeight;
+        header.dwBufferSize = dwBufferSize;
+        return MRVPacker::BuildImageRecord(header, payload);
+    };
+    Bytes cutShort = record(MRVIMAGE_RAW, 4, 4, 32, Bytes(32, 1));
+    cutShort.resize(cutShort.size() - 1);
+    const struct
+    {
+        const char* pszName;
+        Bytes file;
+        MRVRecordFault fault;
+    } kCases[] = {
+        {"4 GiB run list for a screen",
+         record(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 640, 480, 0xFFFFFFFF, kStream),
+         MRVRECORD_RUNCODED_TOO_LARGE},
+        {"4 GiB from five bytes",
+         record(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 65535, 65535, 0xFFFFFFFF, kStream),
+         MRVRECORD_STREAM_TOO_SHORT},
+        {"no layout, 1 MiB from five bytes", record(MRVIMAGE_COMPRESSED, 0, 0, 1u << 20, kStream),
+         MRVRECORD_STREAM_TOO_SHORT},
+        {"raw buffer of the wrong size", record(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, 4, 4, 30, kStream),
+         MRVRECORD_RAW_SIZE},
+        {"payload cut short", cutShort, MRVRECORD_PAYLOAD_CUT_SHORT},
+    };
+    for (const auto& test : kCases)
+    {
+        SCOPED_TRACE(test.pszName);
+        WriteBytes(Path("bad.mri"), test.file);
+        for (const std::vector<std::string>& args :
+             std::vector<std::vector<std::string>>{{"decode", Path("bad.mri"), Path("out.bin")},
+                                                   {"unpack", Path("bad.mri"), Path("out.png")},
+                                                   {"info", Path("bad.mri")},
+                                                   {"verify", Path("bad.mri")}})
+        {
+            const ToolRun run = Run(args);
+            EXPECT_EQ(run.nStatus, 1) << args[0];
+            EXPECT_NE(run.strErr.find("mrvtool: " + Path("bad.mri") + ": " + RecordFaultText(test.fault)),
+                      std::string::npos)
+                << args[0] << ": " << run.strErr;
+        }
+        EXPECT_FALSE(std::filesystem::exists(Path("out.bin")));
+        EXPECT_FALSE(std::filesystem::exists(Path("out.png")));
+    }
+}
+
+// Every output error exits 1 naming the output; a full device is reported at the final flush
+// and left in place, a failed write leaves an existing output as it was and no temporary file.
+TEST_F(MrvtoolCommand, OutputFailuresExitWithOneAndDeleteNothing)
+{
+    // A noisy picture, so that every output is larger than the size limit below.
+    Picture noise;
+    noise.nWidth = noise.nHeight = 64;
+    for (uint32_t i = 0; i < 64 * 64; ++i)
+        noise.rgba.insert(noise.rgba.end(),
+                          {static_cast<uint8_t>(i * 97), static_cast<uint8_t>(i * 31 + i / 7),
+                           static_cast<uint8_t>(i * i), 255});
+    const std::string strPng = WritePicture("in.png", noise);
+    ASSERT_EQ(Run({"pack", strPng, Path("in.mri")}).nStatus, 0);
+    std::filesystem::create_directories(Path("folder"));
+    Bytes wav = {'R', 'I', 'F', 'F', 0,  0, 0, 0, 'W', 'A', 'V', 'E',
+                 'f', 'm', 't', ' ', 16, 0, 0, 0, 1,   0,   1,   0};
+    Platform::AppendLE32(wav, 22050);
+    Platform::AppendLE32(wav, 44100);
+    wav.insert(wav.end(), {2, 0, 16, 0, 'd', 'a', 't', 'a', 0, 8, 0, 0});
+    wav.resize(wav.size() + 2048, 0x11);
+    WriteBytes(Path("in.wav"), wav);
+    const std::vector<std::vector<std::string>> kCommands = {
+        {"pack", strPng, "OUT"},           {"packset", "OUT", "--fps", "5", strPng},
+        {"sound", Path("in.wav"), "OUT"},  {"unpack", Path("in.mri"), "OUT"},
+        {"decode", Path("in.mri"), "OUT"},
+    };
+    // Writes past 1 KiB fail (the size-limit signal ignored, as a full disk would).
+    const std::string strLimit = "trap '' XFSZ; ulimit -f 1; ";
+    for (const std::vector<std::string>& command : kCommands)
+    {
+        SCOPED_TRACE(command[0]);
+        const struct
+        {
+            std::string strOut;
+            std::string strShell;
+            const char* pszWhat;
+        } kOutputs[] = {
+            {"/dev/full", "", "cannot write: No space left on device"},
+            {Path("folder"), "", "is a folder"},
+            {Path("kept.out"), strLimit, "cannot write: File too large"},
+        };
+        for (const auto& output : kOutputs)
+        {
+            WriteBytes(Path("kept.out"), Bytes{'o', 'l', 'd'});
+            std::vector<std::string> args = command;
+            std::replace(args.begin(), args.end(), std::string("OUT"), output.strOut);
+            const ToolRun run = Run(args, output.strShell);
+            EXPECT_EQ(run.nStatus, 1) << output.strOut;
+            EXPECT_NE(run.strErr.find("mrvtool: " + output.strOut + ": " + output.pszWhat), std::string::npos)
+                << run.strErr;
+            EXPECT_EQ(ReadText(Path("kept.out")), "old");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_strDir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder", "in.mri", "in.png", "in.wav", "kept.out",
+                                               "stderr.txt", "stdout.txt"}));
+}
+
+// A picture larger than a record can hold is refused from its header, before its pixels
+// would be allocated and decoded.
+TEST_F(MrvtoolCommand, PicturesLargerThanARecordAreRefusedFromTheirHeader)
+{
+    WriteBytes(Path("huge.png"), PngClaiming(65535, 65535));
+    WriteBytes(Path("wide.png"), PngClaiming(70000, 1));
+    for (const char* pszName : {"huge.png", "wide.png"})
+    {
+        const ToolRun run = Run({"pack", Path(pszName), Path("out.mri")});
+        EXPECT_EQ(run.nStatus, 1) << pszName;
+        EXPECT_NE(run.strErr.find("mrvtool: " + Path(pszName) + ": picture of "), std::string::npos)
+            << run.strErr;
     }
 }

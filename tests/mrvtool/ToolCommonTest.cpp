@@ -1,0 +1,186 @@
+// ToolCommonTest.cpp: the content tools' checked file reads and writes, and their WAV reader.
+#include "platform/ByteOrder.h"
+#include "tools/common/FileBytes.h"
+#include "tools/common/WavReader.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+namespace
+{
+
+class FileBytesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_Dir =
+            fs::path(::testing::TempDir()) /
+            ("toolcommon_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(m_Dir);
+        fs::create_directories(m_Dir);
+    }
+    void TearDown() override { fs::remove_all(m_Dir); }
+
+    // The names in the folder, so that a test sees any temporary left behind.
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_Dir))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path m_Dir;
+};
+
+} // namespace
+
+TEST_F(FileBytesTest, ReadsRegularFilesAndRefusesEverythingElse)
+{
+    std::string strError;
+    ASSERT_TRUE(ToolFiles::WriteFileBytes((m_Dir / "a.bin").string(), Bytes{1, 2, 3}, &strError));
+    Bytes bytes;
+    ASSERT_TRUE(ToolFiles::ReadFileBytes((m_Dir / "a.bin").string(), &bytes, &strError)) << strError;
+    EXPECT_EQ(bytes, (Bytes{1, 2, 3}));
+
+    const struct
+    {
+        std::string strPath;
+        const char* pszWhat;
+    } kCases[] = {
+        {m_Dir.string(), "is a folder"},
+        {(m_Dir / "missing.bin").string(), "cannot open: No such file"},
+        {"/dev/zero", "is not a regular file"}, // would never end
+    };
+    for (const auto& test : kCases)
+    {
+        EXPECT_FALSE(ToolFiles::ReadFileBytes(test.strPath, &bytes, &strError)) << test.strPath;
+        EXPECT_NE(strError.find(test.pszWhat), std::string::npos) << strError;
+    }
+}
+
+TEST_F(FileBytesTest, WritesReplaceWholeOrLeaveTheOutputAsItWas)
+{
+    const std::string strOut = (m_Dir / "out.bin").string();
+    std::string strError;
+    ASSERT_TRUE(ToolFiles::WriteFileBytes(strOut, Bytes{'o', 'l', 'd'}, &strError)) << strError;
+    // A link is followed: the file it names is replaced and the link stays a link.
+    fs::create_symlink("out.bin", m_Dir / "link.bin");
+    ASSERT_TRUE(ToolFiles::WriteFileBytes((m_Dir / "link.bin").string(), Bytes{'n', 'e', 'w'}, &strError));
+    EXPECT_TRUE(fs::is_symlink(m_Dir / "link.bin"));
+    Bytes bytes;
+    ASSERT_TRUE(ToolFiles::ReadFileBytes(strOut, &bytes, &strError));
+    EXPECT_EQ(bytes, (Bytes{'n', 'e', 'w'}));
+
+    // A full device fails at the final flush; it is reported and the device is left alone.
+    EXPECT_FALSE(ToolFiles::WriteFileBytes("/dev/full", Bytes(10, 7), &strError));
+    EXPECT_NE(strError.find("No space left on device"), std::string::npos) << strError;
+    struct stat device = {};
+    ASSERT_EQ(stat("/dev/full", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
+
+    EXPECT_FALSE(ToolFiles::WriteFileBytes(m_Dir.string(), Bytes{1}, &strError));
+    EXPECT_NE(strError.find("is a folder"), std::string::npos) << strError;
+    EXPECT_FALSE(
+        ToolFiles::WriteFileBytes((m_Dir / "no" / "such" / "folder.bin").string(), Bytes{1}, &strError));
+    EXPECT_NE(strError.find("cannot create"), std::string::npos) << strError;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"link.bin", "out.bin"}));
+}
+
+namespace
+{
+
+// A RIFF WAVE image: a format chunk of the given tag (40 bytes with a sub-format when the tag
+// is the extensible one), an odd-sized chunk to skip, and the data chunk.
+Bytes Wave(uint16_t wTag, uint16_t nChannels, uint32_t nRate, uint16_t wBits, const Bytes& samples,
+           uint16_t wSubFormat = 1)
+{
+    Bytes wav = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+    const bool bExtensible = wTag == 0xFFFE;
+    Platform::AppendLE32(wav, bExtensible ? 40 : 16);
+    Platform::AppendLE16(wav, wTag);
+    Platform::AppendLE16(wav, nChannels);
+    Platform::AppendLE32(wav, nRate);
+    Platform::AppendLE32(wav, nRate * nChannels * (wBits / 8));
+    Platform::AppendLE16(wav, static_cast<uint16_t>(nChannels * (wBits / 8)));
+    Platform::AppendLE16(wav, wBits);
+    if (bExtensible)
+    {
+        wav.insert(wav.end(), {22, 0, 0, 0, 0, 0, 0, 0});
+        Platform::AppendLE16(wav, wSubFormat);
+        wav.insert(wav.end(), 14, 0);
+    }
+    wav.insert(wav.end(), {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0});
+    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
+    Platform::AppendLE32(wav, static_cast<uint32_t>(samples.size()));
+    wav.insert(wav.end(), samples.begin(), samples.end());
+    return wav;
+}
+
+} // namespace
+
+TEST(WavReader, TakesPcmOfEightOrSixteenBitsInWholeFrames)
+{
+    const Bytes samples = {1, 2, 3, 4, 5, 6, 7};
+    const struct
+    {
+        const char* pszName;
+        Bytes file;
+        uint16_t nChannels, wBits;
+        size_t nBytes;
+    } kCases[] = {
+        {"16-bit mono", Wave(1, 1, 22050, 16, samples), 1, 16, 6},
+        {"8-bit stereo", Wave(1, 2, 11025, 8, samples), 2, 8, 6},
+        {"extensible PCM", Wave(0xFFFE, 1, 44100, 16, samples), 1, 16, 6},
+    };
+    for (const auto& test : kCases)
+    {
+        ToolWav::PcmWave wave;
+        std::string strError;
+        ASSERT_TRUE(ToolWav::DecodeWav(test.file, &wave, &strError)) << test.pszName << ": " << strError;
+        EXPECT_EQ(wave.nChannels, test.nChannels) << test.pszName;
+        EXPECT_EQ(wave.wBitsPerSample, test.wBits) << test.pszName;
+        EXPECT_EQ(wave.samples, Bytes(samples.begin(), samples.begin() + static_cast<long>(test.nBytes)))
+            << test.pszName;
+    }
+}
+
+TEST(WavReader, RefusesWhatIsNotPlainPcmWithAReason)
+{
+    const Bytes samples = {1, 2, 3, 4};
+    Bytes formatOnly = Wave(1, 1, 22050, 16, {});
+    formatOnly.resize(36);
+    const struct
+    {
+        const char* pszName;
+        Bytes file;
+        const char* pszWhat;
+    } kCases[] = {
+        {"float", Wave(3, 1, 22050, 32, samples), "not PCM"},
+        {"extensible float", Wave(0xFFFE, 1, 22050, 32, samples, 3), "not PCM"},
+        {"24-bit", Wave(1, 1, 22050, 24, samples), "24-bit"},
+        {"no channels", Wave(1, 0, 22050, 16, samples), "no channels"},
+        {"channels beyond a format record", Wave(1, 40000, 22050, 16, samples), "do not fit"},
+        {"not RIFF", Bytes{'R', 'I', 'F', 'X', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}, "not a RIFF"},
+        {"format only", formatOnly, "no data"},
+    };
+    for (const auto& test : kCases)
+    {
+        ToolWav::PcmWave wave;
+        std::string strError;
+        EXPECT_FALSE(ToolWav::DecodeWav(test.file, &wave, &strError)) << test.pszName;
+        EXPECT_NE(strError.find(test.pszWhat), std::string::npos) << test.pszName << ": " << strError;
+    }
+}
