@@ -12,6 +12,7 @@ PACKAGES=(
   espeak-ng
   clang libclang-rt-14-dev
   xvfb xdotool
+  time
 )
 
 missing=()

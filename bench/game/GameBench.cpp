@@ -6,6 +6,8 @@
 //   playthrough_speedup game time / wall time of a 10-minute session (velvina-headless)
 //   peak_rss_mb         the session's peak resident set (the runner's ru_maxrss)
 // Usage: bench_game [CONTENT_ROOT [HEADLESS_PATH]]; defaults are the build's.
+#include "SessionScript.h"
+
 #include "game/AvenueScene.h"
 #include "game/CreditsScene.h"
 #include "game/MakeoverScene.h"
@@ -99,56 +101,6 @@ void MeasureSceneLoads()
     DestroySoundEngine();
 }
 
-// A script and the game time its waits add up to.
-class CSessionScript
-{
-public:
-    void Click(const LayoutRect& rc)
-    {
-        m_strText += "click " + std::to_string((rc.left + rc.right) / 2) + " " +
-                     std::to_string((rc.top + rc.bottom) / 2) + "\n";
-    }
-    void Wait(unsigned nMs)
-    {
-        m_strText += "wait " + std::to_string(nMs) + "\n";
-        m_nMs += nMs;
-    }
-    void ClickAndWait(const LayoutRect& rc, unsigned nMs)
-    {
-        Click(rc);
-        Wait(nMs);
-    }
-    unsigned Ms() const { return m_nMs; }
-    const std::string& Text() const { return m_strText; }
-
-private:
-    std::string m_strText;
-    unsigned m_nMs = 0;
-};
-
-// One round from the sign-in screen back to it: the wall, the makeover with every kind of
-// pick, the wall, the avenue with every row's arrows, the wall, and the boot. The waits
-// leave room for the exits' sounds.
-void AddSessionRound(CSessionScript& script)
-{
-    namespace ML = MakeoverLayout;
-    namespace AL = AvenueLayout;
-    script.ClickAndWait(SignInLayout::rcContinue, 3000);
-    script.ClickAndWait(WallLayout::rcMakeover, 1000);
-    for (const LayoutRect& rc : {ML::arcEyes[3], ML::LipArea(5), ML::GlassesArea(7), ML::rcHairForward,
-                                 ML::rcHairBack, ML::rcBefore, ML::arcEyes[11]})
-        script.ClickAndWait(rc, 1500);
-    script.ClickAndWait(ML::rcExit, 3000);
-    script.ClickAndWait(WallLayout::rcAvenue, 1000);
-    for (const AL::AvenueRow& row : AL::aRows)
-    {
-        script.ClickAndWait(row.rcLeftArrow, 700);
-        script.ClickAndWait(row.rcRightArrow, 700);
-    }
-    script.ClickAndWait(AL::rcExit, 2000);
-    script.ClickAndWait(WallLayout::rcBoot, 2500);
-}
-
 // About kSessionMs of game time: the splash, rounds through every scene, then farewell and
 // the credits, whose first click ends the game.
 std::string SessionScript()
@@ -156,12 +108,11 @@ std::string SessionScript()
     // Long enough for the farewell voice and the pause after it.
     constexpr unsigned kFarewellMs = 15000;
     CSessionScript script;
-    script.Wait(500);
-    script.ClickAndWait(SplashLayout::rcButton, 1500);
+    script.AddOpening();
     CSessionScript round;
-    AddSessionRound(round);
+    round.AddRound(true);
     while (script.Ms() + round.Ms() + kFarewellMs + 1000 <= kSessionMs)
-        AddSessionRound(script);
+        script.AddRound(true);
     script.ClickAndWait(SignInLayout::rcFarewell, std::max(kFarewellMs, kSessionMs - script.Ms() - 1000));
     script.ClickAndWait(LayoutRect{0, 0, 639, 479}, 1000);
     return script.Text();
