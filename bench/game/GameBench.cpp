@@ -141,34 +141,15 @@ unsigned ReadSessionJournal(const std::string& strJournal)
 
 int RunSession(const std::string& strRoot, const std::string& strHeadless)
 {
-    char szDir[] = "/tmp/velvina-bench-XXXXXX";
-    if (!mkdtemp(szDir))
-        return 1;
-    const std::string strDir = szDir;
-    const std::string strScript = strDir + "/session.txt";
-    const std::string strJournal = strDir + "/journal.txt";
-    const std::string strTrace = strDir + "/trace.txt";
-    std::ofstream(strScript) << SessionScript();
-
+    const CRunnerSession session(SessionScript());
     const Clock::time_point start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0)
-    {
-        execl(strHeadless.c_str(), strHeadless.c_str(), "--root", strRoot.c_str(), "--script",
-              strScript.c_str(), "--journal", strJournal.c_str(), "--trace", strTrace.c_str(), "--max-ms",
-              "900000", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = session.Start(strHeadless, strRoot, 900000);
     int nStatus = 0;
     rusage usage = {};
     if (pid < 0 || wait4(pid, &nStatus, 0, &usage) != pid)
         return 1;
     const double dWallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    const unsigned nGameMs = ReadSessionJournal(strJournal);
-    std::remove(strScript.c_str());
-    std::remove(strJournal.c_str());
-    std::remove(strTrace.c_str());
-    rmdir(strDir.c_str());
+    const unsigned nGameMs = ReadSessionJournal(session.Journal());
     if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0)
         std::fprintf(stderr, "bench_game: the session ended with status %d\n", WEXITSTATUS(nStatus));
     std::fprintf(stderr, "bench_game: session of %u ms game time in %.0f ms\n", nGameMs, dWallMs);

@@ -1,7 +1,7 @@
-// SessionScript.h: runner scripts of rounds through every scene, for the game benchmarks.
-// A round goes from the sign-in screen to the wall, the makeover, the wall, the avenue, the
-// wall and back to the sign-in screen (six scene changes); its waits leave room for the
-// exits' sounds.
+// SessionScript.h: runner scripts of rounds through every scene, and velvina-headless started
+// on one, for the game benchmarks. A round goes from the sign-in screen to the wall, the
+// makeover, the wall, the avenue, the wall and back to the sign-in screen (six scene changes);
+// its waits leave room for the exits' sounds.
 #pragma once
 
 #include "game/layout/AvenueLayout.h"
@@ -10,6 +10,12 @@
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
 
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 // A script and the game time its waits add up to.
@@ -72,4 +78,53 @@ public:
 private:
     std::string m_strText;
     unsigned m_nMs = 0;
+};
+
+// A temporary folder holding a session's script, journal and trace, removed with the object,
+// and velvina-headless started on it.
+class CRunnerSession
+{
+public:
+    explicit CRunnerSession(const std::string& strScriptText)
+    {
+        char szDir[] = "/tmp/velvina-bench-XXXXXX";
+        if (!mkdtemp(szDir))
+            return;
+        m_strDir = szDir;
+        std::ofstream(Script()) << strScriptText;
+    }
+    ~CRunnerSession()
+    {
+        if (m_strDir.empty())
+            return;
+        for (const std::string& strFile : {Script(), Journal(), Trace()})
+            std::remove(strFile.c_str());
+        rmdir(m_strDir.c_str());
+    }
+    CRunnerSession(const CRunnerSession&) = delete;
+    CRunnerSession& operator=(const CRunnerSession&) = delete;
+
+    std::string Script() const { return m_strDir + "/session.txt"; }
+    std::string Journal() const { return m_strDir + "/journal.txt"; }
+    std::string Trace() const { return m_strDir + "/trace.txt"; }
+
+    // The runner's process id, or -1 when it cannot be started.
+    pid_t Start(const std::string& strHeadless, const std::string& strRoot, unsigned nMaxMs) const
+    {
+        if (m_strDir.empty())
+            return -1;
+        const std::string strMaxMs = std::to_string(nMaxMs);
+        const pid_t pid = fork();
+        if (pid == 0)
+        {
+            execl(strHeadless.c_str(), strHeadless.c_str(), "--root", strRoot.c_str(), "--script",
+                  Script().c_str(), "--journal", Journal().c_str(), "--trace", Trace().c_str(), "--max-ms",
+                  strMaxMs.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        return pid;
+    }
+
+private:
+    std::string m_strDir;
 };

@@ -78,25 +78,9 @@ int main(int argc, char** argv)
     for (int nTransitions = 1; nTransitions < nWanted; nTransitions += kTransitionsPerRound)
         script.AddRound(false);
 
-    char szDir[] = "/tmp/velvina-soak-XXXXXX";
-    if (!mkdtemp(szDir))
-        return 1;
-    const std::string strDir = szDir;
-    const std::string strScript = strDir + "/soak.txt";
-    const std::string strJournal = strDir + "/journal.txt";
-    const std::string strTrace = strDir + "/trace.txt";
-    std::ofstream(strScript) << script.Text();
-    const std::string strMaxMs = std::to_string(script.Ms() + 60000);
-
+    const CRunnerSession session(script.Text());
     const Clock::time_point start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0)
-    {
-        execl(strHeadless.c_str(), strHeadless.c_str(), "--root", strRoot.c_str(), "--script",
-              strScript.c_str(), "--journal", strJournal.c_str(), "--trace", strTrace.c_str(), "--max-ms",
-              strMaxMs.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = session.Start(strHeadless, strRoot, script.Ms() + 60000);
     if (pid < 0)
         return 1;
 
@@ -117,11 +101,7 @@ int main(int argc, char** argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     const double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const int nTransitions = CountTransitions(strJournal);
-    std::remove(strScript.c_str());
-    std::remove(strJournal.c_str());
-    std::remove(strTrace.c_str());
-    rmdir(strDir.c_str());
+    const int nTransitions = CountTransitions(session.Journal());
 
     if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0 || nFirstSecondKb < 0)
     {

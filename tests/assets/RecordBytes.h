@@ -17,10 +17,9 @@ namespace AssetTest
 
 using Bytes = std::vector<uint8_t>;
 
-// Header with the given fields followed by the payload bytes (data size is given separately so
-// that tests can make it disagree with the payload).
-inline Bytes Record(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize,
-                    uint32_t dwDataSize, const Bytes& payload)
+// A header with the given fields.
+inline MRVRecordHeader Header(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize,
+                              uint32_t dwDataSize)
 {
     MRVRecordHeader header;
     header.dwFlags = dwFlags;
@@ -28,8 +27,16 @@ inline Bytes Record(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_
     header.wHeight = wHeight;
     header.dwBufferSize = dwBufferSize;
     header.dwDataSize = dwDataSize;
+    return header;
+}
+
+// Header with the given fields followed by the payload bytes (data size is given separately so
+// that tests can make it disagree with the payload).
+inline Bytes Record(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize,
+                    uint32_t dwDataSize, const Bytes& payload)
+{
     Bytes out(MRVIMAGE_HEADER_SIZE);
-    WriteRecordHeader(header, out.data());
+    WriteRecordHeader(Header(dwFlags, wWidth, wHeight, dwBufferSize, dwDataSize), out.data());
     out.insert(out.end(), payload.begin(), payload.end());
     return out;
 }

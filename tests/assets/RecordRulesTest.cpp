@@ -12,22 +12,6 @@
 
 using namespace AssetTest;
 
-namespace
-{
-
-MRVRecordHeader Header(DWORD dwFlags, WORD wWidth, WORD wHeight, DWORD dwBufferSize, DWORD dwDataSize)
-{
-    MRVRecordHeader header;
-    header.dwFlags = dwFlags;
-    header.wWidth = wWidth;
-    header.wHeight = wHeight;
-    header.dwBufferSize = dwBufferSize;
-    header.dwDataSize = dwDataSize;
-    return header;
-}
-
-} // namespace
-
 TEST(RecordRules, EachBrokenRuleHasItsOwnFault)
 {
     constexpr DWORD C = MRVIMAGE_COMPRESSED, R = MRVIMAGE_RAW, K = MRVIMAGE_COLORKEY, L = MRVIMAGE_RUNCODED;
