@@ -1,4 +1,6 @@
 // MrvtoolCommandTest.cpp: mrvtool run as a separate process, as the content build runs it.
+#include "WaveBytes.h"
+
 #include "assets/MRVRecord.h"
 #include "platform/ByteOrder.h"
 #include "tools/mrvtool/ContentFormats.h"
@@ -286,18 +288,7 @@ TEST_F(MrvtoolCommand, SoundPacksPcmWave)
         Bytes samples;
         for (int i = 0; i < 400; ++i)
             samples.push_back(static_cast<uint8_t>(i * 7));
-        const uint16_t nBlockAlign = static_cast<uint16_t>(test.nChannels * test.wBits / 8);
-        Bytes wav = {'R', 'I', 'F', 'F'};
-        Platform::AppendLE32(wav, static_cast<uint32_t>(36 + samples.size()));
-        wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0});
-        Platform::AppendLE16(wav, test.nChannels);
-        Platform::AppendLE32(wav, test.nRate);
-        Platform::AppendLE32(wav, test.nRate * nBlockAlign);
-        Platform::AppendLE16(wav, nBlockAlign);
-        Platform::AppendLE16(wav, test.wBits);
-        wav.insert(wav.end(), {'d', 'a', 't', 'a'});
-        Platform::AppendLE32(wav, static_cast<uint32_t>(samples.size()));
-        wav.insert(wav.end(), samples.begin(), samples.end());
+        const Bytes wav = ToolTest::Wave(1, test.nChannels, test.nRate, test.wBits, samples);
         WriteBytes(Path("in.wav"), wav);
 
         const ToolRun run = Run({"sound", Path("in.wav"), Path("out.mrs")});
@@ -515,12 +506,7 @@ TEST_F(MrvtoolCommand, OutputFailuresExitWithOneAndDeleteNothing)
     const std::string strPng = WritePicture("in.png", noise);
     ASSERT_EQ(Run({"pack", strPng, Path("in.mri")}).nStatus, 0);
     std::filesystem::create_directories(Path("folder"));
-    Bytes wav = {'R', 'I', 'F', 'F', 0,  0, 0, 0, 'W', 'A', 'V', 'E',
-                 'f', 'm', 't', ' ', 16, 0, 0, 0, 1,   0,   1,   0};
-    Platform::AppendLE32(wav, 22050);
-    Platform::AppendLE32(wav, 44100);
-    wav.insert(wav.end(), {2, 0, 16, 0, 'd', 'a', 't', 'a', 0, 8, 0, 0});
-    wav.resize(wav.size() + 2048, 0x11);
+    const Bytes wav = ToolTest::Wave(1, 1, 22050, 16, Bytes(2048, 0x11));
     WriteBytes(Path("in.wav"), wav);
     const std::vector<std::vector<std::string>> kCommands = {
         {"pack", strPng, "OUT"},           {"packset", "OUT", "--fps", "5", strPng},

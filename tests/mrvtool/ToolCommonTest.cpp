@@ -1,5 +1,6 @@
 // ToolCommonTest.cpp: the content tools' checked file reads and writes, and their WAV reader.
-#include "platform/ByteOrder.h"
+#include "WaveBytes.h"
+
 #include "tools/common/FileBytes.h"
 #include "tools/common/WavReader.h"
 
@@ -99,37 +100,7 @@ TEST_F(FileBytesTest, WritesReplaceWholeOrLeaveTheOutputAsItWas)
     EXPECT_EQ(Names(), (std::vector<std::string>{"link.bin", "out.bin"}));
 }
 
-namespace
-{
-
-// A RIFF WAVE image: a format chunk of the given tag (40 bytes with a sub-format when the tag
-// is the extensible one), an odd-sized chunk to skip, and the data chunk.
-Bytes Wave(uint16_t wTag, uint16_t nChannels, uint32_t nRate, uint16_t wBits, const Bytes& samples,
-           uint16_t wSubFormat = 1)
-{
-    Bytes wav = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
-    const bool bExtensible = wTag == 0xFFFE;
-    Platform::AppendLE32(wav, bExtensible ? 40 : 16);
-    Platform::AppendLE16(wav, wTag);
-    Platform::AppendLE16(wav, nChannels);
-    Platform::AppendLE32(wav, nRate);
-    Platform::AppendLE32(wav, nRate * nChannels * (wBits / 8));
-    Platform::AppendLE16(wav, static_cast<uint16_t>(nChannels * (wBits / 8)));
-    Platform::AppendLE16(wav, wBits);
-    if (bExtensible)
-    {
-        wav.insert(wav.end(), {22, 0, 0, 0, 0, 0, 0, 0});
-        Platform::AppendLE16(wav, wSubFormat);
-        wav.insert(wav.end(), 14, 0);
-    }
-    wav.insert(wav.end(), {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0});
-    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
-    Platform::AppendLE32(wav, static_cast<uint32_t>(samples.size()));
-    wav.insert(wav.end(), samples.begin(), samples.end());
-    return wav;
-}
-
-} // namespace
+using ToolTest::Wave;
 
 TEST(WavReader, TakesPcmOfEightOrSixteenBitsInWholeFrames)
 {
@@ -143,7 +114,7 @@ TEST(WavReader, TakesPcmOfEightOrSixteenBitsInWholeFrames)
     } kCases[] = {
         {"16-bit mono", Wave(1, 1, 22050, 16, samples), 1, 16, 6},
         {"8-bit stereo", Wave(1, 2, 11025, 8, samples), 2, 8, 6},
-        {"extensible PCM", Wave(0xFFFE, 1, 44100, 16, samples), 1, 16, 6},
+        {"extensible PCM", Wave(ToolTest::kWaveExtensible, 1, 44100, 16, samples), 1, 16, 6},
     };
     for (const auto& test : kCases)
     {
@@ -169,7 +140,7 @@ TEST(WavReader, RefusesWhatIsNotPlainPcmWithAReason)
         const char* pszWhat;
     } kCases[] = {
         {"float", Wave(3, 1, 22050, 32, samples), "not PCM"},
-        {"extensible float", Wave(0xFFFE, 1, 22050, 32, samples, 3), "not PCM"},
+        {"extensible float", Wave(ToolTest::kWaveExtensible, 1, 22050, 32, samples, 3), "not PCM"},
         {"24-bit", Wave(1, 1, 22050, 24, samples), "24-bit"},
         {"no channels", Wave(1, 0, 22050, 16, samples), "no channels"},
         {"channels beyond a format record", Wave(1, 40000, 22050, 16, samples), "do not fit"},
