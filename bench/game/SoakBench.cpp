@@ -1,9 +1,12 @@
 // SoakBench.cpp: thousands of scene changes in one run of the game, watched from outside for
 // memory that grows and threads that pile up. velvina-headless plays rounds through every
 // scene (six scene changes each, with their voices, music and exit sounds) while this program
-// samples the runner's resident set and thread count every few milliseconds. Prints:
+// samples the runner's resident set and thread count every few milliseconds, and follows the
+// journal as it is written to tell the rounds apart. Prints:
 //   soak_transitions     scene changes the journal shows
-//   soak_rss_growth_kb   resident set at the last sample minus the one after the first second
+//   soak_rss_growth_kb   the resident set's peak in the last whole round minus its peak in the
+//                        first round that starts after the first second (rounds are compared
+//                        whole, so that neither a scene's load nor the final shut-down skews it)
 //   soak_threads_max     most threads besides the main one at any sample: the streamed sounds'
 //                        workers (the first sign-in visit streams three: its greeting, the
 //                        farewell voice waiting to be played, and the music)
@@ -22,6 +25,8 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -55,15 +60,49 @@ ProcessSample Sample(pid_t pid)
     return sample;
 }
 
-int CountTransitions(const std::string& strJournal)
+// The journal as the runner writes it: counts the scene changes, and the rounds by the sign-in
+// scene's entries.
+class CJournalFollower
 {
-    std::ifstream journal(strJournal);
-    std::string strLine;
-    int nScenes = 0;
-    while (std::getline(journal, strLine))
-        nScenes += strLine.find(" scene ") != std::string::npos ? 1 : 0;
-    return std::max(0, nScenes - 1);
-}
+public:
+    explicit CJournalFollower(std::string strPath) : m_strPath(std::move(strPath)) {}
+    ~CJournalFollower()
+    {
+        if (m_pFile)
+            std::fclose(m_pFile);
+    }
+    CJournalFollower(const CJournalFollower&) = delete;
+    CJournalFollower& operator=(const CJournalFollower&) = delete;
+
+    // Reads what has been written since the last call; returns the rounds begun so far.
+    int Follow()
+    {
+        if (!m_pFile && !(m_pFile = std::fopen(m_strPath.c_str(), "r")))
+            return m_nRounds;
+        char szChunk[4096];
+        while (std::fgets(szChunk, sizeof(szChunk), m_pFile))
+        {
+            m_strLine += szChunk;
+            if (m_strLine.back() != '\n')
+                continue;
+            if (m_strLine.find(" scene ") != std::string::npos)
+                ++m_nScenes;
+            if (m_strLine.find(" scene 1 ") != std::string::npos)
+                ++m_nRounds;
+            m_strLine.clear();
+        }
+        std::clearerr(m_pFile);
+        return m_nRounds;
+    }
+    int Transitions() const { return std::max(0, m_nScenes - 1); }
+
+private:
+    std::string m_strPath;
+    std::FILE* m_pFile = nullptr;
+    std::string m_strLine;
+    int m_nScenes = 0;
+    int m_nRounds = 0;
+};
 
 } // namespace
 
@@ -84,26 +123,35 @@ int main(int argc, char** argv)
     if (pid < 0)
         return 1;
 
-    // Sampled until the game has ended; the last sample is taken while it still runs.
-    long nFirstSecondKb = -1, nLastKb = -1, nPeakKb = 0, nThreadsMax = 0;
+    // Sampled until the game has ended. Each round's peak is kept; round 0 is everything
+    // before the first sign-in entry.
+    CJournalFollower journal(session.Journal());
+    std::vector<long> roundPeaksKb(1, 0);
+    int nFirstRound = -1;
+    long nPeakKb = 0, nThreadsMax = 0;
     int nStatus = 0;
     while (waitpid(pid, &nStatus, WNOHANG) == 0)
     {
         const ProcessSample sample = Sample(pid);
+        const int nRound = journal.Follow();
+        if (nFirstRound < 0 && Clock::now() - start >= std::chrono::seconds(1))
+            nFirstRound = nRound + 1;
         if (sample.nRssKb > 0)
         {
-            nLastKb = sample.nRssKb;
+            roundPeaksKb.resize(std::max<size_t>(roundPeaksKb.size(), nRound + 1), 0);
+            roundPeaksKb[nRound] = std::max(roundPeaksKb[nRound], sample.nRssKb);
             nPeakKb = std::max(nPeakKb, sample.nRssKb);
             nThreadsMax = std::max(nThreadsMax, sample.nThreads);
-            if (nFirstSecondKb < 0 && Clock::now() - start >= std::chrono::seconds(1))
-                nFirstSecondKb = sample.nRssKb;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    journal.Follow();
     const double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const int nTransitions = CountTransitions(session.Journal());
+    const int nTransitions = journal.Transitions();
+    // The last round ends with the close request, not with a return to the sign-in screen.
+    const int nLastRound = static_cast<int>(roundPeaksKb.size()) - 2;
 
-    if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0 || nFirstSecondKb < 0)
+    if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0 || nFirstRound < 1 || nLastRound <= nFirstRound)
     {
         std::fprintf(stderr, "bench_soak: the game ended with status %d after %.0f s\n", WEXITSTATUS(nStatus),
                      dSeconds);
@@ -112,7 +160,7 @@ int main(int argc, char** argv)
     std::fprintf(stderr, "bench_soak: %d scene changes in %.0f s (%u ms of game time)\n", nTransitions,
                  dSeconds, script.Ms());
     std::printf("FIGURE soak_transitions %d\n", nTransitions);
-    std::printf("FIGURE soak_rss_growth_kb %ld\n", nLastKb - nFirstSecondKb);
+    std::printf("FIGURE soak_rss_growth_kb %ld\n", roundPeaksKb[nLastRound] - roundPeaksKb[nFirstRound]);
     std::printf("FIGURE soak_threads_max %ld\n", nThreadsMax - 1);
     std::printf("FIGURE soak_rss_peak_kb %ld\n", nPeakKb);
     return nTransitions >= nWanted ? 0 : 1;
