@@ -13,11 +13,17 @@
 namespace
 {
 
+// The most decoded bytes one frame set may hold at once. Its frames stay decoded for the life of
+// the animation; a full 640 x 480 frame is 600 KB, so this is far beyond any real set and only
+// stops a crafted file from reaching the codec's largest expansion on every frame.
+constexpr uint64_t MAX_SET_BYTES = 256u << 20;
+
 // TRUE when no frame asks for a buffer larger than its picture and its stored stream can fill
-// (assets/MRVRecord.h), checked on every header before any frame is allocated. A whole set
-// then costs at most what its frames' sizes and the codec's largest expansion allow.
+// (assets/MRVRecord.h) and the whole set stays within MAX_SET_BYTES, checked on every header
+// before any frame is allocated.
 BOOL AreFrameSizesSane(const CMRVFrameSet& frames)
 {
+    uint64_t nTotal = 0;
     for (int i = 0; i < frames.GetFrameCount(); ++i)
     {
         size_t nSize = 0;
@@ -26,7 +32,8 @@ BOOL AreFrameSizesSane(const CMRVFrameSet& frames)
             return FALSE;
         MRVRecordHeader header;
         ReadRecordHeader(pRecord, &header);
-        if (header.dwBufferSize > RecordBufferLimit(header))
+        nTotal += header.dwBufferSize;
+        if (header.dwBufferSize > RecordBufferLimit(header) || nTotal > MAX_SET_BYTES)
             return FALSE;
     }
     return TRUE;
