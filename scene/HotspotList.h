@@ -23,8 +23,6 @@ public:
     // inside; null when none does. Where areas overlap, the one added first wins.
     CMRVRect* HitTest(const POINT* pPoint);
 
-    size_t GetCount() const { return m_Areas.size(); }
-
 private:
     std::vector<CMRVRect*> m_Areas;
     size_t m_nCursor;

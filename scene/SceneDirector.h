@@ -58,7 +58,6 @@ public:
 
     // For the shell and tests.
     BOOL HasScene() const { return m_bHasScene; }
-    CScene* GetScene() const { return m_bHasScene ? m_pScene : nullptr; }
     int GetState() const { return m_nState; }
 
 private:

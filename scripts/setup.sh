@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test, fuzz and play.
+# Installs every Debian package the project needs to build, test, fuzz and play, and the npm
+# packages of the browser test (pinned in apps/web/package-lock.json).
 # Non-interactive; runs apt-get as root or through sudo. Does nothing when all are present.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ PACKAGES=(
   espeak-ng
   clang libclang-rt-14-dev
   xvfb xdotool
+  emscripten nodejs python3 chromium
   time
 )
 
@@ -19,10 +21,21 @@ missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# npm comes with some builds of nodejs and as Debian's own package with others.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The browser test's driver (puppeteer-core, which uses Debian's chromium), exactly as locked.
+web_dir="$(cd "$(dirname "$0")/.." && pwd)/apps/web"
+stamp="$web_dir/node_modules/.installed-lock.json"
+if ! cmp -s "$web_dir/package-lock.json" "$stamp" 2>/dev/null; then
+  npm ci --prefix "$web_dir" --no-audit --no-fund --loglevel=error >/dev/null
+  cp "$web_dir/package-lock.json" "$stamp"
+fi

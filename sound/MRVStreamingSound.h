@@ -39,10 +39,6 @@ public:
     void Signal(int nEvent) override;
     DWORD Run() override;
 
-    // For tests and diagnostics: the end position recorded by the last refill (0 while the
-    // file has not run out).
-    DWORD GetEndPosition() const { return m_dwEndPosition; }
-
 protected:
     void OnKill() override;
 

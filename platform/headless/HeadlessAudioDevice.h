@@ -43,8 +43,6 @@ public:
     void SetCaptureInMemory(BOOL bKeep) { m_bKeepInMemory = bKeep; }
     const std::vector<int16_t>& GetCaptured() const { return m_Captured; }
     void LoseAllBuffers();
-    // Number of frames mixed since the device was opened.
-    uint64_t GetFramesMixed() const { return m_qwFramesMixed; }
     BOOL IsDeviceOpen() const { return m_pDevice != nullptr; }
 
     IAudioDevice* OpenDevice() override;

@@ -39,19 +39,26 @@ void PixelToRgb(WORD wPixel, const DisplayPixelFormat& format, BYTE* pRgb)
     pRgb[2] = ExpandChannel(wPixel, format.dwBlueMask);
 }
 
-CHeadlessSurface::CHeadlessSurface(DWORD dwWidth, DWORD dwHeight, LONG nPitchPixels, const DisplayPixelFormat& format)
-    : m_dwWidth(dwWidth),
-      m_dwHeight(dwHeight),
-      m_nPitchPixels(nPitchPixels),
-      m_Format(format),
+CHeadlessSurface::CHeadlessSurface(CHeadlessDisplay& display, HeadlessSurfaceCounts& counts, DWORD dwWidth,
+                                   DWORD dwHeight, LONG nPitchPixels, const DisplayPixelFormat& format)
+    : m_Display(display), m_Counts(counts), m_dwWidth(dwWidth), m_dwHeight(dwHeight),
+      m_nPitchPixels(nPitchPixels), m_Format(format),
       m_Pixels(static_cast<size_t>(nPitchPixels) * dwHeight, 0)
 {
+    ++m_Counts.nCreated;
+}
+
+void CHeadlessSurface::Release()
+{
+    ++m_Counts.nReleased;
+    m_Display.Forget(this);
+    delete this;
 }
 
 DisplayResult CHeadlessSurface::Lock(WORD** ppPixels, LONG* pnPitch, DWORD dwFlags)
 {
-    ++m_nLockCount;
-    m_dwLastLockFlags = dwFlags;
+    ++m_Counts.nLocks;
+    m_Counts.dwLastLockFlags = dwFlags;
     if (m_bLost)
         return DISPLAY_SURFACELOST;
     if (m_nFailingLocks > 0)
@@ -82,7 +89,7 @@ DisplayResult CHeadlessSurface::Unlock()
 
 DisplayResult CHeadlessSurface::Restore()
 {
-    ++m_nRestoreCount;
+    ++m_Counts.nRestores;
     if (m_nFailingRestores > 0)
     {
         --m_nFailingRestores;
@@ -99,7 +106,7 @@ DisplayResult CHeadlessSurface::Restore()
 
 DisplayResult CHeadlessSurface::Blt(const RECT& rcDest, IDisplaySurface* pSource, const RECT& rcSource)
 {
-    ++m_nBltCount;
+    ++m_Counts.nBlts;
     if (m_bLost)
         return DISPLAY_SURFACELOST;
     auto* pFrom = static_cast<CHeadlessSurface*>(pSource);
@@ -108,13 +115,15 @@ DisplayResult CHeadlessSurface::Blt(const RECT& rcDest, IDisplaySurface* pSource
     const LONG nWidth = rcSource.right - rcSource.left;
     const LONG nHeight = rcSource.bottom - rcSource.top;
     if (nWidth != rcDest.right - rcDest.left || nHeight != rcDest.bottom - rcDest.top || rcSource.left < 0 ||
-        rcSource.top < 0 || rcDest.left < 0 || rcDest.top < 0 || rcSource.right > static_cast<LONG>(pFrom->m_dwWidth) ||
-        rcSource.bottom > static_cast<LONG>(pFrom->m_dwHeight) || rcDest.right > static_cast<LONG>(m_dwWidth) ||
-        rcDest.bottom > static_cast<LONG>(m_dwHeight))
+        rcSource.top < 0 || rcDest.left < 0 || rcDest.top < 0 ||
+        rcSource.right > static_cast<LONG>(pFrom->m_dwWidth) ||
+        rcSource.bottom > static_cast<LONG>(pFrom->m_dwHeight) ||
+        rcDest.right > static_cast<LONG>(m_dwWidth) || rcDest.bottom > static_cast<LONG>(m_dwHeight))
         return DISPLAY_FAILED;
     for (LONG y = 0; y < nHeight; ++y)
     {
-        const WORD* pRow = &pFrom->m_Pixels[static_cast<size_t>((rcSource.top + y) * pFrom->m_nPitchPixels + rcSource.left)];
+        const WORD* pRow =
+            &pFrom->m_Pixels[static_cast<size_t>((rcSource.top + y) * pFrom->m_nPitchPixels + rcSource.left)];
         std::memcpy(&m_Pixels[static_cast<size_t>((rcDest.top + y) * m_nPitchPixels + rcDest.left)], pRow,
                     static_cast<size_t>(nWidth) * sizeof(WORD));
     }
@@ -130,6 +139,20 @@ BOOL CHeadlessSurface::GetPixelFormat(DisplayPixelFormat& format)
 CHeadlessDisplay::CHeadlessDisplay(const DisplayPixelFormat& format, DWORD dwRefreshPeriod)
     : m_Format(format), m_dwRefreshPeriod(dwRefreshPeriod)
 {
+}
+
+CHeadlessDisplay::~CHeadlessDisplay()
+{
+    delete m_pPrimary;
+    delete m_pBack;
+}
+
+void CHeadlessDisplay::Forget(const CHeadlessSurface* pSurface)
+{
+    if (m_pPrimary == pSurface)
+        m_pPrimary = nullptr;
+    if (m_pBack == pSurface)
+        m_pBack = nullptr;
 }
 
 BOOL CHeadlessDisplay::GetCaps(DisplayCaps& caps)
@@ -150,7 +173,8 @@ BOOL CHeadlessDisplay::SetCooperativeLevel(HWND hWnd, BOOL bExclusive)
 BOOL CHeadlessDisplay::SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBitsPerPixel)
 {
     if (!Step(HeadlessDisplayStep::DisplayMode) || dwWidth != static_cast<DWORD>(kScreenWidth) ||
-        dwHeight != static_cast<DWORD>(kScreenHeight) || dwBitsPerPixel != static_cast<DWORD>(kScreenBitsPerPixel))
+        dwHeight != static_cast<DWORD>(kScreenHeight) ||
+        dwBitsPerPixel != static_cast<DWORD>(kScreenBitsPerPixel))
         return FALSE;
     m_bModeSet = TRUE;
     return TRUE;
@@ -167,16 +191,18 @@ IDisplaySurface* CHeadlessDisplay::CreatePrimarySurface()
 {
     if (!Step(HeadlessDisplayStep::PrimarySurface))
         return nullptr;
-    m_pPrimary.reset(new CHeadlessSurface(kScreenWidth, kScreenHeight, kScreenWidth, m_Format));
-    return m_pPrimary.get();
+    m_pPrimary =
+        new CHeadlessSurface(*this, m_PrimaryCounts, kScreenWidth, kScreenHeight, kScreenWidth, m_Format);
+    return m_pPrimary;
 }
 
 IDisplaySurface* CHeadlessDisplay::CreateBackSurface(DWORD dwWidth, DWORD dwHeight)
 {
     if (!Step(HeadlessDisplayStep::BackSurface))
         return nullptr;
-    m_pBack.reset(new CHeadlessSurface(dwWidth, dwHeight, static_cast<LONG>(dwWidth) + kBackPitchPadding, m_Format));
-    return m_pBack.get();
+    m_pBack = new CHeadlessSurface(*this, m_BackCounts, dwWidth, dwHeight,
+                                   static_cast<LONG>(dwWidth) + kBackPitchPadding, m_Format);
+    return m_pBack;
 }
 
 } // namespace Platform

@@ -9,7 +9,6 @@
 #include "platform/Display.h"
 #include "platform/ScreenFormat.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,17 +27,32 @@ enum class HeadlessDisplayStep
     BackSurface,
 };
 
+// What the display counts for one kind of surface (primary or back), over every surface of
+// that kind it made. The display keeps the counts, so they can be read after the surfaces are
+// gone.
+struct HeadlessSurfaceCounts
+{
+    int nCreated = 0;
+    int nReleased = 0;
+    int nLocks = 0;
+    int nBlts = 0;
+    int nRestores = 0;
+    DWORD dwLastLockFlags = 0;
+};
+
+class CHeadlessDisplay;
+
+// A surface in memory. Release ends its life (as a real device's surface does): the display
+// forgets it and any later use of the pointer is a use after free, which the sanitizers catch.
 class CHeadlessSurface : public IDisplaySurface
 {
 public:
-    CHeadlessSurface(DWORD dwWidth, DWORD dwHeight, LONG nPitchPixels, const DisplayPixelFormat& format);
-
     DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD dwFlags) override;
     DisplayResult Unlock() override;
     DisplayResult Restore() override;
     DisplayResult Blt(const RECT& rcDest, IDisplaySurface* pSource, const RECT& rcSource) override;
     BOOL GetPixelFormat(DisplayPixelFormat& format) override;
-    void Release() override { ++m_nReleaseCount; }
+    void Release() override;
 
     // Injection: the next calls report a lost surface until Restore; lock/restore/unlock fail.
     void Lose() { m_bLost = TRUE; }
@@ -53,13 +67,15 @@ public:
     DWORD Width() const { return m_dwWidth; }
     DWORD Height() const { return m_dwHeight; }
     BOOL IsLocked() const { return m_bLocked; }
-    int ReleaseCount() const { return m_nReleaseCount; }
-    int LockCount() const { return m_nLockCount; }
-    int BltCount() const { return m_nBltCount; }
-    int RestoreCount() const { return m_nRestoreCount; }
-    DWORD LastLockFlags() const { return m_dwLastLockFlags; }
 
 private:
+    friend class CHeadlessDisplay;
+    CHeadlessSurface(CHeadlessDisplay& display, HeadlessSurfaceCounts& counts, DWORD dwWidth, DWORD dwHeight,
+                     LONG nPitchPixels, const DisplayPixelFormat& format);
+    ~CHeadlessSurface() override = default;
+
+    CHeadlessDisplay& m_Display;
+    HeadlessSurfaceCounts& m_Counts;
     DWORD m_dwWidth;
     DWORD m_dwHeight;
     LONG m_nPitchPixels;
@@ -70,17 +86,17 @@ private:
     int m_nFailingLocks = 0;
     int m_nFailingRestores = 0;
     int m_nFailingUnlocks = 0;
-    int m_nReleaseCount = 0;
-    int m_nLockCount = 0;
-    int m_nBltCount = 0;
-    int m_nRestoreCount = 0;
-    DWORD m_dwLastLockFlags = 0;
 };
 
 class CHeadlessDisplay : public IDisplay
 {
 public:
     explicit CHeadlessDisplay(const DisplayPixelFormat& format = kFormat565, DWORD dwRefreshPeriod = 16);
+    // Ends the latest surface of each kind if nobody gave it back, as a device that goes away
+    // does.
+    ~CHeadlessDisplay() override;
+    CHeadlessDisplay(const CHeadlessDisplay&) = delete;
+    CHeadlessDisplay& operator=(const CHeadlessDisplay&) = delete;
 
     void FailAt(HeadlessDisplayStep step) { m_FailStep = step; }
     // The backend's own reason given for the failure ("" gives none, as by default).
@@ -88,9 +104,12 @@ public:
     // The layout of surfaces made from now on.
     void SetFormat(const DisplayPixelFormat& format) { m_Format = format; }
 
-    // Null before the surface exists.
-    CHeadlessSurface* Primary() { return m_pPrimary.get(); }
-    CHeadlessSurface* Back() { return m_pBack.get(); }
+    // The latest surface of each kind while it lives; null before it is made and after its
+    // Release.
+    CHeadlessSurface* Primary() const { return m_pPrimary; }
+    CHeadlessSurface* Back() const { return m_pBack; }
+    const HeadlessSurfaceCounts& PrimaryCounts() const { return m_PrimaryCounts; }
+    const HeadlessSurfaceCounts& BackCounts() const { return m_BackCounts; }
     BOOL IsExclusive() const { return m_bExclusive; }
     BOOL IsModeSet() const { return m_bModeSet; }
     BOOL IsReleased() const { return m_bReleased; }
@@ -110,13 +129,18 @@ public:
     const char* GetErrorText() override { return m_strError.c_str(); }
 
 private:
+    friend class CHeadlessSurface;
     BOOL Step(HeadlessDisplayStep step) const { return m_FailStep != step; }
+    // A released surface is no longer the display's primary or back.
+    void Forget(const CHeadlessSurface* pSurface);
 
     DisplayPixelFormat m_Format;
     DWORD m_dwRefreshPeriod;
     HeadlessDisplayStep m_FailStep = HeadlessDisplayStep::None;
-    std::unique_ptr<CHeadlessSurface> m_pPrimary;
-    std::unique_ptr<CHeadlessSurface> m_pBack;
+    CHeadlessSurface* m_pPrimary = nullptr;
+    CHeadlessSurface* m_pBack = nullptr;
+    HeadlessSurfaceCounts m_PrimaryCounts;
+    HeadlessSurfaceCounts m_BackCounts;
     BOOL m_bExclusive = FALSE;
     BOOL m_bModeSet = FALSE;
     BOOL m_bReleased = FALSE;

@@ -26,7 +26,6 @@ public:
     // Timeline. Entries at the same time run in the order they were scheduled.
     void ScheduleMessage(DWORD dwTime, UINT nMessage, WPARAM wParam, LPARAM lParam);
     void ScheduleAction(DWORD dwTime, std::function<void()> fnAction);
-    BOOL HasScheduled() const { return !m_Timeline.empty(); }
 
     // Failure injection and inspection.
     void FailCreateWindow() { m_bFailCreate = TRUE; }

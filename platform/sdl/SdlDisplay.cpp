@@ -1,10 +1,11 @@
-// SdlDisplay.cpp: memory back surface, texture primary surface, letterboxed presentation and
+// SdlDisplay.cpp: texture primary surface over the memory back surface, letterboxed presentation and
 // device-loss reporting over an SDL renderer.
 #include "platform/sdl/SdlDisplay.h"
 
+#include "platform/Letterbox.h"
+#include "platform/MemorySurface.h"
 #include "platform/ScreenFormat.h"
 #include "platform/sdl/SdlEnvironment.h"
-#include "platform/Letterbox.h"
 #include "platform/sdl/SdlWindow.h"
 
 #include <cstring>
@@ -17,39 +18,6 @@ namespace
 constexpr LONG kPitch = kScreenWidth * static_cast<LONG>(sizeof(WORD));
 constexpr DWORD kDefaultRefreshPeriod = 16; // about 60 Hz
 } // namespace
-
-// The frame being composed: plain memory in the texture's own 5-6-5 layout.
-class CSdlBackSurface : public IDisplaySurface
-{
-public:
-    explicit CSdlBackSurface(CSdlDisplay& display) : m_Display(display), m_Pixels(kScreenWidth * kScreenHeight, 0) {}
-
-    DisplayResult Lock(WORD** ppPixels, LONG* pnPitch, DWORD) override
-    {
-        *ppPixels = m_Pixels.data();
-        *pnPitch = kPitch;
-        return DISPLAY_OK;
-    }
-    DisplayResult Unlock() override { return DISPLAY_OK; }
-    DisplayResult Restore() override { return DISPLAY_OK; }
-    DisplayResult Blt(const RECT&, IDisplaySurface*, const RECT&) override { return DISPLAY_FAILED; }
-    BOOL GetPixelFormat(DisplayPixelFormat& format) override
-    {
-        format = kFormat565;
-        return TRUE;
-    }
-    void Release() override
-    {
-        m_Display.m_pBack = nullptr;
-        delete this;
-    }
-
-    const std::vector<WORD>& Pixels() const { return m_Pixels; }
-
-private:
-    CSdlDisplay& m_Display;
-    std::vector<WORD> m_Pixels;
-};
 
 // The screen: copying a frame to it uploads and presents it.
 class CSdlPrimarySurface : public IDisplaySurface
@@ -74,7 +42,7 @@ public:
             return DISPLAY_SURFACELOST;
         if (!pSource || pSource != m_Display.m_pBack)
             return DISPLAY_FAILED;
-        return m_Display.ShowFrame(*static_cast<CSdlBackSurface*>(pSource));
+        return m_Display.ShowFrame(*static_cast<CMemoryBackSurface*>(pSource));
     }
     BOOL GetPixelFormat(DisplayPixelFormat& format) override
     {
@@ -209,7 +177,8 @@ BOOL CSdlDisplay::CreateTexture()
 {
     if (m_pTexture)
         SDL_DestroyTexture(m_pTexture);
-    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    m_pTexture = SDL_CreateTexture(m_pRenderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                   kScreenWidth, kScreenHeight);
     m_bNeedsRepaint = TRUE;
     return m_pTexture ? TRUE : Fail();
 }
@@ -230,7 +199,7 @@ IDisplaySurface* CSdlDisplay::CreateBackSurface(DWORD dwWidth, DWORD dwHeight)
         Fail();
         return nullptr;
     }
-    m_pBack = new CSdlBackSurface(*this);
+    m_pBack = new CMemoryBackSurface([this] { m_pBack = nullptr; });
     return m_pBack;
 }
 
@@ -250,7 +219,7 @@ void CSdlDisplay::Release()
     m_pRenderer = nullptr;
 }
 
-DisplayResult CSdlDisplay::ShowFrame(const CSdlBackSurface& back)
+DisplayResult CSdlDisplay::ShowFrame(const CMemoryBackSurface& back)
 {
     const std::vector<WORD>& pixels = back.Pixels();
     if (!m_bNeedsRepaint && m_Shown.size() == pixels.size() &&

@@ -20,7 +20,7 @@ namespace Platform
 
 class CSdlWindow;
 class CSdlPrimarySurface;
-class CSdlBackSurface;
+class CMemoryBackSurface;
 
 class CSdlDisplay : public IDisplay
 {
@@ -51,19 +51,18 @@ public:
 
 private:
     friend class CSdlPrimarySurface;
-    friend class CSdlBackSurface;
 
     // Records SDL's reason for a failure; always FALSE.
     BOOL Fail();
     // Copies the back surface to the texture and shows it, unless nothing changed.
-    DisplayResult ShowFrame(const CSdlBackSurface& back);
+    DisplayResult ShowFrame(const CMemoryBackSurface& back);
     BOOL CreateTexture();
 
     CSdlWindow& m_Window;
     SDL_Renderer* m_pRenderer = nullptr;
     SDL_Texture* m_pTexture = nullptr;
     CSdlPrimarySurface* m_pPrimary = nullptr;
-    CSdlBackSurface* m_pBack = nullptr;
+    CMemoryBackSurface* m_pBack = nullptr;
     std::vector<WORD> m_Shown; // the frame on screen, to skip unchanged ones
     BOOL m_bNeedsRepaint = TRUE;
     BOOL m_bDeviceLost = FALSE;

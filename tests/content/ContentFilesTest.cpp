@@ -239,13 +239,13 @@ TEST_F(ContentFiles, SoundsAreInTheGameFormat)
         SoundHeader header;
         std::string strError;
         ASSERT_TRUE(LoadSoundHeader(pszPath, &header, &strError)) << pszPath << ": " << strError;
-        EXPECT_EQ(header.format.wFormatTag, 1) << pszPath;
-        EXPECT_EQ(header.format.nChannels, 1) << pszPath;
-        EXPECT_EQ(header.format.nSamplesPerSec, Platform::kAudioOutputRate) << pszPath;
-        EXPECT_EQ(header.format.wBitsPerSample, 16) << pszPath;
+        EXPECT_EQ(header.wFormatTag, 1) << pszPath;
+        EXPECT_EQ(header.nChannels, 1) << pszPath;
+        EXPECT_EQ(header.nSamplesPerSec, 22050u) << pszPath;
+        EXPECT_EQ(header.wBitsPerSample, 16) << pszPath;
         // Whole-loaded and streamed playback agree only when the length covers the file.
-        EXPECT_EQ(header.dwDataLength, header.nFileSize - kSoundHeaderSize) << pszPath;
-        EXPECT_GT(header.dwDataLength, 0u) << pszPath;
+        EXPECT_EQ(header.nDataLength, header.nFileSize - 26) << pszPath;
+        EXPECT_GT(header.nDataLength, 0u) << pszPath;
     }
 }
 
@@ -330,6 +330,32 @@ TEST_F(ContentFiles, FaceLayersLeaveTheVanityUncovered)
                             << ptFace.y + y;
                 }
     }
+}
+
+TEST_F(ContentFiles, NoShoeIsDrawnOverADress)
+{
+    // Shoes are drawn after the dress; a shoe drawn over a gown's hem would show the boot in
+    // front of the skirt, so every dress ends above every shoe.
+    using namespace AvenueLayout;
+    const std::vector<DecodedPicture> dresses = FrameSet(aRows[ROW_DRE].pszItems);
+    const std::vector<DecodedPicture> shoes = FrameSet(aRows[ROW_SHOE].pszItems);
+    const LayoutPoint ptDress = aRows[ROW_DRE].ptLayer;
+    const LayoutPoint ptShoe = aRows[ROW_SHOE].ptLayer;
+    for (size_t d = 0; d < dresses.size(); ++d)
+        for (size_t s = 0; s < shoes.size(); ++s)
+        {
+            int nOverlap = 0;
+            for (int y = 0; y < shoes[s].nHeight; ++y)
+                for (int x = 0; x < shoes[s].nWidth; ++x)
+                {
+                    const int dx = ptShoe.x + x - ptDress.x;
+                    const int dy = ptShoe.y + y - ptDress.y;
+                    if (shoes[s].IsOpaque(x, y) && dx >= 0 && dy >= 0 && dx < dresses[d].nWidth &&
+                        dy < dresses[d].nHeight && dresses[d].IsOpaque(dx, dy))
+                        ++nOverlap;
+                }
+            EXPECT_EQ(nOverlap, 0) << "shoe " << s << " is drawn over dress " << d;
+        }
 }
 
 TEST_F(ContentFiles, ModelLayersStayOnTheBackdrop)

@@ -7,6 +7,7 @@
 #include "assets/MRVRunCoding.h"
 #include "graphics/MRVImage.h"
 #include "platform/ByteOrder.h"
+#include "sound/MRVSoundFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -134,13 +135,38 @@ bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames,
 bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError)
 {
     std::vector<uint8_t> bytes;
+    MRVSoundHeader header;
     if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) ||
-        !ParseSoundHeader(bytes.data(), bytes.size(), pOut))
+        !ParseSoundHeader(bytes.data(), bytes.size(), &header))
     {
         *pError = "missing or shorter than its header";
         return false;
     }
+    pOut->wFormatTag = header.format.wFormatTag;
+    pOut->nChannels = header.format.nChannels;
+    pOut->nSamplesPerSec = header.format.nSamplesPerSec;
+    pOut->wBitsPerSample = header.format.wBitsPerSample;
+    pOut->nDataLength = header.dwDataLength;
     pOut->nFileSize = bytes.size();
+    return true;
+}
+
+bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, std::string* pError)
+{
+    SoundHeader header;
+    if (!LoadSoundHeader(pszGamePath, &header, pError))
+        return false;
+    if (header.wFormatTag != 1 || header.nChannels != 1 || header.wBitsPerSample != 16 ||
+        header.nDataLength > header.nFileSize - kSoundHeaderSize)
+    {
+        *pError = "not 16-bit mono PCM covered by the file";
+        return false;
+    }
+    std::vector<uint8_t> bytes;
+    ReadFileBytes(ContentFile(pszGamePath), &bytes);
+    pSamples->resize(header.nDataLength / 2);
+    for (size_t i = 0; i < pSamples->size(); ++i)
+        (*pSamples)[i] = int16_t(ReadLE16(&bytes[kSoundHeaderSize + 2 * i]));
     return true;
 }
 

@@ -1,9 +1,7 @@
 // ContentPictures.h: reading the built content back for the content tests: file paths from
-// the game's ".\content\..." form, decoded pictures as plain 5-6-5 pixel grids, frame sets and
-// sound headers, each read with the game's own readers.
+// the game's ".\content\..." form, decoded pictures as plain 5-6-5 pixel grids, frame sets,
+// sound headers and samples.
 #pragma once
-
-#include "sound/MRVSoundFile.h"
 
 #include <cstdint>
 #include <string>
@@ -22,9 +20,13 @@ struct DecodedPicture
     bool IsOpaque(int x, int y) const { return opaque[size_t(y) * nWidth + x]; }
 };
 
-// A sound file's header as the game reads it, and the file's size.
-struct SoundHeader : MRVSoundHeader
+struct SoundHeader
 {
+    uint16_t wFormatTag = 0;
+    uint16_t nChannels = 0;
+    uint32_t nSamplesPerSec = 0;
+    uint16_t wBitsPerSample = 0;
+    uint32_t nDataLength = 0;
     size_t nFileSize = 0;
 };
 
@@ -39,6 +41,8 @@ bool LoadPicture(const char* pszGamePath, DecodedPicture* pOut, std::string* pEr
 bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames, int* pFrameRate,
                   std::string* pError);
 bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError);
+// The 16-bit mono samples of a sound file, as the game's mixer reads them.
+bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, std::string* pError);
 
 // Pixels of the rectangle (edges inclusive, clipped to the picture) that differ sharply from
 // their right or lower neighbour: outlines and shapes, as opposed to a smooth backdrop.

@@ -1,6 +1,7 @@
-// The finished content: every sound the game opens exists in the right format, the music and
-// effects have usable lengths and levels and end in silence, voices stand clear of the music,
-// and a second build gives the same bytes.
+// The finished content: every sound the game opens exists in the right format, the effects
+// have usable lengths and levels and end in silence, the music plays from its first to its
+// last moment so the rotation has no gaps, voices stand clear of the music, and a second build
+// gives the same bytes.
 #include "AudioGen.h"
 #include "Effects.h"
 #include "Mixer.h"
@@ -56,12 +57,16 @@ TEST(Effects, EachFitsItsSceneAndIsAudibleButNotLoud)
         std::function<Samples()> make;
         double dMaxSeconds;
     } kEffects[] = {
-        {"ave/7thave", MakeArrowClick, 0.2},          {"signin/cont", MakeContinueChime, 1.0},
-        {"wall/boot", MakeWallBootSteps, 1.0},        {"ave/boot", MakeAvenueBootSteps, 1.0},
-        {"mmo/ottoman", MakeOttomanPoof, 2.0},        {"mmo/before", MakeBeforeRewind, 1.5},
+        {"ave/7thave", MakeArrowClick, 0.2},
+        {"signin/cont", MakeContinueChime, 1.0},
+        {"wall/boot", MakeWallBootSteps, 1.0},
+        {"ave/boot", MakeAvenueBootSteps, 1.0},
+        {"mmo/ottoman", MakeOttomanPoof, 2.0},
+        {"mmo/before", MakeBeforeRewind, 1.5},
         {"mmo/hairforw", [] { return MakeHairSwish(true); }, 0.8},
         {"mmo/hairback", [] { return MakeHairSwish(false); }, 0.8},
-        {"mmo/mmolips", MakeLipsPop, 0.8},            {"mmo/mmoglass", MakeGlassesClink, 1.0},
+        {"mmo/mmolips", MakeLipsPop, 0.8},
+        {"mmo/mmoglass", MakeGlassesClink, 1.0},
         {"mmo/mmoeyes", MakeEyesSparkle, 1.0},
     };
     for (const auto& e : kEffects)
@@ -80,7 +85,8 @@ TEST(Voices, FinishingTrimsSilenceAndSetsTheLevel)
     Samples samples(SecondsToFrames(1.0), 0.0f);
     Samples word(SecondsToFrames(0.5));
     for (size_t i = 0; i < word.size(); ++i)
-        word[i] = 0.05f * static_cast<float>(std::sin(2.0 * kPi * 200.0 * static_cast<double>(i) / kSampleRate));
+        word[i] =
+            0.05f * static_cast<float>(std::sin(2.0 * kPi * 200.0 * static_cast<double>(i) / kSampleRate));
     MixInto(samples, word, SecondsToFrames(0.3), 1.0f);
     FinishVoice(samples);
     // 0.5 s of speech plus the short lead and tail margins, not the second of silence.
@@ -109,31 +115,89 @@ class SongRender : public ::testing::TestWithParam<SSongCase>
 {
 };
 
-TEST_P(SongRender, LastsAboutAMinuteSitsAtTheMusicLevelAndEndsInSilence)
+// Time from the start to the first sample at or above fFloorDb, and from the last such sample
+// to the end.
+double LeadingQuietSeconds(const Samples& samples, float fFloorDb)
 {
-    const Samples song = RenderSong(GetParam().build(), kMusicRmsDb, kMusicCeilingDb);
-    const double dSeconds = FramesToSeconds(song.size());
+    const float fFloor = DbToGain(fFloorDb);
+    size_t nFirst = 0;
+    while (nFirst < samples.size() && std::fabs(samples[nFirst]) < fFloor)
+        ++nFirst;
+    return FramesToSeconds(nFirst);
+}
+
+double TrailingQuietSeconds(const Samples& samples, float fFloorDb)
+{
+    const float fFloor = DbToGain(fFloorDb);
+    size_t nEnd = samples.size();
+    while (nEnd > 0 && std::fabs(samples[nEnd - 1]) < fFloor)
+        --nEnd;
+    return FramesToSeconds(samples.size() - nEnd);
+}
+
+TEST_P(SongRender, LastsAboutAMinuteSitsAtTheMusicLevelAndEndsRightAfterItsLastNote)
+{
+    const SSong song = GetParam().build();
+    const Samples rendered = RenderSong(song, kMusicRmsDb, kMusicCeilingDb);
+    const double dSeconds = FramesToSeconds(rendered.size());
     EXPECT_GE(dSeconds, 45.0);
     EXPECT_LE(dSeconds, 75.0);
-    EXPECT_LE(PeakOf(song), DbToGain(kMusicCeilingDb));
-    EXPECT_NEAR(GainToDb(ActiveRmsOf(song)), kMusicRmsDb, 1.5f);
-    ExpectSilentEnds(song, 0.1, -60.0f, GetParam().pszName);
+    EXPECT_LE(PeakOf(rendered), DbToGain(kMusicCeilingDb));
+    EXPECT_NEAR(GainToDb(ActiveRmsOf(rendered)), kMusicRmsDb, 1.5f);
+    // The rotation starts the next track when this one ends: it starts playing at once, sounds
+    // until a short release after its last note and then ends, with no stretch of silence at
+    // either end, yet without a click (both ends are exactly zero and the last 10 ms is a fade).
+    EXPECT_LE(LeadingQuietSeconds(rendered, -60.0f), 0.05) << GetParam().pszName;
+    EXPECT_LE(TrailingQuietSeconds(rendered, -60.0f), 0.3) << GetParam().pszName;
+    EXPECT_LE(dSeconds, LastNoteEndSeconds(song) + 0.3) << GetParam().pszName;
+    EXPECT_GT(GainToDb(RmsOf(rendered, rendered.size() - SecondsToFrames(0.3), rendered.size())), -45.0f)
+        << GetParam().pszName << " is not playing 0.3 s before its end";
+    ExpectSilentEnds(rendered, 0.01, -45.0f, GetParam().pszName);
     // No stretch of dead air in the first 45 s, which every song fills with playing.
     const size_t nWindow = SecondsToFrames(1.0);
     for (size_t nBegin = 0; nBegin + nWindow <= SecondsToFrames(45.0); nBegin += nWindow)
-        ASSERT_GT(GainToDb(RmsOf(song, nBegin, nBegin + nWindow)), -40.0f) << "second " << nBegin / nWindow;
+        ASSERT_GT(GainToDb(RmsOf(rendered, nBegin, nBegin + nWindow)), -40.0f)
+            << "second " << nBegin / nWindow;
+}
+
+TEST(Sequencer, ASongLastsUntilAShortReleaseAfterItsLastNote)
+{
+    // Two notes, the later one held longest; swing pushes the off-beat note late.
+    SSong song;
+    song.dTempo = 120.0;
+    song.dSwing = 1.0 / 3.0;
+    song.dReleaseSeconds = 0.2;
+    song.dFadeSeconds = 0.1;
+    STrack track;
+    track.pfnRender = [](const SNoteRequest& request, CRandom&)
+    {
+        return Samples(SecondsToFrames(request.dSeconds + 1.0), 0.5f); // rings a second past its end
+    };
+    AddNote(track, 0.0, 4.0, 60.0, 1.0f);
+    AddNote(track, 2.5, 1.0, 60.0, 1.0f); // 2.5 beats swung to 2.667, held to 3.667 beats
+    song.vTracks = {track};
+    EXPECT_NEAR(LastNoteEndSeconds(song), 2.0, 1e-9); // the first note, 4 beats at 120 bpm
+    AddNote(song.vTracks[0], 3.5, 1.0, 60.0, 1.0f);   // swung to 3.667, held to 4.667 beats
+    EXPECT_NEAR(LastNoteEndSeconds(song), 4.6666666 * 0.5, 1e-6);
+
+    const Samples rendered = RenderSong(song, -20.0f, -1.0f);
+    EXPECT_EQ(rendered.size(), SecondsToFrames(LastNoteEndSeconds(song) + 0.2));
+    EXPECT_EQ(rendered.back(), 0.0f);
+    // The fade covers only the last 0.1 s: the ringing note is at full level before it.
+    EXPECT_GT(std::fabs(rendered[rendered.size() - SecondsToFrames(0.15)]), 0.05f);
 }
 
 INSTANTIATE_TEST_SUITE_P(Songs, SongRender,
-                         ::testing::Values(SSongCase{"lounge", BuildLoungeSong}, SSongCase{"urban", BuildUrbanSong},
+                         ::testing::Values(SSongCase{"lounge", BuildLoungeSong},
+                                           SSongCase{"urban", BuildUrbanSong},
                                            SSongCase{"pop", BuildPopSong}),
-                         [](const ::testing::TestParamInfo<SSongCase>& paramInfo) {
-                             return std::string(paramInfo.param.pszName);
-                         });
+                         [](const ::testing::TestParamInfo<SSongCase>& paramInfo)
+                         { return std::string(paramInfo.param.pszName); });
 
 std::filesystem::path ScratchFolder(const std::string& strName)
 {
-    return std::filesystem::path(::testing::TempDir()) / ("contentaudio_" + strName + "_" + std::to_string(::getpid()));
+    return std::filesystem::path(::testing::TempDir()) /
+           ("contentaudio_" + strName + "_" + std::to_string(::getpid()));
 }
 
 TEST(Voices, GreetingTalksLongEnoughAndEveryLineStandsClearOfTheMusic)
@@ -173,10 +237,10 @@ TEST(GenerateAllAudio, WritesEverySoundAs22kMono16BitAndTheSameBytesTwice)
     ASSERT_TRUE(GenerateAllAudio((root / "second").string()));
 
     const std::set<std::string> expected = {
-        "signin/hotshot.wav", "signin/caio.wav",    "signin/cont.wav",    "wall/welcome.wav",   "wall/wwback.wav",
-        "wall/boot.wav",      "mmo/mmovo.wav",      "mmo/ottoman.wav",    "mmo/before.wav",     "mmo/hairback.wav",
-        "mmo/hairforw.wav",   "mmo/mmolips.wav",    "mmo/mmoglass.wav",   "mmo/mmoeyes.wav",    "ave/boot.wav",
-        "ave/7thave.wav",     "ave/fashion.wav",    "music/lounge.wav",   "music/urban.wav",    "music/pop.wav"};
+        "signin/hotshot.wav", "signin/caio.wav", "signin/cont.wav",  "wall/welcome.wav", "wall/wwback.wav",
+        "wall/boot.wav",      "mmo/mmovo.wav",   "mmo/ottoman.wav",  "mmo/before.wav",   "mmo/hairback.wav",
+        "mmo/hairforw.wav",   "mmo/mmolips.wav", "mmo/mmoglass.wav", "mmo/mmoeyes.wav",  "ave/boot.wav",
+        "ave/7thave.wav",     "ave/fashion.wav", "music/lounge.wav", "music/urban.wav",  "music/pop.wav"};
     const std::vector<std::string> vPaths = AllSoundPaths();
     EXPECT_EQ(std::set<std::string>(vPaths.begin(), vPaths.end()), expected);
     std::set<std::string> written;
@@ -189,10 +253,10 @@ TEST(GenerateAllAudio, WritesEverySoundAs22kMono16BitAndTheSameBytesTwice)
     {
         const std::vector<uint8_t> v = ReadBytes(root / "first" / strPath);
         ASSERT_GE(v.size(), 46u) << strPath;
-        EXPECT_EQ(v[20] | (v[21] << 8), 1) << strPath;                            // PCM
-        EXPECT_EQ(v[22] | (v[23] << 8), 1) << strPath;                            // mono
-        EXPECT_EQ(v[24] | (v[25] << 8) | (v[26] << 16), kSampleRate) << strPath;  // rate
-        EXPECT_EQ(v[34] | (v[35] << 8), 16) << strPath;                           // bits
+        EXPECT_EQ(v[20] | (v[21] << 8), 1) << strPath;                           // PCM
+        EXPECT_EQ(v[22] | (v[23] << 8), 1) << strPath;                           // mono
+        EXPECT_EQ(v[24] | (v[25] << 8) | (v[26] << 16), kSampleRate) << strPath; // rate
+        EXPECT_EQ(v[34] | (v[35] << 8), 16) << strPath;                          // bits
         SDecodedWav decoded;
         std::string strError;
         ASSERT_TRUE(DecodeWav16(v, decoded, strError)) << strPath << ": " << strError;
@@ -206,4 +270,4 @@ TEST(GenerateAllAudio, UnwritableFolderFails)
 {
     EXPECT_FALSE(GenerateAllAudio("/proc/contentaudio-cannot-write-here"));
 }
-}  // namespace
+} // namespace

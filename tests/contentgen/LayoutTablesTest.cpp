@@ -2,8 +2,6 @@
 // (first area in list order wins, edges included), and every area and sprite lies on screen.
 #include "game/layout/AvenueLayout.h"
 #include "game/layout/MakeoverLayout.h"
-#include "game/layout/SignInLayout.h"
-#include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
 #include "platform/ScreenFormat.h"
 
@@ -100,17 +98,6 @@ TEST(LayoutTables, PointsResolveToTheFirstAreaThatHoldsThem)
     };
     for (const Case& c : cases)
         EXPECT_EQ(FirstHit(c.list, c.x, c.y), c.pszExpected) << c.x << ", " << c.y;
-}
-
-TEST(LayoutTables, SingleAreasHoldTheirCorners)
-{
-    EXPECT_TRUE(SplashLayout::rcButton.Contains(395, 360));
-    EXPECT_TRUE(SplashLayout::rcButton.Contains(620, 436));
-    EXPECT_FALSE(SplashLayout::rcButton.Contains(621, 436));
-    EXPECT_TRUE(SignInLayout::rcFarewell.Contains(9, 416));
-    EXPECT_TRUE(SignInLayout::rcFarewell.Contains(131, 476));
-    EXPECT_TRUE(SignInLayout::rcContinue.Contains(492, 421));
-    EXPECT_TRUE(SignInLayout::rcContinue.Contains(613, 480));
 }
 
 TEST(LayoutTables, WallAreasDoNotOverlap)

@@ -18,7 +18,8 @@ TEST(ShellLoopTest, TicksAfterADelayFollowTheCatchUpRule)
         DWORD dwStall;
         size_t nTicks;
     };
-    const Case cases[] = {{33, 0}, {34, 1}, {40, 1}, {65, 1}, {66, 3}, {70, 3}, {99, 4}, {363, 11}, {1000, 11}, {60000, 11}};
+    const Case cases[] = {{33, 0}, {34, 1}, {40, 1},   {65, 1},    {66, 3},
+                          {70, 3}, {99, 4}, {363, 11}, {1000, 11}, {60000, 11}};
     for (const Case& c : cases)
     {
         ShellMachine m;
@@ -63,8 +64,7 @@ TEST_F(ShellTest, ExceptionFromAnUpdateEndsThroughTheShutdownPath)
     EXPECT_EQ(CountTrace("Error, Unhandled exception detected in application main loop in core\r\n"), 1);
     EXPECT_LT(m_Clock.TimeGetTime(), 5000u);
     EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    EXPECT_EQ(m_Display.Back()->ReleaseCount(), 1);
-    EXPECT_EQ(m_Display.Primary()->ReleaseCount(), 1);
+    ExpectSurfacesReleased(1, 1);
     EXPECT_EQ(m_Display.RestoreModeCount(), 1);
     EXPECT_TRUE(m_Display.IsReleased());
     EXPECT_EQ(g_pDirectDraw, nullptr);
@@ -78,8 +78,7 @@ TEST_F(ShellTest, ExceptionWhileLoadingTheFirstSceneEndsInOrder)
     EXPECT_TRUE(m_Record.DrawFullFlags.empty());
     EXPECT_EQ(CountTrace("Error, Unhandled exception detected while loading the first scene in core\r\n"), 1);
     EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    EXPECT_EQ(m_Display.Back()->ReleaseCount(), 1);
-    EXPECT_EQ(m_Display.Primary()->ReleaseCount(), 1);
+    ExpectSurfacesReleased(1, 1);
     EXPECT_TRUE(m_Display.IsReleased());
     EXPECT_FALSE(m_Display.IsModeSet());
 }
@@ -89,8 +88,7 @@ TEST_F(ShellTest, CloseRequestEndsWithCodeZeroAndGivesEverythingBackOnce)
     CloseAt(100);
     EXPECT_EQ(RunGame(), 0);
     EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    EXPECT_EQ(m_Display.Back()->ReleaseCount(), 1);
-    EXPECT_EQ(m_Display.Primary()->ReleaseCount(), 1);
+    ExpectSurfacesReleased(1, 1);
     EXPECT_EQ(m_Display.RestoreModeCount(), 1);
     EXPECT_FALSE(m_Display.IsExclusive());
     EXPECT_EQ(CountTrace("Error, Unhandled exception detected in application main loop in core\r\n"), 0);
@@ -110,8 +108,8 @@ TEST_F(ShellTest, InputReachesTheSceneUnchanged)
     ASSERT_EQ(RunGame(), 0);
 
     const ProbeRecord::Input expected[] = {
-        {0, lAt, 0}, {MK_LBUTTON, lAt, 0}, {0, lAt, 1}, {MK_RBUTTON | MK_SHIFT, lAt, 0}, {MK_SHIFT, lAt, 1},
-        {VK_ESCAPE, 0x00010001, 2},
+        {0, lAt, 0},        {MK_LBUTTON, lAt, 0},       {0, lAt, 1}, {MK_RBUTTON | MK_SHIFT, lAt, 0},
+        {MK_SHIFT, lAt, 1}, {VK_ESCAPE, 0x00010001, 2},
     };
     ASSERT_EQ(m_Record.Inputs.size(), sizeof(expected) / sizeof(expected[0]));
     for (size_t i = 0; i < m_Record.Inputs.size(); ++i)

@@ -4,13 +4,13 @@
 
 #include "core/Core.h"
 #include "platform/Backend.h"
-#include "trace/TraceSink.h"
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessDisplay.h"
 #include "platform/headless/HeadlessSingleInstance.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
+#include "trace/TraceSink.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +111,16 @@ public:
             if (all[i].rfind(pszText, 0) == 0)
                 return std::vector<std::string>(all.begin() + static_cast<long>(i), all.end());
         return {};
+    }
+    // nPrimaries primary and nBacks back surfaces were made, and each was given back once.
+    void ExpectSurfacesReleased(int nPrimaries, int nBacks) const
+    {
+        EXPECT_EQ(m_Display.PrimaryCounts().nCreated, nPrimaries);
+        EXPECT_EQ(m_Display.PrimaryCounts().nReleased, nPrimaries);
+        EXPECT_EQ(m_Display.BackCounts().nCreated, nBacks);
+        EXPECT_EQ(m_Display.BackCounts().nReleased, nBacks);
+        EXPECT_EQ(m_Display.Primary(), nullptr);
+        EXPECT_EQ(m_Display.Back(), nullptr);
     }
     int CountTrace(const std::string& strText) const
     {

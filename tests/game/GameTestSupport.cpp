@@ -2,17 +2,15 @@
 // content roots and reference pictures.
 #include "tests/game/GameTestSupport.h"
 
-#include "graphics/MRVImage.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
-#include "platform/headless/HeadlessDisplay.h"
-#include "platform/ScreenFormat.h"
 
 #include <png.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,7 +61,8 @@ std::string MakeContentRoot(const CScratchDir& dir, const std::vector<std::strin
         if (bMissing)
             continue;
         const auto itReplaced = replaced.find(strRelative);
-        const fs::path source = itReplaced == replaced.end() ? entry.path() : builtContent / itReplaced->second;
+        const fs::path source =
+            itReplaced == replaced.end() ? entry.path() : builtContent / itReplaced->second;
         fs::create_directories(target.parent_path());
         fs::create_symlink(source, target);
     }
@@ -133,6 +132,7 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
     const std::string strScriptFile = dir.File("script.txt");
     std::ofstream(strScriptFile) << strScript;
     const char* pszRunner = std::getenv("VELVINA_HEADLESS");
+    // clang-format off
     const std::vector<std::string> args = {
         pszRunner && *pszRunner ? pszRunner : VELVINA_HEADLESS_PATH,
         "--root", options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
@@ -143,6 +143,7 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
         "--journal", dir.File("journal.txt"),
         "--trace", dir.File("trace.txt"),
     };
+    // clang-format on
     result.nStatus = Spawn(args, dir.Path());
     result.journal = ParseJournal(ReadFile(dir.File("journal.txt")));
     result.strTrace = ReadFile(dir.File("trace.txt"));
@@ -181,7 +182,8 @@ namespace
 {
 bool IsLoadPlay(const JournalEvent& event, unsigned nTime)
 {
-    return event.strKind == "sound" && !event.fields.empty() && event.fields[0] == "play" && event.nTime == nTime;
+    return event.strKind == "sound" && !event.fields.empty() && event.fields[0] == "play" &&
+           event.nTime == nTime;
 }
 } // namespace
 
@@ -277,26 +279,48 @@ RgbImage ReadPng(const std::string& strPath)
     return image;
 }
 
+const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative)
+{
+    static std::map<std::string, std::vector<DecodedPicture>> s_Decoded;
+    auto it = s_Decoded.find(strRelative);
+    if (it != s_Decoded.end())
+        return it->second;
+    std::string strGamePath = ".\\content\\" + strRelative;
+    std::replace(strGamePath.begin(), strGamePath.end(), '/', '\\');
+    std::vector<DecodedPicture> frames(1);
+    std::string strError;
+    int nFrameRate = 0;
+    const bool bRead = fs::path(strRelative).extension() == ".mrm"
+                           ? LoadFrameSet(strGamePath.c_str(), &frames, &nFrameRate, &strError)
+                           : LoadPicture(strGamePath.c_str(), &frames[0], &strError);
+    if (!bRead)
+        frames.clear();
+    return s_Decoded.emplace(strRelative, std::move(frames)).first->second;
+}
+
+void Rgb565(WORD wPixel, uint8_t* pRgb)
+{
+    pRgb[0] = static_cast<uint8_t>(((wPixel >> 11) * 255 + 15) / 31);
+    pRgb[1] = static_cast<uint8_t>((((wPixel >> 5) & 63) * 255 + 31) / 63);
+    pRgb[2] = static_cast<uint8_t>(((wPixel & 31) * 255 + 15) / 31);
+}
+
 RgbImage ContentPicture(const std::string& strRelative)
 {
     RgbImage image;
-    CMRVImage picture;
-    const std::string strPath = BuiltContentRoot() + "/content/" + strRelative;
-    if (!picture.Load(strPath.c_str()) || (picture.IsCompressed() && !picture.Decompress(nullptr)) ||
-        picture.GetBufferSize() != static_cast<DWORD>(picture.GetWidth() * picture.GetHeight() * 2))
+    const std::vector<DecodedPicture>& frames = ContentFrames(strRelative);
+    if (frames.size() != 1)
         return image;
-    image.nWidth = picture.GetWidth();
-    image.nHeight = picture.GetHeight();
-    image.rgb.resize(static_cast<size_t>(image.nWidth) * image.nHeight * 3);
-    const Platform::DisplayPixelFormat format = Platform::kFormat565;
-    const WORD* pPixels = picture.GetPixelWords();
-    for (size_t i = 0; i < static_cast<size_t>(image.nWidth) * image.nHeight; ++i)
-        Platform::PixelToRgb(pPixels[i], format, &image.rgb[i * 3]);
+    image.nWidth = frames[0].nWidth;
+    image.nHeight = frames[0].nHeight;
+    image.rgb.resize(frames[0].pixels.size() * 3);
+    for (size_t i = 0; i < frames[0].pixels.size(); ++i)
+        Rgb565(frames[0].pixels[i], &image.rgb[i * 3]);
     return image;
 }
 
-bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, std::string* pWhy, int sx, int sy,
-                  int w, int h, int nTolerance)
+bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, std::string* pWhy, int sx,
+                  int sy, int w, int h, int nTolerance)
 {
     if (w < 0)
         w = picture.nWidth;
@@ -318,7 +342,8 @@ bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, s
                 if (std::abs(pShot[c] - pPicture[c]) > nTolerance)
                 {
                     if (pWhy)
-                        *pWhy = "differs at screen (" + std::to_string(x + i) + ", " + std::to_string(y + j) + ")";
+                        *pWhy = "differs at screen (" + std::to_string(x + i) + ", " + std::to_string(y + j) +
+                                ")";
                     return false;
                 }
         }
@@ -330,13 +355,10 @@ std::string Line(const char* pszCommand, int x, int y)
     return std::string(pszCommand) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
 }
 
-namespace
-{
 std::string ClickCentre(const LayoutRect& rc)
 {
     return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
 }
-} // namespace
 
 std::string ScriptSplashToSignIn()
 {

@@ -3,6 +3,10 @@
 // out or swapped; the content's pictures decoded for comparison with shot pixels.
 #pragma once
 
+#include "game/layout/LayoutTypes.h"
+#include "platform/WinTypes.h"
+#include "tests/content/ContentPictures.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -100,7 +104,18 @@ struct RgbImage
 };
 
 RgbImage ReadPng(const std::string& strPath);
-// A content picture (path relative to content/, '/' separated) decoded to 8-bit RGB.
+
+// The pictures of a content file (path relative to content/, '/' separated), read by the
+// content tests' own reader (the engine only inflates the payload; colour key and run records
+// are worked out there): the one of a .mri, every frame of a .mrm; empty when the file is
+// missing or does not decode. Each file is decoded once per test program.
+const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative);
+
+// One 5-6-5 pixel as 8-bit red, green and blue, each channel scaled to 0-255 and rounded.
+void Rgb565(WORD wPixel, uint8_t* pRgb);
+
+// A content picture converted to 8-bit RGB, every pixel (transparent ones show as black);
+// empty for a missing one.
 RgbImage ContentPicture(const std::string& strRelative);
 
 // Whether the shot shows picture's area (sx, sy, w, h) at (x, y), each channel within
@@ -111,6 +126,7 @@ bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, s
 
 // Script lines. Each walk ends once the next scene has had time to load.
 std::string Line(const char* pszCommand, int x, int y);
+std::string ClickCentre(const LayoutRect& rc);
 std::string ScriptSplashToSignIn();
 std::string ScriptSignInToWall();
 std::string ScriptWallToSignIn();

@@ -1,13 +1,10 @@
-// MakeoverAvenueScreen.cpp: expected screens drawn from the built content, and the checks
-// the makeover and Seventh Avenue tests share.
+// MakeoverAvenueScreen.cpp: expected screens composed from the built content's decoded
+// pictures, and the checks the makeover and Seventh Avenue tests share.
 #include "tests/game/MakeoverAvenueScreen.h"
 
-#include "graphics/MRVAnimation.h"
-#include "platform/headless/HeadlessDisplay.h"
 #include "platform/ScreenFormat.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace GameTest
 {
@@ -15,34 +12,24 @@ namespace GameTest
 namespace
 {
 
-constexpr DWORD kRed565 = 0xF800;
-constexpr DWORD kGreen565 = 0x07E0;
-constexpr DWORD kBlue565 = 0x001F;
+constexpr int kWidth = Platform::kScreenWidth;
+constexpr int kHeight = Platform::kScreenHeight;
 
-std::string ContentPath(const std::string& strRelative)
+// Puts the opaque pixels of a picture onto the screen with its top-left at pt, clipped to
+// the screen.
+void Paint(const DecodedPicture& picture, LayoutPoint pt, std::vector<WORD>& screen)
 {
-    return BuiltContentRoot() + "/content/" + strRelative;
+    for (int y = std::max(0, -pt.y); y < picture.nHeight && pt.y + y < kHeight; ++y)
+        for (int x = std::max(0, -pt.x); x < picture.nWidth && pt.x + x < kWidth; ++x)
+            if (picture.IsOpaque(x, y))
+                screen[static_cast<size_t>(pt.y + y) * kWidth + pt.x + x] = picture.At(x, y);
 }
 
-// A content picture loaded and decoded; empty when the file is missing or bad.
-std::unique_ptr<CMRVImage> LoadPicture(const std::string& strPicture)
+void PaintFrame(const std::string& strFile, int nFrame, LayoutPoint pt, std::vector<WORD>& screen)
 {
-    auto pImage = std::make_unique<CMRVImage>();
-    if (pImage->Load(ContentPath(strPicture).c_str()) && pImage->IsCompressed())
-        pImage->Decompress(nullptr);
-    return pImage;
-}
-
-std::unique_ptr<CMRVAnimation> LoadFrameSet(const std::string& strFrameSet)
-{
-    auto pFrames = std::make_unique<CMRVAnimation>();
-    pFrames->Load(ContentPath(strFrameSet).c_str(), kRed565, kGreen565, kBlue565);
-    return pFrames;
-}
-
-void DrawImage(const CMRVImage& image, CMRVImage& screen, LayoutPoint pt)
-{
-    image.BlitTo(&screen, pt.x, pt.y, 0, 0, image.GetWidth(), image.GetHeight());
+    const std::vector<DecodedPicture>& frames = ContentFrames(strFile);
+    if (nFrame >= 0 && nFrame < static_cast<int>(frames.size()))
+        Paint(frames[static_cast<size_t>(nFrame)], pt, screen);
 }
 
 bool Inside(const LayoutRect& rc, int x, int y)
@@ -52,42 +39,37 @@ bool Inside(const LayoutRect& rc, int x, int y)
 
 } // namespace
 
-CExpectedScreen::CExpectedScreen(const std::string& strBackground) : m_pScreen(std::make_unique<CMRVImage>())
+CExpectedScreen::CExpectedScreen(const std::string& strBackground)
+    : m_Screen(static_cast<size_t>(kWidth) * kHeight, 0)
 {
-    m_pScreen->Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
-    std::unique_ptr<CMRVImage> pBackground = LoadPicture(strBackground);
-    DrawImage(*pBackground, *m_pScreen, LayoutPoint{0, 0});
+    PaintFrame(strBackground, 0, LayoutPoint{0, 0}, m_Screen);
 }
 
 void CExpectedScreen::DrawPicture(const std::string& strPicture, LayoutPoint pt)
 {
-    DrawImage(*LoadPicture(strPicture), *m_pScreen, pt);
+    PaintFrame(strPicture, 0, pt, m_Screen);
 }
 
 void CExpectedScreen::DrawFrame(const std::string& strFrameSet, int nFrame, LayoutPoint pt)
 {
-    std::unique_ptr<CMRVAnimation> pFrames = LoadFrameSet(strFrameSet);
-    if (nFrame >= 0 && nFrame < pFrames->m_nFrameCount)
-        DrawImage(*pFrames->GetFrameEntry(nFrame).pImage, *m_pScreen, pt);
+    PaintFrame(strFrameSet, nFrame, pt, m_Screen);
 }
 
-bool CExpectedScreen::Matches(const CMRVImage& screen, const RgbImage& shot, const LayoutRect& rc,
+bool CExpectedScreen::Matches(const std::vector<WORD>& screen, const RgbImage& shot, const LayoutRect& rc,
                               std::string* pWhy, const LayoutRect& rcSkip)
 {
-    if (shot.nWidth != Platform::kScreenWidth || shot.nHeight != Platform::kScreenHeight)
+    if (shot.nWidth != kWidth || shot.nHeight != kHeight)
     {
         *pWhy = "no 640x480 shot";
         return false;
     }
-    const Platform::DisplayPixelFormat format = Platform::kFormat565;
-    const WORD* pPixels = screen.GetPixelWords();
-    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, Platform::kScreenHeight); ++y)
-        for (int x = std::max(rc.left, 0); x < std::min(rc.right, Platform::kScreenWidth); ++x)
+    for (int y = std::max(rc.top, 0); y < std::min(rc.bottom, kHeight); ++y)
+        for (int x = std::max(rc.left, 0); x < std::min(rc.right, kWidth); ++x)
         {
             if (Inside(rcSkip, x, y))
                 continue;
-            BYTE rgb[3];
-            Platform::PixelToRgb(pPixels[y * Platform::kScreenWidth + x], format, rgb);
+            uint8_t rgb[3];
+            Rgb565(screen[static_cast<size_t>(y) * kWidth + x], rgb);
             if (!std::equal(rgb, rgb + 3, shot.At(x, y)))
             {
                 *pWhy = "differs at screen (" + std::to_string(x) + ", " + std::to_string(y) + ")";
@@ -100,12 +82,12 @@ bool CExpectedScreen::Matches(const CMRVImage& screen, const RgbImage& shot, con
 bool CExpectedScreen::MatchesShot(const RgbImage& shot, const LayoutRect& rc, std::string* pWhy,
                                   const LayoutRect& rcSkip) const
 {
-    return Matches(*m_pScreen, shot, rc, pWhy, rcSkip);
+    return Matches(m_Screen, shot, rc, pWhy, rcSkip);
 }
 
 bool CExpectedScreen::MatchesShot(const RgbImage& shot, std::string* pWhy, const LayoutRect& rcSkip) const
 {
-    return MatchesShot(shot, LayoutRect{0, 0, Platform::kScreenWidth, Platform::kScreenHeight}, pWhy, rcSkip);
+    return MatchesShot(shot, LayoutRect{0, 0, kWidth, kHeight}, pWhy, rcSkip);
 }
 
 bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::string (&astrFrames)[3],
@@ -113,10 +95,8 @@ bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::stri
 {
     for (const std::string& strFrame : astrFrames)
     {
-        CMRVImage screen;
-        screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE);
-        DrawImage(*m_pScreen, screen, LayoutPoint{0, 0});
-        DrawImage(*LoadPicture(strFrame), screen, pt);
+        std::vector<WORD> screen = m_Screen;
+        PaintFrame(strFrame, 0, pt, screen);
         if (Matches(screen, shot, PictureArea(strFrame, pt), pWhy, LayoutRect{0, 0, 0, 0}))
             return true;
     }
@@ -125,42 +105,20 @@ bool CExpectedScreen::MatchesShotWithAnyOf(const RgbImage& shot, const std::stri
 
 int ContentFrameCount(const std::string& strFrameSet)
 {
-    return LoadFrameSet(strFrameSet)->m_nFrameCount;
+    return static_cast<int>(ContentFrames(strFrameSet).size());
 }
 
 LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt)
 {
-    std::unique_ptr<CMRVImage> pImage = LoadPicture(strPicture);
-    return LayoutRect{pt.x, pt.y, pt.x + pImage->GetWidth(), pt.y + pImage->GetHeight()};
+    const std::vector<DecodedPicture>& frames = ContentFrames(strPicture);
+    if (frames.empty())
+        return LayoutRect{pt.x, pt.y, pt.x, pt.y};
+    return LayoutRect{pt.x, pt.y, pt.x + frames[0].nWidth, pt.y + frames[0].nHeight};
 }
 
 bool RanWithoutSound(const RunResult& run)
 {
     return run.strTrace.find("Unable to create Sound Manager") != std::string::npos;
-}
-
-std::vector<JournalEvent> VisitSounds(const RunResult& run, int nState, int nOccurrence)
-{
-    const int nScene = run.SceneIndex(nState, nOccurrence);
-    if (nScene < 0)
-        return {};
-    int nStart = nScene;
-    while (nStart > 0 && run.journal[nStart - 1].strKind != "scene")
-        --nStart;
-    // The previous scene's destructor stops come first; the visit begins with its first play.
-    while (nStart < nScene &&
-           !(run.journal[nStart].strKind == "sound" && run.journal[nStart].fields[0] == "play"))
-        ++nStart;
-    std::vector<JournalEvent> sounds;
-    for (size_t i = nStart; i < run.journal.size(); ++i)
-    {
-        const JournalEvent& event = run.journal[i];
-        if (event.strKind == "scene" && static_cast<int>(i) > nScene)
-            break;
-        if (event.strKind == "sound" && event.fields.size() >= 2 && event.fields[0] != "end")
-            sounds.push_back(event);
-    }
-    return sounds;
 }
 
 std::string ContentRelative(const char* pszGamePath)
@@ -171,11 +129,6 @@ std::string ContentRelative(const char* pszGamePath)
         strPath.erase(0, strPrefix.size());
     std::replace(strPath.begin(), strPath.end(), '\\', '/');
     return strPath;
-}
-
-std::string ClickCentre(const LayoutRect& rc)
-{
-    return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
 }
 
 std::string Shot(const std::string& strName)
@@ -227,7 +180,7 @@ void ExpectMusicStartsWithLoungeAndRotates(const std::string& strScriptToScene, 
     if (RanWithoutSound(run))
         GTEST_SKIP() << "the runner has no sound engine";
     std::vector<JournalEvent> music;
-    for (const JournalEvent& event : VisitSounds(run, nState))
+    for (const JournalEvent& event : run.VisitSounds(nState))
         if (event.fields[0] == "play" && IsMusic(SoundFile(event)))
             music.push_back(event);
     ASSERT_GE(music.size(), 2u) << run.Text();
@@ -239,7 +192,10 @@ void ExpectMusicStartsWithLoungeAndRotates(const std::string& strScriptToScene, 
 void ExpectVisitSoundsUpToTheExit(const RunResult& run, int nState, const std::vector<std::string>& expected,
                                   const std::string& strFolder, unsigned dwExitDelayMs)
 {
-    const std::vector<JournalEvent> visit = VisitSounds(run, nState, 0);
+    std::vector<JournalEvent> visit;
+    for (const JournalEvent& event : run.VisitSounds(nState))
+        if (event.fields[0] != "end")
+            visit.push_back(event);
     ASSERT_GE(visit.size(), expected.size()) << run.Text();
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(SoundText(visit[i]), expected[i]) << run.Text();

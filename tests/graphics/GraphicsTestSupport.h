@@ -1,5 +1,5 @@
-// GraphicsTestSupport.h: small pictures, guarded destinations, hand-made compressed streams
-// and a settable clock for the graphics tests.
+// GraphicsTestSupport.h: small pictures, guarded destinations, records and frame sets made in
+// code (compressed with the content tools' encoder) and a settable clock for the graphics tests.
 #pragma once
 
 #include "assets/MRVRunCoding.h"
@@ -7,6 +7,7 @@
 #include "platform/ByteOrder.h"
 #include "platform/Clock.h"
 #include "tests/assets/RecordBytes.h"
+#include "tools/encoder/MRVEncoder.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,6 @@ inline std::vector<BYTE> MakeRecord(DWORD dwFlags, int nWidth, int nHeight, cons
     return AssetTest::Record(dwFlags, static_cast<uint16_t>(nWidth), static_cast<uint16_t>(nHeight),
                              dwBufferSize, static_cast<uint32_t>(payload.size()), payload);
 }
-
-using AssetTest::FrameSet;
 
 // A run-coded payload, record by record (type, reserved byte, 32-bit count, pixels).
 class RunList
@@ -114,54 +113,20 @@ inline std::unique_ptr<CMRVImage> MakeRunCoded(int nWidth, int nHeight, const Ru
     return image;
 }
 
-// A compressed stream of literals only, coded with the decoder's initial tables (no model
-// update is ever sent, so they never change), then the end-of-block symbol. The bytes 0, 32,
-// 48 and 255 take 7 bits, every other byte 8 or more.
-inline std::vector<BYTE> LiteralStream(const std::vector<BYTE>& data)
-{
-    static const int kWidths[16] = {2, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5};
-    std::vector<BYTE> out;
-    uint32_t nBits = 0;
-    int nBitCount = 0;
-    auto put = [&](uint32_t nValue, int nWidth)
-    {
-        for (int i = nWidth - 1; i >= 0; --i)
-        {
-            nBits = (nBits << 1) | ((nValue >> i) & 1u);
-            if (++nBitCount == 8)
-            {
-                out.push_back(static_cast<BYTE>(nBits));
-                nBits = 0;
-                nBitCount = 0;
-            }
-        }
-    };
-    auto putCode = [&](int nCode)
-    {
-        for (int c = 0, nFirst = 0; c < 16; nFirst += 1 << kWidths[c], ++c)
-            if (nCode < nFirst + (1 << kWidths[c]))
-                return put(static_cast<uint32_t>(c), 4),
-                       put(static_cast<uint32_t>(nCode - nFirst), kWidths[c]);
-    };
-    for (BYTE b : data)
-        putCode(b == 0     ? 16
-                : b == 32  ? 17
-                : b == 48  ? 18
-                : b == 255 ? 19
-                           : 20 + (b - 1) - (b > 32) - (b > 48));
-    putCode(273);
-    put(0, (8 - nBitCount) % 8);
-    return out;
-}
-
 // A compressed raw frame of nWidth x nHeight pixels all equal to wPixel.
 inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel)
 {
     std::vector<BYTE> raw;
     for (int i = 0; i < nWidth * nHeight; ++i)
         Platform::AppendLE16(raw, wPixel);
-    return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight, LiteralStream(raw),
-                      static_cast<DWORD>(raw.size()));
+    return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight,
+                      MRVEncoder::Encode(raw.data(), raw.size()), static_cast<DWORD>(raw.size()));
+}
+
+// A .mrm file image: header, then one length-prefixed record per frame.
+inline std::vector<BYTE> MakeFrameSet(uint16_t nFrameRate, const std::vector<std::vector<BYTE>>& records)
+{
+    return AssetTest::FrameSet(nFrameRate, records);
 }
 
 // Game time that moves only when the test says so.

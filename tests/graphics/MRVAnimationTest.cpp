@@ -4,7 +4,6 @@
 
 #include "graphics/MRVAnimation.h"
 #include "platform/Backend.h"
-#include "platform/ScreenFormat.h"
 #include "trace/TraceSink.h"
 
 #include <filesystem>
@@ -15,11 +14,12 @@ using namespace GraphicsTest;
 namespace
 {
 
-constexpr Platform::DisplayPixelFormat k565 = Platform::kFormat565;
-constexpr Platform::DisplayPixelFormat k555 = Platform::kFormat555;
-constexpr Platform::DisplayPixelFormat kOther = Platform::kFormatOther;
+std::vector<BYTE> Compressed(const std::vector<BYTE>& data)
+{
+    return MRVEncoder::Encode(data.data(), data.size());
+}
 
-// Pixels whose bytes the literal stream codes in 7 bits, so that frames compress.
+// A distinct pixel for each of six frames.
 WORD FramePixel(int nIndex)
 {
     static const WORD kPixels[] = {0xFF00, 0x00FF, 0x2030, 0x30FF, 0xFF20, 0x20FF};
@@ -57,7 +57,7 @@ protected:
         std::vector<std::vector<BYTE>> records;
         for (int i = 0; i < nFrames; ++i)
             records.push_back(CompressedRawFrame(4, 2, FramePixel(i)));
-        return WriteFile(FrameSet(nFrameRate, records));
+        return WriteFile(MakeFrameSet(nFrameRate, records));
     }
 
     Platform::Backend Bundle()
@@ -78,7 +78,7 @@ TEST_F(MRVAnimationTest, LoadDecodesEveryFrameAndConvertsOnlyFor555)
 {
     const std::string strPath = WriteFrames(3, 4);
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(strPath.c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(strPath.c_str(), 0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 3);
     EXPECT_EQ(animation.m_nFramePeriod, 250);
     EXPECT_EQ(animation.m_nWidth, 4);
@@ -92,13 +92,12 @@ TEST_F(MRVAnimationTest, LoadDecodesEveryFrameAndConvertsOnlyFor555)
     }
 
     CMRVAnimation converted;
-    ASSERT_TRUE(converted.Load(strPath.c_str(), k555.dwRedMask, k555.dwGreenMask, k555.dwBlueMask));
+    ASSERT_TRUE(converted.Load(strPath.c_str(), 0x7C00, 0x03E0, 0x001F));
     EXPECT_EQ(converted.m_pFrames[0].GetPixelWords()[0], 0x7F80); // 0xFF00: red down, top of green
     EXPECT_EQ(converted.m_pFrames[1].GetPixelWords()[0], 0x007F); // 0x00FF: blue kept
 
     CMRVAnimation other;
-    ASSERT_TRUE(other.Load(strPath.c_str(), kOther.dwRedMask, kOther.dwGreenMask,
-                           kOther.dwBlueMask)); // neither 565 nor 555: left as stored
+    ASSERT_TRUE(other.Load(strPath.c_str(), 0x001F, 0x07E0, 0xF800)); // neither 565 nor 555: left as stored
     EXPECT_EQ(other.m_pFrames[0].GetPixelWords()[0], 0xFF00);
 }
 
@@ -107,7 +106,7 @@ TEST_F(MRVAnimationTest, UpdateStepsOnlyAfterMoreThanAPeriod)
     const std::string strPath = WriteFrames(5, 2); // 500 ms a frame
     m_Clock.m_dwNow = 10000;
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(strPath.c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(strPath.c_str(), 0xF800, 0x07E0, 0x001F));
     // Not at 499 or 500 ms; at 1250 ms two whole periods, the extra 250 ms dropped (so 1750 ms
     // is not yet a third).
     const struct
@@ -127,7 +126,7 @@ TEST_F(MRVAnimationTest, UpdateStartsOverAfterLastFrameWithoutLoop)
 {
     const std::string strPath = WriteFrames(5, 10);
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(strPath.c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(strPath.c_str(), 0xF800, 0x07E0, 0x001F));
     ASSERT_TRUE(animation.SetFrame(4));
     EXPECT_FALSE(animation.NextFrame());
     m_Clock.m_dwNow += 101;
@@ -144,12 +143,11 @@ TEST_F(MRVAnimationTest, UpdateStartsOverAfterLastFrameWithoutLoop)
 TEST_F(MRVAnimationTest, FrameRateZeroIsRefused)
 {
     CMRVAnimation animation;
-    EXPECT_FALSE(
-        animation.Load(WriteFrames(2, 0).c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    EXPECT_FALSE(animation.Load(WriteFrames(2, 0).c_str(), 0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 0);
     EXPECT_NE(m_Trace.Text().find("CMRVAnimation::Load"), std::string::npos);
 
-    ASSERT_TRUE(animation.Load(WriteFrames(2, 4).c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(WriteFrames(2, 4).c_str(), 0xF800, 0x07E0, 0x001F));
     m_Trace.Clear();
     animation.SetFrameRate(0);
     EXPECT_EQ(animation.m_nFramePeriod, 250);
@@ -165,10 +163,10 @@ TEST_F(MRVAnimationTest, FrameRateZeroIsRefused)
 TEST_F(MRVAnimationTest, SecondLoadReleasesTheFirstFrames)
 {
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(WriteFrames(4, 4).c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(WriteFrames(4, 4).c_str(), 0xF800, 0x07E0, 0x001F));
     ASSERT_TRUE(animation.SetFrame(3));
     animation.SetPosition(10, 10, 0);
-    ASSERT_TRUE(animation.Load(WriteFrames(2, 8).c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(WriteFrames(2, 8).c_str(), 0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 2);
     EXPECT_EQ(animation.m_nCurrentFrame, 0);
     EXPECT_EQ(animation.m_nFramePeriod, 125);
@@ -177,8 +175,7 @@ TEST_F(MRVAnimationTest, SecondLoadReleasesTheFirstFrames)
     EXPECT_EQ(animation.m_pFrames[1].GetPixelWords()[0], FramePixel(1));
 
     // A failed load leaves no frames at all.
-    EXPECT_FALSE(
-        animation.Load("/nonexistent/graphics/none.mrm", k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+    EXPECT_FALSE(animation.Load("/nonexistent/graphics/none.mrm", 0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 0);
     EXPECT_EQ(animation.m_pFrames, nullptr);
 }
@@ -189,8 +186,7 @@ TEST_F(MRVAnimationTest, FrameThatFailsToDecodeIsAddedButDrawsNothing)
     // Bytes that are not a valid stream (code 274 or more at once) for a raw 4 x 2 picture.
     records.push_back(MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, 4, 2, {0xFF, 0xFF, 0xFF, 0xFF}, 16));
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(WriteFile(FrameSet(5, records)).c_str(), k565.dwRedMask, k565.dwGreenMask,
-                               k565.dwBlueMask));
+    ASSERT_TRUE(animation.Load(WriteFile(MakeFrameSet(5, records)).c_str(), 0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 2);
     EXPECT_TRUE(animation.m_pFrames[1].IsCompressed());
 
@@ -211,16 +207,15 @@ TEST_F(MRVAnimationTest, FrameThatFailsToDecodeIsAddedButDrawsNothing)
 
 TEST_F(MRVAnimationTest, DamagedFilesFailToLoad)
 {
-    const std::vector<BYTE> good = FrameSet(5, {CompressedRawFrame(4, 2, FramePixel(0))});
+    const std::vector<BYTE> good = MakeFrameSet(5, {CompressedRawFrame(4, 2, FramePixel(0))});
     std::vector<BYTE> truncated(good.begin(), good.end() - 3);
     // A frame asking for 1 GB of decoded pixels from a few bytes.
-    std::vector<BYTE> huge = FrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
-                                                     LiteralStream({2, 0, 0, 0, 0, 0}), 1u << 30)});
+    std::vector<BYTE> huge = MakeFrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
+                                                         Compressed({2, 0, 0, 0, 0, 0}), 1u << 30)});
     for (const std::vector<BYTE>& bytes : {truncated, huge})
     {
         CMRVAnimation animation;
-        EXPECT_FALSE(
-            animation.Load(WriteFile(bytes).c_str(), k565.dwRedMask, k565.dwGreenMask, k565.dwBlueMask));
+        EXPECT_FALSE(animation.Load(WriteFile(bytes).c_str(), 0xF800, 0x07E0, 0x001F));
         EXPECT_EQ(animation.m_nFrameCount, 0);
     }
     EXPECT_NE(m_Trace.Text().find("Frame too large"), std::string::npos);

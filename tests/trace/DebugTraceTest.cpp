@@ -1,13 +1,16 @@
-// Tests of DebugTrace: line endings, formatting and the 256-byte limit.
+// Tests of DebugTrace: line endings, formatting, the 256-byte limit, and whole lines on
+// standard error when threads trace at once.
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #pragma GCC diagnostic ignored "-Wformat-security"
 #pragma GCC diagnostic ignored "-Wformat-extra-args"
 #pragma GCC diagnostic ignored "-Wformat-zero-length"
 #include "trace/DebugTrace.h"
 #include "tests/support/CapturedTrace.h"
+#include "trace/TraceSink.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -65,23 +68,44 @@ TEST_F(DebugTraceTest, LongTextIsCutAt253CharactersAndStillEndsTheLine)
     EXPECT_EQ(m_Capture.Messages()[0], std::string(253, 'y') + "\r\n");
 }
 
-TEST_F(DebugTraceTest, ConcurrentCallersProduceWholeMessages)
+// Threads tracing long messages at once through the standard-error sink: every line that
+// reaches fd 2 (sent to a file by gtest's capture meanwhile) must be one whole message of one
+// thread.
+TEST(DebugTraceStderrTest, ConcurrentLongMessagesReachStandardErrorWhole)
 {
+    ASSERT_EQ(&Trace::CurrentTraceSink(), &Trace::DefaultTraceSink());
+    constexpr int kThreads = 8;
+    constexpr int kMessages = 2000;
+    const auto body = [](int t) { return std::string(230, static_cast<char>('a' + t)); };
+    testing::internal::CaptureStderr();
     std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([t] {
-            for (int i = 0; i < 200; ++i)
-                DebugTrace("thread %d message %d", t, i);
-        });
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back(
+            [t, &body]
+            {
+                const std::string strBody = body(t);
+                for (int i = 0; i < kMessages; ++i)
+                    DebugTrace("%d %04d %s", t, i, strBody.c_str());
+            });
     for (std::thread& thread : threads)
         thread.join();
-    const std::vector<std::string> messages = m_Capture.Messages();
-    ASSERT_EQ(messages.size(), 800u);
-    for (const std::string& strMessage : messages)
+    const std::string strText = testing::internal::GetCapturedStderr();
+
+    std::vector<int> anNext(kThreads, 0); // each thread's messages arrive in its own order
+    size_t nLines = 0;
+    for (size_t nPos = 0; nPos < strText.size(); ++nLines)
     {
-        ASSERT_EQ(strMessage.rfind("thread ", 0), 0u);
-        ASSERT_EQ(strMessage.substr(strMessage.size() - 2), "\r\n");
+        const size_t nEnd = strText.find("\r\n", nPos);
+        ASSERT_NE(nEnd, std::string::npos) << "unterminated tail at byte " << nPos;
+        const std::string strLine = strText.substr(nPos, nEnd - nPos);
+        nPos = nEnd + 2;
+        const int t = strLine.empty() ? -1 : strLine[0] - '0';
+        ASSERT_TRUE(t >= 0 && t < kThreads) << "line " << nLines << ": " << strLine;
+        char szHead[16];
+        std::snprintf(szHead, sizeof(szHead), "%d %04d ", t, anNext[t]++);
+        ASSERT_EQ(strLine, szHead + body(t)) << "line " << nLines;
     }
+    EXPECT_EQ(nLines, static_cast<size_t>(kThreads * kMessages));
 }
 
 } // namespace

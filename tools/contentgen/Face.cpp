@@ -1,6 +1,9 @@
 // Face.cpp: the makeover face, its style tables and the vanity swatches.
 #include "Face.h"
 
+#include "Hair.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace Face
@@ -10,7 +13,7 @@ namespace
 constexpr double PI = 3.14159265358979323846;
 constexpr double CX = 400;
 constexpr double EYE_Y = 188;
-constexpr double EYE_DX = 34;   // eye centres at CX -/+ EYE_DX
+constexpr double EYE_DX = 34; // eye centres at CX -/+ EYE_DX
 constexpr double EYE_RX = 18;
 constexpr double EYE_RY = 8;
 constexpr double MOUTH_Y = 262;
@@ -115,9 +118,11 @@ enum HairKind
 };
 
 const HairStyle g_aHair[HAIRSTYLES] = {
-    {{0.30, 0.18, 0.10}, HAIR_BEFORE}, {{0.95, 0.80, 0.45}, HAIR_LONG},   {{0.80, 0.30, 0.10}, HAIR_CURLS},
-    {{0.10, 0.08, 0.12}, HAIR_BOB},    {{1.00, 0.45, 0.70}, HAIR_PIXIE},  {{0.45, 0.25, 0.12}, HAIR_PONYTAIL},
-    {{0.10, 0.55, 0.65}, HAIR_WAVES},  {{0.95, 0.93, 0.85}, HAIR_BEEHIVE}, {{0.55, 0.15, 0.10}, HAIR_BRAIDS},
+    {{0.30, 0.18, 0.10}, HAIR_BEFORE}, {{0.95, 0.80, 0.45}, HAIR_LONG},
+    {{0.80, 0.30, 0.10}, HAIR_CURLS},  {{0.10, 0.08, 0.12}, HAIR_BOB},
+    {{1.00, 0.45, 0.70}, HAIR_PIXIE},  {{0.45, 0.25, 0.12}, HAIR_PONYTAIL},
+    {{0.10, 0.55, 0.65}, HAIR_WAVES},  {{0.95, 0.93, 0.85}, HAIR_BEEHIVE},
+    {{0.55, 0.15, 0.10}, HAIR_BRAIDS},
 };
 
 void PathHead(cairo_t* cr)
@@ -145,13 +150,15 @@ void PathFaceOpening(cairo_t* cr)
 void PathEyeLid(cairo_t* cr, double ex, double ey)
 {
     cairo_move_to(cr, ex - EYE_RX, ey);
-    cairo_curve_to(cr, ex - EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX, ey);
+    cairo_curve_to(cr, ex - EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX / 2, ey - EYE_RY * 1.6, ex + EYE_RX,
+                   ey);
 }
 
 void PathEyeWhite(cairo_t* cr, double ex, double ey)
 {
     PathEyeLid(cr, ex, ey);
-    cairo_curve_to(cr, ex + EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX, ey);
+    cairo_curve_to(cr, ex + EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX / 2, ey + EYE_RY * 1.2, ex - EYE_RX,
+                   ey);
     cairo_close_path(cr);
 }
 
@@ -398,10 +405,7 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
         }
         else
         {
-            SetColour(cr, Palette::Plum);
-            cairo_set_line_width(cr, dLine * 1.6);
-            cairo_stroke_preserve(cr);
-            Stroke(cr, style.frame, dLine);
+            StrokeEdged(cr, style.frame, dLine, dLine * 0.3);
         }
         // A glint on the glass.
         cairo_move_to(cr, nSide * 1.4 - 0.45, -0.2);
@@ -434,58 +438,86 @@ void DrawGlassesOnFace(cairo_t* cr, int nPair)
     cairo_restore(cr);
 }
 
-void DrawGlassesBetween(cairo_t* cr, double x1, double y1, double x2, double y2, int nPair)
+namespace
 {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    const double dScale = std::sqrt(dx * dx + dy * dy) / 3.4;
+// The tray drawings' frame width, in lens units.
+constexpr double TRAY_LINE = 0.22;
+} // namespace
+
+void DrawGlassesLying(cairo_t* cr, double cx, double cy, double dAngle, double dScale, int nPair)
+{
     cairo_save(cr);
-    cairo_translate(cr, (x1 + x2) / 2, (y1 + y2) / 2);
-    cairo_rotate(cr, std::atan2(dy, dx));
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, dAngle);
     cairo_scale(cr, dScale, dScale);
-    DrawGlassesUnits(cr, nPair, 0.22, false);
+    DrawGlassesUnits(cr, nPair, TRAY_LINE, false);
     cairo_restore(cr);
+}
+
+std::vector<std::pair<double, double>> GlassesTrayOutline(int nPair)
+{
+    // Every point of both lens outlines and the bridge, from the flattened paths.
+    cairo_surface_t* pSurface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(pSurface);
+    for (int nSide = -1; nSide <= 1; nSide += 2)
+    {
+        cairo_save(cr);
+        cairo_translate(cr, nSide * 1.4, 0);
+        PathLens(cr, g_aGlasses[nPair].shape, nSide);
+        cairo_restore(cr);
+    }
+    cairo_move_to(cr, -0.45, -0.25);
+    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+    cairo_path_t* pPath = cairo_copy_path_flat(cr);
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < pPath->num_data; i += pPath->data[i].header.length)
+        if (pPath->data[i].header.type != CAIRO_PATH_CLOSE_PATH)
+            points.emplace_back(pPath->data[i + 1].point.x, pPath->data[i + 1].point.y);
+    cairo_path_destroy(pPath);
+    cairo_destroy(cr);
+    cairo_surface_destroy(pSurface);
+    // The convex hull (monotone chain), its edges sampled finely and pushed out by the edge.
+    std::sort(points.begin(), points.end());
+    std::vector<std::pair<double, double>> hull;
+    auto cross = [](const std::pair<double, double>& o, const std::pair<double, double>& a,
+                    const std::pair<double, double>& b)
+    { return (a.first - o.first) * (b.second - o.second) - (a.second - o.second) * (b.first - o.first); };
+    for (int nPass = 0; nPass < 2; ++nPass)
+    {
+        const size_t nStart = hull.size();
+        for (const auto& p : points)
+        {
+            while (hull.size() >= nStart + 2 && cross(hull[hull.size() - 2], hull.back(), p) <= 0)
+                hull.pop_back();
+            hull.push_back(p);
+        }
+        hull.pop_back();
+        std::reverse(points.begin(), points.end());
+    }
+    const double dPush = TRAY_LINE * 0.9;
+    std::vector<std::pair<double, double>> outline;
+    for (size_t i = 0; i < hull.size(); ++i)
+    {
+        const auto& a = hull[i];
+        const auto& b = hull[(i + 1) % hull.size()];
+        const double dLength = std::hypot(b.first - a.first, b.second - a.second);
+        const int nSteps = std::max(1, int(std::ceil(dLength * 12)));
+        for (int k = 0; k < nSteps; ++k)
+        {
+            const double t = double(k) / nSteps;
+            const double x = a.first + (b.first - a.first) * t;
+            const double y = a.second + (b.second - a.second) * t;
+            const double dFromCentre = std::max(1e-9, std::hypot(x, y));
+            outline.emplace_back(x + x / dFromCentre * dPush, y + y / dFromCentre * dPush);
+        }
+    }
+    return outline;
 }
 
 namespace
 {
-// Fills the current path with the hair colour, shaded from y0 down to y1. Hair has no outline:
-// its locks blend into each other.
-void FillHair(cairo_t* cr, const Colour& colour, double y0, double y1)
-{
-    FillVertical(cr, y0, Lighter(colour, 0.15), y1, Darker(colour, 0.3));
-}
-
-// Soft shine streaks across the crown.
-void DrawShine(cairo_t* cr, const Colour& colour, double y)
-{
-    cairo_move_to(cr, CX - 50, y + 20);
-    cairo_curve_to(cr, CX - 30, y - 4, CX + 20, y - 8, CX + 48, y + 10);
-    SetColour(cr, WithAlpha(Lighter(colour, 0.6), 0.8));
-    cairo_set_line_width(cr, 4);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
-}
-
-// The back volume of a style: a closed path to fill, reaching down to bottom.
-void PathVolume(cairo_t* cr, double dWidth, double dTop, double dBottom, double dFlare)
-{
-    cairo_move_to(cr, CX, dTop);
-    cairo_curve_to(cr, CX + dWidth * 0.8, dTop, CX + dWidth, dTop + 60, CX + dWidth, dTop + 120);
-    cairo_curve_to(cr, CX + dWidth, dBottom - 60, CX + dWidth + dFlare, dBottom - 20, CX + dWidth * 0.8 + dFlare,
-                   dBottom);
-    cairo_line_to(cr, CX - dWidth * 0.8 - dFlare, dBottom);
-    cairo_curve_to(cr, CX - dWidth - dFlare, dBottom - 20, CX - dWidth, dBottom - 60, CX - dWidth, dTop + 120);
-    cairo_curve_to(cr, CX - dWidth, dTop + 60, CX - dWidth * 0.8, dTop, CX, dTop);
-    cairo_close_path(cr);
-}
-
-// The back volume filled in the hair colour.
-void DrawVolume(cairo_t* cr, const Colour& colour, double dWidth, double dTop, double dBottom, double dFlare)
-{
-    PathVolume(cr, dWidth, dTop, dBottom, dFlare);
-    FillHair(cr, colour, dTop, dBottom);
-}
+// The strand width of the face's hair.
+constexpr double STRAND = 1.1;
 
 void ClearFace(cairo_t* cr)
 {
@@ -496,23 +528,96 @@ void ClearFace(cairo_t* cr)
     cairo_restore(cr);
 }
 
-void DrawCurls(cairo_t* cr, const Colour& colour, double x0, double x1, double y0, double y1, double r)
+// The hair over the skull, from temple to temple over the top of the head, dPuff above it and
+// dWide beyond its sides, reaching down to dBottom at the sides; the face is cleared out of it
+// afterwards. Shaded and edged as one mass.
+void DrawCrown(cairo_t* cr, const Colour& c, double dPuff, double dWide, double dBottom)
 {
-    for (double y = y0; y <= y1; y += r * 1.3)
-        for (double x = x0 + (int((y - y0) / (r * 1.3)) % 2) * r * 0.6; x <= x1; x += r * 1.3)
+    cairo_move_to(cr, CX - 84 - dWide, dBottom);
+    cairo_curve_to(cr, CX - 92 - dWide, 130, CX - 62, 85 - dPuff, CX, 85 - dPuff);
+    cairo_curve_to(cr, CX + 62, 85 - dPuff, CX + 92 + dWide, 130, CX + 84 + dWide, dBottom);
+    cairo_close_path(cr);
+    Hair::FillMass(cr, c, CX - 90, 80, CX + 90, dBottom, STRAND);
+}
+
+// Strands combed from the hairline towards a point on the head (a bun, a ponytail's root or
+// the crown), over the crown.
+void DrawCombedStrands(cairo_t* cr, const Colour& c, double tx, double ty, int nStrands)
+{
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < nStrands; ++i)
+    {
+        const double a = PI * (0.08 + 0.84 * i / (nStrands - 1)); // around the hairline, left to right
+        const double sx = CX - std::cos(a) * 80;
+        const double sy = HAIRLINE_Y + 32 - std::sin(a) * 36;
+        cairo_move_to(cr, sx, sy);
+        cairo_curve_to(cr, sx + (tx - sx) * 0.2, sy - 20, tx + (sx - tx) * 0.3, ty + 10, tx, ty);
+        Stroke(cr, i % 2 ? WithAlpha(Darker(c, 0.4), 0.5) : WithAlpha(Lighter(c, 0.45), 0.55), STRAND);
+    }
+    cairo_restore(cr);
+}
+
+// Locks falling from a parting at px over the head and past the face to below the shoulders,
+// six a side from the back to the front, each swaying by dWave; the shorter front locks frame
+// the face without reaching the eyes.
+void DrawFallingLocks(cairo_t* cr, const Colour& c, double px, double dWave)
+{
+    for (int nSide = -1; nSide <= 1; nSide += 2)
+        for (int i = 0; i < 6; ++i)
         {
-            PathEllipse(cr, x, y, r, r);
-            FillAndOutline(cr, Mix(colour, Palette::White, 0.08), 1.2);
+            const double f = i / 5.0;
+            const double dPhase = i * 1.7 + (nSide > 0 ? 0.8 : 0);
+            auto wave = [&](double dAmount) { return nSide * dWave * dAmount * std::sin(dPhase); };
+            const double dFromPart = nSide > 0 ? CX + 80 - px : px - (CX - 80); // how far the side reaches
+            Hair::DrawLock(cr,
+                           {{px + nSide * (3 + i * 2), 86 + f * 2, 6 + f * 2},
+                            {px + nSide * dFromPart * (0.45 + f * 0.04), 97 + f * 15, 13},
+                            {CX + nSide * (80 - f * 4), 150 + f * 20, 14 - f * 3},
+                            {CX + nSide * (90 - f * 6) + wave(0.8), 230, 14 - f * 2},
+                            {CX + nSide * (98 - f * 10) - wave(1.0), 300 + f * 6, 12 - f * 3},
+                            {CX + nSide * (94 - f * 14) + wave(1.2), 372 - f * 34, 1.5}},
+                           i % 2 ? Darker(c, 0.05) : c, STRAND);
         }
 }
 
-void PathFringe(cairo_t* cr, double dDepth, double dSweep)
+// Small curls in C shapes over a mass of curly hair (the current clip), skipping the face:
+// shadowed where each curl turns under, lit on its crest.
+void DrawCurlTexture(cairo_t* cr, const Colour& c, double x0, double y0, double x1, double y1)
 {
-    cairo_move_to(cr, CX - 80, HAIRLINE_Y + 40);
-    cairo_curve_to(cr, CX - 80, 80, CX + 80, 80, CX + 80, HAIRLINE_Y + 40);
-    cairo_curve_to(cr, CX + 40 + dSweep, HAIRLINE_Y + dDepth, CX - 20 + dSweep, HAIRLINE_Y + dDepth - 6, CX - 80,
-                   HAIRLINE_Y + 40);
-    cairo_close_path(cr);
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    int n = 0;
+    for (double y = y0; y < y1; y += 15)
+        for (double x = x0 + std::fmod(y * 0.37, 15.0); x < x1; x += 17, ++n)
+        {
+            const double r = 6 + (n * 7 % 5);
+            const double a = (n * 37 % 360) * PI / 180;
+            PathFaceOpening(cr);
+            const bool bOnFace = cairo_in_fill(cr, x, y);
+            cairo_new_path(cr);
+            if (bOnFace)
+                continue;
+            cairo_arc(cr, x, y, r, a, a + PI * 1.4);
+            Stroke(cr, WithAlpha(Darker(c, 0.45), 0.75), STRAND * 1.8);
+            cairo_arc(cr, x - 1, y - 1.5, r * 0.65, a + 0.3, a + PI * 1.1);
+            Stroke(cr, WithAlpha(Lighter(c, 0.5), 0.7), STRAND * 1.2);
+        }
+    cairo_restore(cr);
+}
+
+// The curly mass: an oval round the head with round bunches of curls all along its edge,
+// from over the crown down to below the jaw on both sides.
+void PathCurlyMass(cairo_t* cr)
+{
+    constexpr int BUNCHES = 18;
+    PathEllipse(cr, CX, 196, 124, 128);
+    for (int i = 0; i < BUNCHES; ++i)
+    {
+        const double a = PI * (0.78 + 1.44 * i / (BUNCHES - 1)); // lower left, over the top, lower right
+        const double r = 17 + (i * 5 % 7);
+        PathEllipse(cr, CX + 124 * std::cos(a), 196 + 128 * std::sin(a), r, r * 0.92);
+    }
 }
 } // namespace
 
@@ -525,108 +630,205 @@ void DrawHair(cairo_t* cr, int nStyle)
     switch (style.nKind)
     {
     case HAIR_BEFORE:
-        // Pulled straight back into a small bun: the bare look.
-        PathEllipse(cr, CX, 62, 24, 20);
-        FillHair(cr, c, 42, 82);
-        DrawVolume(cr, c, 86, 72, 200, 0);
+        // Pulled straight back into a small bun on top: the bare look.
+        DrawCrown(cr, c, 4, -2, 205);
         ClearFace(cr);
-        DrawShine(cr, c, 95);
+        DrawCombedStrands(cr, c, CX, 84, 14);
+        for (int k = 0; k < 3; ++k)
+        {
+            // The bun: a coil of hair wound round on itself.
+            cairo_save(cr);
+            cairo_translate(cr, CX, 70);
+            cairo_rotate(cr, k * 2.1);
+            Hair::DrawLock(cr, {{-14, 4, 7}, {-6, -12, 8}, {10, -10, 7}, {14, 6, 5}},
+                           k % 2 ? Darker(c, 0.08) : c, STRAND);
+            cairo_restore(cr);
+        }
         break;
     case HAIR_LONG:
-        DrawVolume(cr, c, 98, 70, 380, 20);
+        // Long and straight from a centre parting, over the head and the shoulders.
+        DrawCrown(cr, c, 6, 6, 230);
         ClearFace(cr);
-        cairo_move_to(cr, CX, 76);
-        cairo_curve_to(cr, CX - 40, 90, CX - 80, 130, CX - 84, 200);
-        cairo_line_to(cr, CX - 70, 200);
-        cairo_curve_to(cr, CX - 64, 140, CX - 30, 110, CX, 100);
-        cairo_curve_to(cr, CX + 30, 110, CX + 64, 140, CX + 70, 200);
-        cairo_line_to(cr, CX + 84, 200);
-        cairo_curve_to(cr, CX + 80, 130, CX + 40, 90, CX, 76);
-        cairo_close_path(cr);
-        FillHair(cr, c, 76, 200);
-        DrawShine(cr, c, 88);
+        DrawFallingLocks(cr, c, CX, 0);
         break;
     case HAIR_CURLS:
-        DrawVolume(cr, c, 118, 55, 330, 25);
-        DrawCurls(cr, c, CX - 130, CX + 130, 62, 320, 14);
+        // A cloud of curls round the face, ringlets hanging to the shoulders.
+        for (int i = 0; i < 8; ++i)
+        {
+            // Ringlets from under the mass down to the shoulders.
+            const int nSide = i % 2 ? 1 : -1;
+            Hair::DrawRinglet(cr, CX + nSide * (116 - (i / 2) * 12), 250 + (i / 2) * 8, 96 - (i / 2) * 10, 12,
+                              4, nSide * 4, i % 3 ? c : Lighter(c, 0.08), STRAND);
+        }
+        PathCurlyMass(cr);
+        Hair::FillMass(cr, c, CX - 140, 50, CX + 140, 300, STRAND);
         ClearFace(cr);
-        DrawCurls(cr, c, CX - 60, CX + 60, 96, 118, 12);
+        cairo_save(cr);
+        PathCurlyMass(cr);
+        cairo_clip(cr);
+        DrawCurlTexture(cr, c, CX - 150, 56, CX + 150, 300);
+        cairo_restore(cr);
+        for (int i = 0; i < 5; ++i)
+        {
+            // Curls tumbling over the hairline, no two alike.
+            const double x = CX - 58 + i * 28 + (i % 2) * 5;
+            const double r = 11 + (i * 3 % 4);
+            PathEllipse(cr, x, HAIRLINE_Y - 2 + (i % 2) * 5, r, r * 0.85);
+            Hair::FillMass(cr, Lighter(c, 0.05), x - r, HAIRLINE_Y - 12, x + r, HAIRLINE_Y + 12, STRAND);
+            cairo_arc(cr, x, HAIRLINE_Y - 1 + (i % 2) * 5, r * 0.55, PI * (0.2 + i * 0.3),
+                      PI * (1.6 + i * 0.3));
+            Stroke(cr, WithAlpha(Darker(c, 0.45), 0.8), STRAND * 1.6);
+        }
         break;
     case HAIR_BOB:
-        DrawVolume(cr, c, 96, 72, 290, -6);
+        // A glossy chin-length bob with a blunt fringe, its ends curving in under the jaw.
+        DrawCrown(cr, c, 8, 10, 290);
         ClearFace(cr);
-        PathFringe(cr, 30, 0);
-        FillHair(cr, c, 80, 160);
-        DrawShine(cr, Palette::Lilac, 92);
+        for (int nSide = -1; nSide <= 1; nSide += 2)
+            for (double i = 0; i < 3; ++i)
+                Hair::DrawLock(cr,
+                               {{CX + nSide * (64 + i * 6), 142, 11},
+                                {CX + nSide * (86 + i * 2), 180, 16},
+                                {CX + nSide * (84 - i * 2), 262, 15},
+                                {CX + nSide * (70 - i * 6), 300, 8},
+                                {CX + nSide * (58 - i * 8), 307, 2}},
+                               i == 1 ? Lighter(c, 0.08) : c, STRAND);
+        {
+            // The fringe: the front of the crown down to a blunt edge above the brows, combed
+            // straight down and glossy across the top.
+            cairo_save(cr);
+            cairo_rectangle(cr, CX - 100, 60, 200, 100);
+            cairo_clip(cr);
+            cairo_move_to(cr, CX - 84, 160);
+            cairo_curve_to(cr, CX - 92, 124, CX - 60, 77, CX, 77);
+            cairo_curve_to(cr, CX + 60, 77, CX + 92, 124, CX + 84, 160);
+            cairo_close_path(cr);
+            cairo_clip_preserve(cr);
+            Hair::FillMass(cr, c, CX - 84, 77, CX + 84, 160, STRAND);
+            for (int i = 0; i < 14; ++i)
+            {
+                cairo_move_to(cr, CX - 78 + i * 12, 70);
+                cairo_curve_to(cr, CX - 79 + i * 12.1, 110, CX - 80 + i * 12.2, 140, CX - 81 + i * 12.3, 160);
+                Stroke(cr, i % 2 ? WithAlpha(Lighter(c, 0.35), 0.5) : WithAlpha(Darker(c, 0.4), 0.5), STRAND);
+            }
+            cairo_move_to(cr, CX - 74, 116);
+            cairo_curve_to(cr, CX - 30, 96, CX + 30, 96, CX + 74, 116);
+            Stroke(cr, WithAlpha(Palette::Lilac, 0.22), 10);
+            cairo_restore(cr);
+        }
         break;
     case HAIR_PIXIE:
-        DrawVolume(cr, c, 90, 66, 190, -10);
+        // A short pink crop: feathered locks over the crown and a swept fringe above the brows.
+        DrawCrown(cr, c, 10, 2, 196);
         ClearFace(cr);
-        PathFringe(cr, 20, 40);
-        FillHair(cr, c, 80, 150);
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 9; ++i)
         {
-            cairo_move_to(cr, CX - 60 + i * 22, 84);
-            cairo_line_to(cr, CX - 50 + i * 22, 62);
-            cairo_line_to(cr, CX - 40 + i * 22, 86);
-            cairo_close_path(cr);
-            FillAndOutline(cr, c, 1.5);
+            // Short locks all over the crown, brushed forward and a little to the left.
+            const double t = i / 8.0;
+            const double sx = CX - 62 + t * 124;
+            const double sy = 100 - std::sin(t * PI) * 16;
+            Hair::DrawLock(cr, {{sx + 10, sy - 8, 8}, {sx - 2, sy + 8, 10}, {sx - 14, sy + 24, 1.5}},
+                           i % 2 ? Lighter(c, 0.08) : c, STRAND);
+        }
+        for (int nSide = -1; nSide <= 1; nSide += 2)
+            for (double i = 0; i < 2; ++i)
+                Hair::DrawLock(cr,
+                               {{CX + nSide * (72 + i * 6), 120 + i * 22, 9},
+                                {CX + nSide * (84 + i * 2), 150 + i * 20, 7},
+                                {CX + nSide * (82 + i * 2), 178 + i * 16, 1}},
+                               c, STRAND);
+        for (int i = 0; i < 5; ++i)
+        {
+            // The fringe, sweeping across the forehead and ending above the brows.
+            const double t = i / 4.0;
+            Hair::DrawLock(cr,
+                           {{CX + 46 - t * 20, 96, 10},
+                            {CX + 10 - t * 30, 116 + t * 6, 11},
+                            {CX - 40 - t * 30, 128 + t * 14, 5},
+                            {CX - 66 - t * 12, 134 + t * 12, 1}},
+                           i % 2 ? Lighter(c, 0.1) : c, STRAND);
         }
         break;
     case HAIR_PONYTAIL:
-        // A high ponytail swinging to the right.
-        cairo_move_to(cr, CX + 30, 70);
-        cairo_curve_to(cr, CX + 140, 40, CX + 150, 200, CX + 120, 300);
-        cairo_curve_to(cr, CX + 110, 220, CX + 100, 120, CX + 40, 90);
-        cairo_close_path(cr);
-        FillHair(cr, c, 50, 300);
-        DrawVolume(cr, c, 86, 74, 190, -4);
+        // Sleek back into a high ponytail that swings out to the right.
+        Hair::DrawLock(cr,
+                       {{CX + 40, 80, 20},
+                        {CX + 110, 70, 24},
+                        {CX + 140, 140, 22},
+                        {CX + 128, 230, 16},
+                        {CX + 140, 300, 5}},
+                       c, STRAND);
+        Hair::DrawLock(cr, {{CX + 50, 86, 12}, {CX + 104, 96, 14}, {CX + 118, 170, 11}, {CX + 110, 250, 3}},
+                       Lighter(c, 0.08), STRAND);
+        DrawCrown(cr, c, 6, -2, 205);
         ClearFace(cr);
-        PathEllipse(cr, CX + 38, 78, 10, 8);
+        DrawCombedStrands(cr, c, CX + 40, 82, 14);
+        PathEllipse(cr, CX + 44, 80, 12, 10);
         FillAndOutline(cr, Palette::Magenta, 1.5);
-        DrawShine(cr, c, 92);
         break;
     case HAIR_WAVES:
-        DrawVolume(cr, c, 104, 64, 370, 30);
-        for (int i = 0; i < 5; ++i)
-        {
-            const double y = 180 + i * 38;
-            for (int nSide = -1; nSide <= 1; nSide += 2)
-            {
-                cairo_move_to(cr, CX + nSide * 80, y);
-                cairo_curve_to(cr, CX + nSide * 110, y + 10, CX + nSide * 90, y + 25, CX + nSide * 120, y + 30);
-            }
-        }
-        Stroke(cr, WithAlpha(Lighter(c, 0.5), 0.9), 3);
+        // Long waves from a side parting, one wave swept over the top of the forehead.
+        DrawCrown(cr, c, 8, 10, 240);
         ClearFace(cr);
-        PathFringe(cr, 10, -50);
-        FillHair(cr, c, 80, 150);
+        DrawFallingLocks(cr, c, CX - 30, 12);
+        Hair::DrawLock(cr, {{CX - 30, 88, 10}, {CX + 20, 104, 15}, {CX + 62, 124, 13}, {CX + 82, 160, 4}},
+                       Lighter(c, 0.06), STRAND);
         break;
     case HAIR_BEEHIVE:
-        PathEllipse(cr, CX, 70, 78, 52);
-        FillHair(cr, c, 18, 122);
-        DrawVolume(cr, c, 88, 90, 220, -8);
+        // A tall smooth beehive with a gold band, the sides tucked and flicked up at the nape.
+        for (int nSide = -1; nSide <= 1; nSide += 2)
+            Hair::DrawLock(cr,
+                           {{CX + nSide * 78, 190, 8},
+                            {CX + nSide * 90, 232, 10},
+                            {CX + nSide * 108, 236, 5},
+                            {CX + nSide * 114, 222, 1}},
+                           c, STRAND);
+        cairo_move_to(cr, CX - 78, 120);
+        cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
+        cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
+        cairo_close_path(cr);
+        Hair::FillMass(cr, c, CX - 90, 14, CX + 90, 120, STRAND);
+        DrawCrown(cr, c, 6, 2, 215);
         ClearFace(cr);
-        cairo_move_to(cr, CX - 60, 70);
-        cairo_curve_to(cr, CX - 20, 40, CX + 30, 40, CX + 60, 75);
-        Stroke(cr, Palette::Gold, 6);
-        DrawShine(cr, Palette::White, 34);
+        cairo_save(cr);
+        cairo_move_to(cr, CX - 78, 120);
+        cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
+        cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
+        cairo_close_path(cr);
+        cairo_clip(cr);
+        for (int i = 0; i < 6; ++i)
+        {
+            // Smooth hair swept up and round the dome.
+            cairo_move_to(cr, CX - 70 + i * 10, 118);
+            cairo_curve_to(cr, CX - 80 + i * 8, 50 + i * 4, CX + 20 - i * 4, 18 + i * 8, CX + 74 - i * 6,
+                           80 + i * 6);
+            Stroke(cr, i % 2 ? WithAlpha(Darker(c, 0.25), 0.45) : WithAlpha(Palette::White, 0.6),
+                   STRAND * 1.5);
+        }
+        cairo_move_to(cr, CX - 50, 60);
+        cairo_curve_to(cr, CX - 30, 30, CX + 10, 26, CX + 30, 34);
+        Stroke(cr, WithAlpha(Palette::White, 0.5), 9);
+        cairo_restore(cr);
+        cairo_move_to(cr, CX - 76, 112);
+        cairo_curve_to(cr, CX - 30, 92, CX + 30, 92, CX + 76, 112);
+        StrokeEdged(cr, Palette::Gold, 5.5, 1.25);
         break;
     case HAIR_BRAIDS:
-        DrawVolume(cr, c, 88, 72, 200, -6);
-        for (int nSide = -1; nSide <= 1; nSide += 2)
-            for (int i = 0; i < 8; ++i)
-            {
-                PathEllipse(cr, CX + nSide * 96, 190 + i * 22, 13, 12);
-                FillAndOutline(cr, c, 1.5);
-            }
+        // Two plaits from a centre parting over the shoulders, tied with teal ribbons.
+        DrawCrown(cr, c, 6, 4, 220);
+        ClearFace(cr);
+        DrawCombedStrands(cr, c, CX, 86, 12);
         for (int nSide = -1; nSide <= 1; nSide += 2)
         {
-            PathEllipse(cr, CX + nSide * 96, 366, 8, 6);
+            Hair::DrawPlait(cr,
+                            {{CX + nSide * 84, 186, 16},
+                             {CX + nSide * 95, 250, 15},
+                             {CX + nSide * 93, 320, 12},
+                             {CX + nSide * 89, 350, 10}},
+                            22, c, STRAND);
+            PathEllipse(cr, CX + nSide * 88, 352, 10, 6);
             FillAndOutline(cr, Palette::Teal, 1.5);
         }
-        ClearFace(cr);
-        DrawShine(cr, c, 92);
         break;
     default:
         break;
@@ -642,11 +844,13 @@ void DrawEyeCompact(cairo_t* cr, double cx, double cy, double r, int nStyle)
 {
     const EyeStyle& style = g_aEyes[nStyle];
     PathEllipse(cr, cx, cy, r, r);
-    FillVerticalAndStroke(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2), Palette::Plum, 1.3);
+    FillVerticalAndStroke(cr, cy - r, Palette::PaleGold, cy + r, Darker(Palette::Gold, 0.2), Palette::Plum,
+                          1.3);
     const double ri = r * 0.72;
     PathEllipse(cr, cx, cy, ri, ri);
     FillGradient(cr, cairo_pattern_create_radial(cx - ri * 0.3, cy - ri * 0.3, 1, cx, cy, ri),
-                 style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2), style.shadow, true);
+                 style.bShimmer ? Lighter(style.shadow, 0.55) : Lighter(style.shadow, 0.2), style.shadow,
+                 true);
     Stroke(cr, Darker(style.shadow, 0.5), 1);
 }
 
@@ -663,7 +867,8 @@ void DrawLipstick(cairo_t* cr, double x, double y, double w, double h, int nStyl
     cairo_close_path(cr);
     FillAndOutline(cr, colour, 1.1);
     PathRoundedRect(cr, x + 1, y + h * 0.45, w - 2, h * 0.55 - 1, 2);
-    FillVerticalAndStroke(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25), Palette::Plum, 1.1);
+    FillVerticalAndStroke(cr, y + h * 0.45, Palette::PaleGold, y + h, Darker(Palette::Gold, 0.25),
+                          Palette::Plum, 1.1);
     cairo_move_to(cr, x + 3, y + h * 0.6);
     cairo_line_to(cr, x + w - 3, y + h * 0.6);
     SetColour(cr, Darker(Palette::Gold, 0.35));

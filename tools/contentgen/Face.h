@@ -8,6 +8,9 @@
 
 #include <cairo.h>
 
+#include <utility>
+#include <vector>
+
 namespace Face
 {
 constexpr int EYE_STYLES = 15;
@@ -33,6 +36,11 @@ void DrawHair(cairo_t* cr, int nStyle);
 // Swatches for the vanity.
 void DrawEyeCompact(cairo_t* cr, double cx, double cy, double r, int nStyle);
 void DrawLipstick(cairo_t* cr, double x, double y, double w, double h, int nStyle);
-// Glasses drawn with lens centres at (x1, y1) and (x2, y2).
-void DrawGlassesBetween(cairo_t* cr, double x1, double y1, double x2, double y2, int nPair);
+// A pair of glasses for the vanity tray, lying centred at (cx, cy) and turned by dAngle
+// (radians): its lens centres sit 1.4 * dScale either side of the centre along that angle.
+void DrawGlassesLying(cairo_t* cr, double cx, double cy, double dAngle, double dScale, int nPair);
+// The outline of a tray drawing of the pair in units of dScale, centred on the origin and not
+// turned: points around the convex hull of both lenses with their frame and the bridge, at
+// most a twelfth of a unit apart, pushed out by half the frame's dark edge.
+std::vector<std::pair<double, double>> GlassesTrayOutline(int nPair);
 } // namespace Face

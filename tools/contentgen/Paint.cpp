@@ -106,6 +106,14 @@ void Stroke(cairo_t* cr, const Colour& c, double dLineWidth)
     cairo_stroke(cr);
 }
 
+void StrokeEdged(cairo_t* cr, const Colour& c, double dLineWidth, double dEdge)
+{
+    SetColour(cr, Palette::Plum);
+    cairo_set_line_width(cr, dLineWidth + 2 * dEdge);
+    cairo_stroke_preserve(cr);
+    Stroke(cr, c, dLineWidth);
+}
+
 void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom,
                            const Colour& edge, double dLineWidth)
 {
@@ -114,10 +122,18 @@ void FillVerticalAndStroke(cairo_t* cr, double y0, const Colour& top, double y1,
     Stroke(cr, edge, dLineWidth);
 }
 
-void FillGradient(cairo_t* cr, cairo_pattern_t* pGradient, const Colour& from, const Colour& to, bool bKeepPath)
+void FillGradient(cairo_t* cr, cairo_pattern_t* pGradient, const Colour& from, const Colour& to,
+                  bool bKeepPath)
 {
-    cairo_pattern_add_color_stop_rgb(pGradient, 0, from.r, from.g, from.b);
-    cairo_pattern_add_color_stop_rgb(pGradient, 1, to.r, to.g, to.b);
+    FillGradientStops(cr, pGradient, {{0, WithAlpha(from, 1)}, {1, WithAlpha(to, 1)}}, bKeepPath);
+}
+
+void FillGradientStops(cairo_t* cr, cairo_pattern_t* pGradient, std::initializer_list<GradientStop> stops,
+                       bool bKeepPath)
+{
+    for (const GradientStop& stop : stops)
+        cairo_pattern_add_color_stop_rgba(pGradient, stop.dOffset, stop.colour.r, stop.colour.g, stop.colour.b,
+                                          stop.colour.a);
     cairo_set_source(cr, pGradient);
     if (bKeepPath)
         cairo_fill_preserve(cr);
@@ -149,8 +165,8 @@ void DrawGlow(cairo_t* cr, double cx, double cy, double r, const Colour& c)
     cairo_pattern_destroy(pGlow);
 }
 
-void PaintSoftBackdrop(cairo_t* cr, double w, double h, const Colour& from, const Colour& to, const Colour& glowA,
-                       const Colour& glowB)
+void PaintSoftBackdrop(cairo_t* cr, double w, double h, const Colour& from, const Colour& to,
+                       const Colour& glowA, const Colour& glowB)
 {
     cairo_rectangle(cr, 0, 0, w, h);
     FillGradient(cr, cairo_pattern_create_linear(0, 0, w, h), from, to, false);
@@ -198,7 +214,8 @@ void DrawGlossyButton(cairo_t* cr, double x, double y, double w, double h, const
     FillVertical(cr, y, Lighter(base, 0.35), y + h, Darker(base, 0.25));
     // Gloss: a pale band over the upper half.
     PathRoundedRect(cr, x + 4, y + 3, w - 8, h * 0.45, r * 0.8);
-    FillVertical(cr, y + 3, WithAlpha(Palette::White, bLit ? 0.75 : 0.6), y + h * 0.5, WithAlpha(Palette::White, 0.05));
+    FillVertical(cr, y + 3, WithAlpha(Palette::White, bLit ? 0.75 : 0.6), y + h * 0.5,
+                 WithAlpha(Palette::White, 0.05));
     PathRoundedRect(cr, x, y, w, h, r);
     Stroke(cr, bLit ? Palette::Gold : Palette::Plum, bLit ? 3.0 : 2.0);
     TextStyle text = CentredText(style.dFontSize, bLit ? Palette::PaleGold : style.text);
@@ -289,7 +306,8 @@ void DrawArrow(cairo_t* cr, double x, double y, double w, double h, bool bLeft, 
     const double cx = x + w / 2;
     const double cy = y + h / 2;
     if (bLit)
-        DrawGlow(cr, cx, cy, std::fmax(w, h) * (0.42 + 0.06 * nPhase), WithAlpha(Palette::Gold, 0.8 + 0.07 * nPhase));
+        DrawGlow(cr, cx, cy, std::fmax(w, h) * (0.42 + 0.06 * nPhase),
+                 WithAlpha(Palette::Gold, 0.8 + 0.07 * nPhase));
     // A chunky triangle with rounded corners pointing left or right.
     const double tip = bLeft ? x + 2 : x + w - 2;
     const double back = bLeft ? x + w - 3 : x + 3;
@@ -299,12 +317,49 @@ void DrawArrow(cairo_t* cr, double x, double y, double w, double h, bool bLeft, 
     cairo_close_path(cr);
     const Colour fill = bLit ? Lighter(base, 0.25 + 0.1 * nPhase) : base;
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    FillGradient(cr, cairo_pattern_create_linear(0, y, 0, y + h), Lighter(fill, 0.45), Darker(fill, 0.2), true);
+    FillGradient(cr, cairo_pattern_create_linear(0, y, 0, y + h), Lighter(fill, 0.45), Darker(fill, 0.2),
+                 true);
     Stroke(cr, bLit ? Palette::Plum : Darker(base, 0.6), 2.0);
     // Gloss dot near the back edge.
     PathEllipse(cr, (tip + back * 2) / 3, cy - h * 0.18, w * 0.12, h * 0.08);
     SetColour(cr, WithAlpha(Palette::White, 0.7));
     cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void DrawWaySign(cairo_t* cr, double xTip, double y, const std::string& strText, bool bPointLeft)
+{
+    constexpr double HEIGHT = 24;
+    constexpr double POINT = 11;
+    TextStyle text = SerifCaption(13, Palette::DeepMagenta);
+    text.dAnchor = 0.0;
+    const double dWidth = TextWidth(cr, strText, text) + 18 + POINT;
+    // The plaque's square end, where its point begins, and its left edge.
+    const double xSquare = bPointLeft ? xTip + dWidth : xTip - dWidth;
+    const double xBody = bPointLeft ? xTip + POINT : xTip - POINT;
+    const double x = std::fmin(xTip, xSquare);
+    auto path = [=](double dx, double dy)
+    {
+        cairo_move_to(cr, xSquare + dx, y + dy);
+        cairo_line_to(cr, xBody + dx, y + dy);
+        cairo_line_to(cr, xTip + dx, y + HEIGHT / 2 + dy);
+        cairo_line_to(cr, xBody + dx, y + HEIGHT + dy);
+        cairo_line_to(cr, xSquare + dx, y + HEIGHT + dy);
+        cairo_close_path(cr);
+    };
+    cairo_save(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    path(1.5, 2); // a soft shadow
+    SetColour(cr, WithAlpha(Palette::Plum, 0.25));
+    cairo_fill(cr);
+    path(0, 0);
+    FillVertical(cr, y, Palette::Cream, y + HEIGHT, Palette::PaleGold);
+    path(0, 0);
+    SetColour(cr, Palette::Gold);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    Stroke(cr, Palette::Plum, 1.1);
+    DrawText(cr, (bPointLeft ? x + POINT : x) + 9, y + 17, strText, text);
     cairo_restore(cr);
 }
 
@@ -323,7 +378,8 @@ void DrawOttoman(cairo_t* cr, double x, double y, double w, double h, bool bLit)
     }
     // Body: a drum with a rounded top.
     PathRoundedRect(cr, x + 2, y + h * 0.28, w - 4, h * 0.56, 10);
-    FillVerticalAndStroke(cr, y + h * 0.28, Lighter(base, 0.2), y + h * 0.84, Darker(base, 0.35), Palette::Plum, 2);
+    FillVerticalAndStroke(cr, y + h * 0.28, Lighter(base, 0.2), y + h * 0.84, Darker(base, 0.35),
+                          Palette::Plum, 2);
     // Buttoned tufts.
     for (int i = 0; i < 3; ++i)
     {

@@ -24,12 +24,15 @@ constexpr int ARROW_SIZE = 34;
 const Colour LIT_BAND = Mix(Palette::PaleGold, Palette::Blush, 0.4);
 
 constexpr LayerSize LAYER_SIZES[ROW_COUNT] = {{226, 200}, {226, 110}, {226, 250}, {226, 345},
-                                               {226, 345}, {226, 130}, {226, 120}};
-const char* const ROW_LABELS[ROW_COUNT] = {"Hair", "Face", "Tops", "Dresses", "Bottoms", "Accessories", "Shoes"};
+                                              {226, 345}, {226, 130}, {226, 120}};
+const char* const EXIT_LABEL = "Back to the wall";
+const char* const ROW_LABELS[ROW_COUNT] = {"Hair",    "Face",        "Tops", "Dresses",
+                                           "Bottoms", "Accessories", "Shoes"};
 
 int BandHeight(int nRow)
 {
-    return nRow + 1 < ROW_COUNT ? aRows[nRow + 1].ptHighlight.y - aRows[nRow].ptHighlight.y : LAST_BAND_HEIGHT;
+    return nRow + 1 < ROW_COUNT ? aRows[nRow + 1].ptHighlight.y - aRows[nRow].ptHighlight.y
+                                : LAST_BAND_HEIGHT;
 }
 
 struct Lit
@@ -40,8 +43,8 @@ struct Lit
 
 void DrawRowArrow(cairo_t* cr, LayoutPoint pt, bool bLeft, bool bLit, int nPhase)
 {
-    DrawArrow(cr, pt.x + 3, pt.y + 3, ARROW_SIZE - 6, ARROW_SIZE - 6, bLeft, bLeft ? Palette::Magenta : Palette::Teal,
-              bLit, nPhase);
+    DrawArrow(cr, pt.x + 3, pt.y + 3, ARROW_SIZE - 6, ARROW_SIZE - 6, bLeft,
+              bLeft ? Palette::Magenta : Palette::Teal, bLit, nPhase);
 }
 
 void DrawRow(cairo_t* cr, int nRow, bool bLit)
@@ -104,12 +107,49 @@ void DrawBoutique(cairo_t* cr)
     FillAndOutline(cr, Palette::Gold, 1);
     DrawSparkle(cr, 515, 115, 7, Palette::White);
     DrawSparkle(cr, 600, 200, 6, Palette::White);
-    // Door.
-    PathRoundedRect(cr, 530, 284, 56, 76, 4);
-    FillAndOutline(cr, Palette::DeepTeal, 1.5);
-    PathEllipse(cr, 576, 322, 3, 3);
-    SetColour(cr, Palette::Gold);
-    cairo_fill(cr);
+    // Below the window a second, low display: a shelf of shoes and a bag behind glass, with
+    // flower boxes either side. The shop is scenery; only the avenue's arrows and the ottoman
+    // answer a click.
+    PathRoundedRect(cr, 500, 282, 116, 62, 5);
+    FillVerticalAndStroke(cr, 282, Colour{0.80, 0.94, 0.95}, 344, Colour{0.88, 0.84, 0.96}, Palette::Gold, 3);
+    cairo_rectangle(cr, 506, 324, 104, 4);
+    FillAndOutline(cr, Palette::PaleGold, 1);
+    for (int i = 0; i < 2; ++i)
+    {
+        // A pair of high heels seen from the side, one a little behind the other.
+        const double x = 508 + i * 32;
+        for (int k = 0; k < 2; ++k)
+        {
+            const double sx = x + k * 8;
+            const double sy = 323 - k * 2;
+            cairo_move_to(cr, sx + 18, sy);                                       // toe
+            cairo_curve_to(cr, sx + 15, sy - 4, sx + 11, sy - 6, sx + 8, sy - 5); // vamp
+            cairo_line_to(cr, sx + 2, sy - 9);                                    // top line to the back
+            cairo_line_to(cr, sx + 1, sy - 5);                                    // heel seat
+            cairo_curve_to(cr, sx + 6, sy - 4, sx + 9, sy, sx + 18, sy);          // sole to the toe
+            cairo_close_path(cr);
+            FillAndOutline(cr, i ? Palette::Teal : Palette::Magenta, 1);
+            cairo_move_to(cr, sx + 2, sy - 5);
+            cairo_line_to(cr, sx + 2.5, sy);
+            Stroke(cr, Palette::Plum, 1.4);
+        }
+    }
+    PathRoundedRect(cr, 578, 302, 22, 20, 4);
+    FillAndOutline(cr, Palette::Gold, 1.2);
+    cairo_move_to(cr, 583, 303);
+    cairo_curve_to(cr, 583, 294, 595, 294, 595, 303);
+    Stroke(cr, Palette::Plum, 1.5);
+    DrawSparkle(cr, 606, 292, 5, Palette::White);
+    for (double bx : {488.0, 588.0})
+    {
+        cairo_rectangle(cr, bx, 348, 40, 10);
+        FillAndOutline(cr, Palette::DeepTeal, 1.2);
+        for (int k = 0; k < 5; ++k)
+        {
+            PathEllipse(cr, bx + 4 + k * 8, 346 - (k % 2) * 2, 4, 4);
+            FillAndOutline(cr, k % 2 ? Palette::Magenta : Palette::PaleGold, 0.8);
+        }
+    }
     TextStyle sign = CentredText(12, Palette::Plum);
     sign.bSerif = true;
     DrawText(cr, 558, 86, "BOUTIQUE", sign);
@@ -122,7 +162,8 @@ void DrawAvenueScene(cairo_t* cr, const Lit& lit)
     PaintPinStripes(cr, 0, 0, 640, 480, WithAlpha(Palette::Magenta, 0.04), 10);
     // The pavement.
     cairo_rectangle(cr, 0, 392, 640, 88);
-    FillVertical(cr, 392, Mix(Palette::Lilac, Palette::Plum, 0.15), 480, Mix(Palette::Lilac, Palette::Plum, 0.35));
+    FillVertical(cr, 392, Mix(Palette::Lilac, Palette::Plum, 0.15), 480,
+                 Mix(Palette::Lilac, Palette::Plum, 0.35));
     SetColour(cr, WithAlpha(Palette::White, 0.35));
     cairo_set_line_width(cr, 1);
     for (int i = 0; i < 11; ++i)
@@ -137,6 +178,8 @@ void DrawAvenueScene(cairo_t* cr, const Lit& lit)
     // The model's stage as the background shows it when no backdrop is drawn over it.
     Model::DrawBackdrop(cr, ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
     DrawOttoman(cr, ptExit.x + 2, ptExit.y + 4, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
+    // The way out, named beside the ottoman and pointing at it.
+    DrawWaySign(cr, rcExit.left - 6, 428, EXIT_LABEL, false);
     DrawText(cr, 500, 446, "Seventh Avenue", TitleStyle(28));
 }
 
@@ -159,18 +202,63 @@ CCanvas RenderArrowFrame(bool bLeft, int nPhase)
     return FlattenOver(arrow, band, 0, 0, 110);
 }
 
-// Every item of a row drawn on the model and flattened over the scene.
-std::vector<CCanvas> RenderItems(int nRow, const CCanvas& under)
+// One outfit as the scene shows it: the backdrop with the shown layers over it in the scene's
+// drawing order. anFrames holds a frame per row; the dress is worn when bDress is set,
+// otherwise the top and the bottom.
+CCanvas ComposeOutfit(const CCanvas& backdrop, const std::vector<std::vector<CCanvas>>& items,
+                      const int* anFrames, bool bDress)
 {
-    const Model::Row row = Model::Row(nRow);
-    return RenderLayers(under, aRows[nRow].ptLayer, LAYER_SIZES[nRow], Model::ItemCount(row),
-                        [row](cairo_t* cr, int nItem) { Model::DrawItem(cr, row, nItem); });
+    CCanvas outfit = backdrop.Crop(0, 0, backdrop.Width(), backdrop.Height());
+    for (AvenueRowIndex nRow : aLayerDrawOrder)
+    {
+        const bool bSeparates = nRow == ROW_TOP || nRow == ROW_BOT;
+        if ((nRow == ROW_DRE && !bDress) || (bSeparates && bDress))
+            continue;
+        const LayoutPoint pt = aRows[nRow].ptLayer;
+        outfit.Paste(items[nRow][anFrames[nRow]], pt.x - ptBackdrop.x, pt.y - ptBackdrop.y);
+    }
+    return outfit;
+}
+
+// A sample of outfits for the contact sheet that shows every item at least once: every other
+// outfit is a dress, the others pair each top with a different bottom, and the hair, face,
+// accessory and shoe rows step through their items at different paces.
+void AddSampleOutfits(CContactSheet& sheet, const CCanvas& backdrop,
+                      const std::vector<std::vector<CCanvas>>& items)
+{
+    constexpr int SAMPLES = 12;
+    for (int i = 0; i < SAMPLES; ++i)
+    {
+        auto pick = [&items](int nRow, int n) { return n % int(items[nRow].size()); };
+        int anFrames[ROW_COUNT];
+        anFrames[ROW_HH] = pick(ROW_HH, i);
+        anFrames[ROW_FAC] = pick(ROW_FAC, i);
+        anFrames[ROW_TOP] = pick(ROW_TOP, i / 2);
+        anFrames[ROW_DRE] = pick(ROW_DRE, i / 2);
+        anFrames[ROW_BOT] = pick(ROW_BOT, (i / 2) * 5 + 2);
+        anFrames[ROW_ACC] = pick(ROW_ACC, i * 5 + 1);
+        anFrames[ROW_SHOE] = pick(ROW_SHOE, i + 3);
+        sheet.AddFrame("outfit " + std::to_string(i), ComposeOutfit(backdrop, items, anFrames, i % 2 == 1),
+                       ptBackdrop);
+    }
 }
 } // namespace
 
+std::vector<CCanvas> RenderAvenueItems(int nRow, const CCanvas& background)
+{
+    const Model::Row row = Model::Row(nRow);
+    return RenderLayers(background, aRows[nRow].ptLayer, LAYER_SIZES[nRow], Model::ItemCount(row),
+                        [row](cairo_t* cr, int nItem) { Model::DrawItem(cr, row, nItem); });
+}
+
+CCanvas RenderAvenueBackground()
+{
+    return RenderScene(Lit());
+}
+
 CCanvas GenerateAvenueArt(CContentSink& sink)
 {
-    CCanvas background = RenderScene(Lit());
+    CCanvas background = RenderAvenueBackground();
     CCanvas backdrop = background.Crop(ptBackdrop.x, ptBackdrop.y, BACKDROP_WIDTH, BACKDROP_HEIGHT);
     Lit exitLit;
     exitLit.bExit = true;
@@ -212,7 +300,7 @@ CCanvas GenerateAvenueArt(CContentSink& sink)
     std::vector<std::vector<CCanvas>> items(ROW_COUNT);
     for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
     {
-        items[nRow] = RenderItems(nRow, background);
+        items[nRow] = RenderAvenueItems(nRow, background);
         sink.AddFrameSet(aRows[nRow].pszItems, 1, items[nRow]);
     }
     for (AvenueRowIndex nRow : aLayerDrawOrder)
@@ -226,5 +314,6 @@ CCanvas GenerateAvenueArt(CContentSink& sink)
     }
     for (int nRow = 0; nRow < ROW_COUNT; ++nRow)
         sheet.AddFrames(aRows[nRow].pszName, items[nRow], aRows[nRow].ptLayer);
+    AddSampleOutfits(sheet, backdrop, items);
     return sheet.Render();
 }

@@ -2,6 +2,7 @@
 // the lipsticks, the glasses, the hair arrows and the "before" snapshot; the face sits in a
 // gold mirror on the right, with the ottoman below it. The four face layers (eyes, lips,
 // glasses, hair) are drawn at the face's position and flattened over the bare face.
+#include "art/GlassesTray.h"
 #include "art/SceneArt.h"
 #include "art/SceneRender.h"
 
@@ -32,7 +33,7 @@ struct Lit
 {
     bool bExit = false;
     bool bBefore = false;
-    int nLeftArrow = -1;  // animation phase of a lit arrow, -1 unlit
+    int nLeftArrow = -1; // animation phase of a lit arrow, -1 unlit
     int nRightArrow = -1;
 };
 
@@ -59,7 +60,8 @@ void DrawLabel(cairo_t* cr, double x, double y, const char* pszText)
 void DrawTray(cairo_t* cr, double x, double y, double w, double h)
 {
     PathRoundedRect(cr, x, y, w, h, 10);
-    FillVerticalAndStroke(cr, y, Palette::Cream, y + h, Mix(Palette::Blush, Palette::Lilac, 0.5), Palette::Gold, 2);
+    FillVerticalAndStroke(cr, y, Palette::Cream, y + h, Mix(Palette::Blush, Palette::Lilac, 0.5),
+                          Palette::Gold, 2);
 }
 
 void DrawEyeSwatches(cairo_t* cr)
@@ -90,34 +92,11 @@ void DrawLipSwatches(cairo_t* cr)
 
 void DrawGlassesSwatches(cairo_t* cr)
 {
-    DrawTray(cr, 2, 214, 240, 90);
-    DrawLabel(cr, 6, 210, "Glasses");
+    using namespace GlassesTray;
+    DrawTray(cr, PANEL_X, PANEL_Y, PANEL_W, PANEL_H);
+    DrawLabel(cr, 6, PANEL_Y - 4, "Glasses");
     for (int g = 0; g < nGlasses; ++g)
-    {
-        // The lenses sit at the two area centres farthest apart, left one first.
-        Centre aCentres[3];
-        for (int i = 0; i < 3; ++i)
-            aCentres[i] = AreaCentre(GlassesArea(3 * g + i));
-        int nA = 0;
-        int nB = 1;
-        double dBest = -1;
-        for (int i = 0; i < 3; ++i)
-            for (int j = i + 1; j < 3; ++j)
-            {
-                const double d = std::hypot(aCentres[i].x - aCentres[j].x, aCentres[i].y - aCentres[j].y);
-                if (d > dBest)
-                {
-                    dBest = d;
-                    nA = i;
-                    nB = j;
-                }
-            }
-        Centre left = aCentres[nA];
-        Centre right = aCentres[nB];
-        if (left.x > right.x)
-            std::swap(left, right);
-        Face::DrawGlassesBetween(cr, left.x, left.y, right.x, right.y, g);
-    }
+        DrawPair(cr, g);
 }
 
 void DrawBeforeSnapshot(cairo_t* cr, bool bLit)
@@ -154,17 +133,17 @@ void DrawBeforeSnapshot(cairo_t* cr, bool bLit)
 void DrawHairArrows(cairo_t* cr, const Lit& lit)
 {
     DrawLabel(cr, 66, 340, "Hair");
-    DrawArrow(cr, ptLeftArrow.x + 3, ptLeftArrow.y + 4, ARROW_WIDTH - 6, ARROW_HEIGHT - 10, true, Palette::Teal,
-              lit.nLeftArrow >= 0, lit.nLeftArrow < 0 ? 0 : lit.nLeftArrow);
-    DrawArrow(cr, ptRightArrow.x + 3, ptRightArrow.y + 4, ARROW_WIDTH - 6, ARROW_HEIGHT - 10, false, Palette::Teal,
-              lit.nRightArrow >= 0, lit.nRightArrow < 0 ? 0 : lit.nRightArrow);
+    DrawArrow(cr, ptLeftArrow.x + 3, ptLeftArrow.y + 4, ARROW_WIDTH - 6, ARROW_HEIGHT - 10, true,
+              Palette::Teal, lit.nLeftArrow >= 0, lit.nLeftArrow < 0 ? 0 : lit.nLeftArrow);
+    DrawArrow(cr, ptRightArrow.x + 3, ptRightArrow.y + 4, ARROW_WIDTH - 6, ARROW_HEIGHT - 10, false,
+              Palette::Teal, lit.nRightArrow >= 0, lit.nRightArrow < 0 ? 0 : lit.nRightArrow);
 }
 
 void DrawMirror(cairo_t* cr)
 {
     Face::PathMirror(cr);
-    FillGradient(cr, cairo_pattern_create_linear(240, 17, 560, 393), Colour{0.80, 0.95, 0.95}, Colour{0.78, 0.72, 0.92},
-                 false);
+    FillGradient(cr, cairo_pattern_create_linear(240, 17, 560, 393), Colour{0.80, 0.95, 0.95},
+                 Colour{0.78, 0.72, 0.92}, false);
     cairo_save(cr);
     Face::PathMirror(cr);
     cairo_clip(cr);
@@ -194,13 +173,11 @@ void DrawMirror(cairo_t* cr)
 void DrawPerfume(cairo_t* cr)
 {
     PathRoundedRect(cr, 580, 330, 44, 52, 12);
-    cairo_pattern_t* pGlass = cairo_pattern_create_linear(580, 0, 624, 0);
-    cairo_pattern_add_color_stop_rgba(pGlass, 0, 0.85, 0.11, 0.52, 0.9);
-    cairo_pattern_add_color_stop_rgba(pGlass, 0.4, 1.0, 0.7, 0.85, 0.9);
-    cairo_pattern_add_color_stop_rgba(pGlass, 1, 0.55, 0.04, 0.36, 0.9);
-    cairo_set_source(cr, pGlass);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pGlass);
+    FillGradientStops(cr, cairo_pattern_create_linear(580, 0, 624, 0),
+                      {{0, Colour{0.85, 0.11, 0.52, 0.9}},
+                       {0.4, Colour{1.0, 0.7, 0.85, 0.9}},
+                       {1, Colour{0.55, 0.04, 0.36, 0.9}}},
+                      true);
     Stroke(cr, Palette::Plum, 2);
     PathRoundedRect(cr, 594, 314, 16, 16, 3);
     FillAndOutline(cr, Palette::Gold, 1.5);
@@ -230,7 +207,9 @@ void DrawMakeoverScene(cairo_t* cr, const Lit& lit)
     DrawSparkle(cr, 600, 60, 10, Palette::Gold);
     DrawSparkle(cr, 585, 250, 7, Palette::Gold);
     DrawOttoman(cr, ptExit.x + 2, ptExit.y + 6, EXIT_WIDTH - 4, EXIT_HEIGHT - 8, lit.bExit);
-    DrawText(cr, 490, 452, "Makeover", TitleStyle(44));
+    // The way out, named beside the ottoman and pointing at it, under the mirror.
+    DrawWaySign(cr, rcExit.right + 6, 412, "Back to the wall", true);
+    DrawText(cr, 528, 470, "Makeover", TitleStyle(34));
 }
 
 CCanvas RenderScene(const Lit& lit)
@@ -259,10 +238,12 @@ CCanvas GenerateMakeoverArt(CContentSink& sink)
         leftArrow.push_back(lit.Crop(ptLeftArrow.x, ptLeftArrow.y, ARROW_WIDTH, ARROW_HEIGHT));
         rightArrow.push_back(lit.Crop(ptRightArrow.x, ptRightArrow.y, ARROW_WIDTH, ARROW_HEIGHT));
     }
-    std::vector<CCanvas> eyes = RenderLayers(background, ptFace, EYES_SIZE, Face::EYE_STYLES, Face::DrawEyeStyle);
-    std::vector<CCanvas> lips = RenderLayers(background, ptFace, LIPS_SIZE, Face::LIP_STYLES, Face::DrawLipStyle);
-    std::vector<CCanvas> glasses = RenderLayers(background, ptFace, GLASSES_SIZE, Face::GLASSES,
-                                                Face::DrawGlassesOnFace);
+    std::vector<CCanvas> eyes =
+        RenderLayers(background, ptFace, EYES_SIZE, Face::EYE_STYLES, Face::DrawEyeStyle);
+    std::vector<CCanvas> lips =
+        RenderLayers(background, ptFace, LIPS_SIZE, Face::LIP_STYLES, Face::DrawLipStyle);
+    std::vector<CCanvas> glasses =
+        RenderLayers(background, ptFace, GLASSES_SIZE, Face::GLASSES, Face::DrawGlassesOnFace);
     std::vector<CCanvas> hair = RenderLayers(background, ptFace, HAIR_SIZE, Face::HAIRSTYLES, Face::DrawHair);
 
     sink.AddPicture(pszBackground, background);

@@ -1,6 +1,7 @@
 // WallArt.cpp: the welcome wall, the hub: a striped boutique wall with two hanging signs
 // (Seventh Avenue at the top left, Makeover at the top right), a framed welcome poster and a
-// stiletto boot on a stand at the bottom that leads back out.
+// stiletto boot on a stand at the bottom that leads back to the sign-in, with a sign beside it
+// saying so.
 #include "art/SceneArt.h"
 #include "art/SceneRender.h"
 
@@ -51,8 +52,8 @@ void DrawWall(cairo_t* cr)
     FillAndOutline(cr, Palette::Gold, 1.5);
 }
 
-void DrawHangingSign(cairo_t* cr, double x, double y, double w, double h, const char* pszLine1, const char* pszLine2,
-                     const Colour& base, bool bLit)
+void DrawHangingSign(cairo_t* cr, double x, double y, double w, double h, const char* pszLine1,
+                     const char* pszLine2, const Colour& base, bool bLit)
 {
     // Chains up to the ceiling.
     SetColour(cr, Palette::Gold);
@@ -88,7 +89,7 @@ void DrawBoot(cairo_t* cr, double x, double y, bool bLit)
     PathEllipse(cr, x + 48, y + 94, 42, 7);
     FillAndOutline(cr, Palette::Gold, 1.5);
     const Colour base = bLit ? Lighter(Palette::Magenta, 0.25) : Palette::Magenta;
-    cairo_move_to(cr, x + 40, y + 6);  // top of the shaft
+    cairo_move_to(cr, x + 40, y + 6); // top of the shaft
     cairo_line_to(cr, x + 70, y + 6);
     cairo_curve_to(cr, x + 70, y + 40, x + 66, y + 62, x + 70, y + 86);
     cairo_line_to(cr, x + 66, y + 90); // heel back
@@ -99,15 +100,8 @@ void DrawBoot(cairo_t* cr, double x, double y, bool bLit)
     cairo_curve_to(cr, x + 30, y + 70, x + 40, y + 62, x + 42, y + 48);
     cairo_curve_to(cr, x + 42, y + 30, x + 38, y + 20, x + 40, y + 6);
     cairo_close_path(cr);
-    cairo_pattern_t* pShine = cairo_pattern_create_linear(x + 38, 0, x + 72, 0);
-    const Colour hi = Lighter(base, 0.5);
-    const Colour lo = Darker(base, 0.3);
-    cairo_pattern_add_color_stop_rgb(pShine, 0, lo.r, lo.g, lo.b);
-    cairo_pattern_add_color_stop_rgb(pShine, 0.35, hi.r, hi.g, hi.b);
-    cairo_pattern_add_color_stop_rgb(pShine, 1, lo.r, lo.g, lo.b);
-    cairo_set_source(cr, pShine);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pShine);
+    FillGradientStops(cr, cairo_pattern_create_linear(x + 38, 0, x + 72, 0),
+                      {{0, Darker(base, 0.3)}, {0.35, Lighter(base, 0.5)}, {1, Darker(base, 0.3)}}, true);
     Stroke(cr, Palette::Plum, 2);
     // Stiletto heel, gold cuff and laces.
     cairo_move_to(cr, x + 62, y + 76);
@@ -126,8 +120,6 @@ void DrawBoot(cairo_t* cr, double x, double y, bool bLit)
         cairo_line_to(cr, x + 50, y + 25 + i * 10);
     }
     cairo_stroke(cr);
-    DrawText(cr, x + 20, y + 52, "Exit",
-             SerifCaption(13, bLit ? Palette::PaleGold : Palette::Cream, Palette::Plum, 1.5));
 }
 
 void DrawWelcomePoster(cairo_t* cr)
@@ -167,6 +159,8 @@ void DrawWallScene(cairo_t* cr, Lit lit)
                     Palette::Magenta, lit == LIT_MAKEOVER);
     const LayoutPoint ptB = WallLayout::ptBoot;
     DrawBoot(cr, ptB.x, ptB.y, lit == LIT_BOOT);
+    // The way out, named beside the boot and pointing at it.
+    DrawWaySign(cr, WallLayout::rcBoot.right + 6, 426, "Back to sign-in", true);
 }
 
 CCanvas RenderScene(Lit lit)

@@ -31,20 +31,24 @@ float VelocityLevel(char cStep)
     }
 }
 
+double SecondsPerBeat(const SSong& song)
+{
+    return 60.0 / song.dTempo;
+}
+
 Samples RenderTrack(const SSong& song, const STrack& track, CRandom& rng)
 {
     Samples out;
-    const double dSecondsPerBeat = 60.0 / song.dTempo;
     for (const SNoteEvent& event : track.vNotes)
     {
         const float fSpread = 1.0f + track.fHumanise * rng.NextBipolar();
-        const SNoteRequest request{MidiToHz(event.dMidi), event.dBeats * dSecondsPerBeat,
+        const SNoteRequest request{MidiToHz(event.dMidi), event.dBeats * SecondsPerBeat(song),
                                    std::clamp(event.fVelocity * fSpread, 0.0f, 1.0f)};
         MixInto(out, track.pfnRender(request, rng), SecondsToFrames(BeatToSeconds(song, event.dBeat)), 1.0f);
     }
     return out;
 }
-}  // namespace
+} // namespace
 
 double BeatToSeconds(const SSong& song, double dBeat)
 {
@@ -58,6 +62,15 @@ double BeatToSeconds(const SSong& song, double dBeat)
             dSwung += song.dSwing * song.dSwingUnit;
     }
     return dSwung * 60.0 / song.dTempo;
+}
+
+double LastNoteEndSeconds(const SSong& song)
+{
+    double dEnd = 0.0;
+    for (const STrack& track : song.vTracks)
+        for (const SNoteEvent& event : track.vNotes)
+            dEnd = std::max(dEnd, BeatToSeconds(song, event.dBeat) + event.dBeats * SecondsPerBeat(song));
+    return dEnd;
 }
 
 void AddNote(STrack& track, double dBeat, double dBeats, double dMidi, float fVelocity)
@@ -84,7 +97,7 @@ void AddPattern(STrack& track, double dBeat, const std::string& strSteps, double
 
 Samples RenderSong(const SSong& song, float fRmsDb, float fCeilingDb)
 {
-    const size_t nTotal = SecondsToFrames(BeatToSeconds(song, song.dLengthBeats) + song.dTailSeconds);
+    const size_t nTotal = SecondsToFrames(LastNoteEndSeconds(song) + song.dReleaseSeconds);
     Samples dry(nTotal, 0.0f);
     Samples reverbSend(nTotal, 0.0f);
     Samples echoSend(nTotal, 0.0f);
@@ -96,7 +109,7 @@ Samples RenderSong(const SSong& song, float fRmsDb, float fCeilingDb)
         MixInto(reverbSend, rendered, 0, track.fGain * track.fReverbSend);
         MixInto(echoSend, rendered, 0, track.fGain * track.fEchoSend);
     }
-    // Notes still ringing past the end are cut here; the closing fade hides the cut.
+    // Notes still ringing past the end are cut here; the closing fade takes them out smoothly.
     dry.resize(nTotal);
     reverbSend.resize(nTotal);
     echoSend.resize(nTotal);
@@ -111,4 +124,4 @@ Samples RenderSong(const SSong& song, float fRmsDb, float fCeilingDb)
     FadeOut(dry, song.dFadeSeconds);
     return dry;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

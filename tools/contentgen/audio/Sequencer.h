@@ -1,6 +1,7 @@
-// The music sequencer: a song is a tempo, a length and a set of tracks, each track an
-// instrument with its notes in beats. Rendering places every note, mixes the tracks through a
-// shared reverb and echo, and masters the result so it ends in silence.
+// The music sequencer: a song is a tempo and a set of tracks, each track an instrument with its
+// notes in beats. Rendering places every note, mixes the tracks through a shared reverb and
+// echo, and masters the result. A song lasts until its last note ends plus a short release,
+// so that the next track of the rotation follows without a gap.
 #pragma once
 
 #include "Instrument.h"
@@ -13,10 +14,10 @@ namespace AudioGen
 {
 struct SNoteEvent
 {
-    double dBeat;     // start, in beats from the top of the song
-    double dBeats;    // held length in beats
-    double dMidi;     // pitch as a MIDI note number (drums: their tuning)
-    float fVelocity;  // 0..1
+    double dBeat;    // start, in beats from the top of the song
+    double dBeats;   // held length in beats
+    double dMidi;    // pitch as a MIDI note number (drums: their tuning)
+    float fVelocity; // 0..1
 };
 
 struct STrack
@@ -25,20 +26,20 @@ struct STrack
     float fGain = 1.0f;
     float fReverbSend = 0.0f;
     float fEchoSend = 0.0f;
-    float fHumanise = 0.0f;  // random velocity spread, as a fraction of each velocity
+    float fHumanise = 0.0f; // random velocity spread, as a fraction of each velocity
     std::vector<SNoteEvent> vNotes;
 };
 
 struct SSong
 {
-    double dTempo = 120.0;       // beats per minute
-    double dSwing = 0.0;         // 0 straight; 1/3 pushes every second grid step to a triplet
-    double dSwingUnit = 0.5;     // the grid the swing applies to, in beats
-    double dLengthBeats = 0.0;   // the song ends after this many beats, plus its tail
-    double dTailSeconds = 3.0;   // time after the last beat for the final chord and echoes
-    double dFadeSeconds = 1.5;   // closing fade over the end of the tail
+    double dTempo = 120.0;         // beats per minute
+    double dSwing = 0.0;           // 0 straight; 1/3 pushes every second grid step to a triplet
+    double dSwingUnit = 0.5;       // the grid the swing applies to, in beats
+    double dReleaseSeconds = 0.25; // time after the last note ends until the file ends
+    double dFadeSeconds = 0.35;    // closing fade, ending with the file (so it starts before the
+                                   // last note ends when it is longer than the release)
     float fRoomSize = 0.5f;
-    float fEchoBeats = 0.75f;    // echo time in beats
+    float fEchoBeats = 0.75f; // echo time in beats
     uint32_t dwSeed = 1;
     std::vector<STrack> vTracks;
 };
@@ -57,7 +58,11 @@ void AddChord(STrack& track, double dBeat, double dBeats, const std::vector<doub
 void AddPattern(STrack& track, double dBeat, const std::string& strSteps, double dStepBeats, double dMidi,
                 double dHitBeats, float fVelocity);
 
+// Seconds from the top of the song to the moment its last note is released.
+double LastNoteEndSeconds(const SSong& song);
+
 // Renders the whole song, mastered: active RMS at fRmsDb, no peak above fCeilingDb, faded in
-// over a few milliseconds and out to exact silence at the end.
+// over a few milliseconds and out to exact silence dReleaseSeconds after the last note ends;
+// whatever still rings then (reverb, echoes, instrument releases) goes with the fade.
 Samples RenderSong(const SSong& song, float fRmsDb, float fCeilingDb);
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -24,12 +24,12 @@ struct SChord
 
 struct SMelodyNote
 {
-    double dBeat;  // within the bar
+    double dBeat; // within the bar
     double dBeats;
     double dMidi;
 };
 
-using Melody = std::vector<std::vector<SMelodyNote>>;  // one list of notes per bar
+using Melody = std::vector<std::vector<SMelodyNote>>; // one list of notes per bar
 
 STrack MakeTrack(NoteRenderer pfnRender, float fGain, float fReverbSend, float fEchoSend, float fHumanise)
 {
@@ -53,16 +53,15 @@ void AddMelody(STrack& track, const Melody& melody, int nFirstBar, int nBars, fl
     }
 }
 
-// A song's tempo and feel: swing on a grid of dSwingUnit beats, the closing tail and fade, the
-// reverb room and the seed of its humanising.
-SSong MakeSong(double dTempo, double dSwing, double dSwingUnit, double dTailSeconds, double dFadeSeconds,
-               float fRoomSize, uint32_t dwSeed)
+// A song's tempo and feel: swing on a grid of dSwingUnit beats, the closing fade (which ends a
+// short release after the last note), the reverb room and the seed of its humanising.
+SSong MakeSong(double dTempo, double dSwing, double dSwingUnit, double dFadeSeconds, float fRoomSize,
+               uint32_t dwSeed)
 {
     SSong song;
     song.dTempo = dTempo;
     song.dSwing = dSwing;
     song.dSwingUnit = dSwingUnit;
-    song.dTailSeconds = dTailSeconds;
     song.dFadeSeconds = dFadeSeconds;
     song.fRoomSize = fRoomSize;
     song.dwSeed = dwSeed;
@@ -77,14 +76,14 @@ const SChord& ChordOfBar(const std::vector<SChord>& progression, int nBar)
 // ---- Lounge: 84 bpm swing in F major, electric piano, walking bass, brushes, vibes -------
 
 const std::vector<SChord> g_vLoungeChords = {
-    {41, 4, {57, 60, 64, 67}},  // Fmaj9
-    {38, 3, {53, 57, 60, 64}},  // Dm9
-    {43, 3, {58, 62, 65, 69}},  // Gm9
-    {36, 4, {58, 64, 69}},      // C13
-    {34, 4, {62, 65, 69, 72}},  // Bbmaj9
-    {45, 3, {55, 60, 64}},      // Am7
-    {43, 3, {53, 58, 62, 69}},  // Gm9
-    {36, 4, {58, 62, 64, 67}},  // C9
+    {41, 4, {57, 60, 64, 67}}, // Fmaj9
+    {38, 3, {53, 57, 60, 64}}, // Dm9
+    {43, 3, {58, 62, 65, 69}}, // Gm9
+    {36, 4, {58, 64, 69}},     // C13
+    {34, 4, {62, 65, 69, 72}}, // Bbmaj9
+    {45, 3, {55, 60, 64}},     // Am7
+    {43, 3, {53, 58, 62, 69}}, // Gm9
+    {36, 4, {58, 62, 64, 67}}, // C9
 };
 
 const Melody g_vLoungeMelody = {
@@ -106,7 +105,7 @@ void AddWalkingBar(STrack& bass, double dBar, const SChord& chord, const SChord&
     for (int nBeat = 0; nBeat < 4; ++nBeat)
         AddNote(bass, dBar + nBeat, 0.9, vLine[nBeat], nBeat == 0 ? 0.9f : 0.75f);
 }
-}  // namespace
+} // namespace
 
 SSong BuildLoungeSong()
 {
@@ -115,8 +114,7 @@ SSong BuildLoungeSong()
     const int kBodyBars = 16;
     const int nFinalBar = kIntroBars + kBodyBars;
 
-    SSong song = MakeSong(84.0, 1.0 / 3.0, 0.5, 4.0, 2.5, 0.6f, 0x10C0A1u);
-    song.dLengthBeats = (nFinalBar + 1) * kBeatsPerBar;
+    SSong song = MakeSong(84.0, 1.0 / 3.0, 0.5, 0.35, 0.6f, 0x10C0A1u);
 
     STrack piano = MakeTrack(RenderElectricPiano, 0.22f, 0.35f, 0.0f, 0.12f);
     STrack bass = MakeTrack(RenderUprightBass, 0.55f, 0.05f, 0.0f, 0.1f);
@@ -145,10 +143,11 @@ SSong BuildLoungeSong()
     // The vibes take the tune on the second time through the progression.
     AddMelody(vibes, g_vLoungeMelody, kIntroBars + 8, 8, 0.7f);
 
-    // Ending: the tonic chord held over a low F, with a last vibes note on top.
+    // Ending: the tonic chord held for a bar over a low F, with a last vibes note on top, all
+    // released together.
     const double dEnd = nFinalBar * kBeatsPerBar;
     AddChord(piano, dEnd, 4.0, chords[0].vVoicing, 0.6f);
-    AddNote(bass, dEnd, 3.0, 41.0, 0.9f);
+    AddNote(bass, dEnd, 4.0, 41.0, 0.9f);
     AddNote(vibes, dEnd, 4.0, 72.0, 0.6f);
     AddNote(ride, dEnd, 2.0, 70.0, 0.6f);
 
@@ -161,10 +160,10 @@ namespace
 // ---- Urban: 90 bpm hip-hop in C minor, sub bass, boom-bap drums, brass stabs, bells ------
 
 const std::vector<SChord> g_vUrbanChords = {
-    {36, 3, {55, 60, 63}},  // Cm
-    {32, 4, {56, 60, 63}},  // Ab
-    {29, 3, {53, 56, 60}},  // Fm
-    {31, 4, {55, 59, 62}},  // G
+    {36, 3, {55, 60, 63}}, // Cm
+    {32, 4, {56, 60, 63}}, // Ab
+    {29, 3, {53, 56, 60}}, // Fm
+    {31, 4, {55, 59, 62}}, // G
 };
 
 const Melody g_vUrbanBells = {
@@ -173,7 +172,7 @@ const Melody g_vUrbanBells = {
     {{0, 0.5, 72}, {0.75, 0.5, 68}, {1.5, 1.0, 77}},
     {{0, 0.5, 74}, {0.75, 0.5, 71}, {1.5, 1.5, 67}},
 };
-}  // namespace
+} // namespace
 
 SSong BuildUrbanSong()
 {
@@ -183,8 +182,7 @@ SSong BuildUrbanSong()
     const int kBreakBars = 4;
     const int nFinalBar = 22;
 
-    SSong song = MakeSong(90.0, 0.2, 0.25, 3.0, 2.0, 0.35f, 0x0B0B0A7u);
-    song.dLengthBeats = (nFinalBar + 1) * kBeatsPerBar;
+    SSong song = MakeSong(90.0, 0.2, 0.25, 0.35, 0.35f, 0x0B0B0A7u);
 
     STrack kick = MakeTrack(RenderKick, 0.55f, 0.0f, 0.0f, 0.05f);
     STrack snare = MakeTrack(RenderSnare, 0.8f, 0.3f, 0.0f, 0.05f);
@@ -200,7 +198,8 @@ SSong BuildUrbanSong()
         const bool bBreak = nBar >= kBreakStart && nBar < kBreakStart + kBreakBars;
         AddPattern(hat, dBar, "x.o.x.o.x.o.x.oo", 0.25, 100.0, 0.04, 0.8f);
         for (size_t nHit : {0u, 6u, 12u})
-            AddChord(stab, dBar + 0.25 * static_cast<double>(nHit), 0.35, chord.vVoicing, nHit == 0 ? 0.9f : 0.6f);
+            AddChord(stab, dBar + 0.25 * static_cast<double>(nHit), 0.35, chord.vVoicing,
+                     nHit == 0 ? 0.9f : 0.6f);
         AddPattern(snare, dBar, "....X.......X..o", 0.25, 55.0, 0.14, 0.9f);
         // Kick and sub bass come in after the intro and drop out for the break.
         if (nBar < kIntroBars || bBreak)
@@ -211,12 +210,13 @@ SSong BuildUrbanSong()
     AddMelody(bells, g_vUrbanBells, kBreakStart, kBreakBars, 0.7f);
     AddMelody(bells, g_vUrbanBells, kBreakStart + kBreakBars + 4, 4, 0.6f);
 
-    // Ending: one last stab on the tonic with the kick and sub under it, left to ring.
+    // Ending: one last stab on the tonic held for half a bar with the kick, the sub and a bell,
+    // all released together.
     const double dEnd = nFinalBar * kBeatsPerBar;
-    AddChord(stab, dEnd, 1.5, chords[0].vVoicing, 1.0f);
+    AddChord(stab, dEnd, 2.0, chords[0].vVoicing, 1.0f);
     AddNote(kick, dEnd, 0.4, 33.0, 1.0f);
     AddNote(sub, dEnd, 2.0, 36.0, 0.9f);
-    AddNote(bells, dEnd, 3.0, 72.0, 0.6f);
+    AddNote(bells, dEnd, 2.0, 72.0, 0.6f);
 
     song.vTracks = {kick, snare, hat, sub, stab, bells};
     return song;
@@ -227,10 +227,10 @@ namespace
 // ---- Pop: 124 bpm four-on-the-floor in G major, pumping bass, pad, arpeggio, lead --------
 
 const std::vector<SChord> g_vPopChords = {
-    {43, 4, {59, 62, 67}},  // G
-    {38, 4, {57, 62, 66}},  // D
-    {40, 3, {59, 64, 67}},  // Em
-    {36, 4, {60, 64, 67}},  // C
+    {43, 4, {59, 62, 67}}, // G
+    {38, 4, {57, 62, 66}}, // D
+    {40, 3, {59, 64, 67}}, // Em
+    {36, 4, {60, 64, 67}}, // C
 };
 
 const Melody g_vPopHook = {
@@ -255,7 +255,7 @@ void AddArpeggioBar(STrack& track, double dBar, const SChord& chord)
     for (int nStep = 0; nStep < 8; ++nStep)
         AddNote(track, dBar + 0.5 * nStep, 0.35, vOrder[nStep] + 12.0, nStep % 2 == 0 ? 0.8f : 0.6f);
 }
-}  // namespace
+} // namespace
 
 SSong BuildPopSong()
 {
@@ -270,7 +270,7 @@ SSong BuildPopSong()
     const std::vector<std::pair<ESection, int>> sections = {
         {Intro, 2}, {Verse, 8}, {Chorus, 8}, {Bridge, 4}, {Chorus, 8}};
 
-    SSong song = MakeSong(124.0, 0.0, 0.5, 3.0, 2.0, 0.45f, 0x50F7A9u);
+    SSong song = MakeSong(124.0, 0.0, 0.5, 0.35, 0.45f, 0x50F7A9u);
 
     STrack kick = MakeTrack(RenderKick, 0.8f, 0.0f, 0.0f, 0.03f);
     STrack clap = MakeTrack(RenderClap, 0.35f, 0.25f, 0.0f, 0.05f);
@@ -312,16 +312,16 @@ SSong BuildPopSong()
         if (eSection == Chorus)
             AddMelody(lead, g_vPopHook, nSectionStart, nBars, 0.85f);
     }
-    // Ending: the tonic chord with a crash, bass and kick, and the hook's last word.
+    // Ending: the tonic chord with a crash and a kick, the bass and the hook's last word held
+    // with it and released together.
     const double dEnd = nBar * kBeatsPerBar;
-    song.dLengthBeats = dEnd + kBeatsPerBar;
     AddChord(pad, dEnd, 3.0, chords[0].vVoicing, 0.8f);
-    AddNote(bass, dEnd, 1.5, 43.0, 1.0f);
+    AddNote(bass, dEnd, 3.0, 43.0, 1.0f);
     AddNote(kick, dEnd, 0.4, 36.0, 1.0f);
     AddNote(crash, dEnd, 2.5, 75.0, 0.9f);
-    AddNote(lead, dEnd, 2.0, 79.0, 0.8f);
+    AddNote(lead, dEnd, 3.0, 79.0, 0.8f);
 
     song.vTracks = {kick, clap, hat, bass, pad, arp, lead, crash};
     return song;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -18,7 +18,7 @@ namespace
 const SSpeechVoice kHostVoice = {"en-us+f3", 150, 55};
 
 constexpr float kSilenceDb = -50.0f;
-constexpr float kVoiceSqueezeDb = 4.0f;
+constexpr float kVoiceSqueezeDb = 7.0f;
 constexpr double kLeadMargin = 0.05;
 constexpr double kTailMargin = 0.2;
 
@@ -48,7 +48,7 @@ void RemoveDc(Samples& samples)
     for (float& fSample : samples)
         fSample = highPass.HighPass(fSample);
 }
-}  // namespace
+} // namespace
 
 const std::vector<SVoiceLine>& VoiceLines()
 {
@@ -56,7 +56,8 @@ const std::vector<SVoiceLine>& VoiceLines()
         {"signin", "hotshot",
          "Well, hello there, gorgeous! Come on in and make yourself at home. "
          "Today, you are the star of the show. Ready for some fun with fashion?"},
-        {"signin", "caio", "Leaving so soon? Ciao, darling! You looked fabulous today. Come back and see me soon!"},
+        {"signin", "caio",
+         "Leaving so soon? Ciao, darling! You looked fabulous today. Come back and see me soon!"},
         {"wall", "welcome",
          "Welcome, superstar! Up top on the right, the makeover studio is waiting for you. "
          "On the left, take a stroll down Seventh Avenue and dress to impress!"},
@@ -93,4 +94,4 @@ bool MakeVoice(const SVoiceLine& line, const std::string& strScratchPath, Sample
     }
     return true;
 }
-}  // namespace AudioGen
+} // namespace AudioGen
