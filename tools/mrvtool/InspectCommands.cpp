@@ -77,12 +77,12 @@ std::string FlagNames(uint32_t dwFlags)
     return strNames.empty() ? "none" : strNames;
 }
 
-std::string Ratio(uint64_t dwDecoded, uint64_t dwStored)
+std::string Ratio(uint64_t nDecoded, uint64_t nStored)
 {
-    if (dwStored == 0)
+    if (nStored == 0)
         return "n/a";
     char szRatio[32];
-    std::snprintf(szRatio, sizeof(szRatio), "%.2f", static_cast<double>(dwDecoded) / dwStored);
+    std::snprintf(szRatio, sizeof(szRatio), "%.2f", static_cast<double>(nDecoded) / nStored);
     return szRatio;
 }
 
