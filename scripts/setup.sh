@@ -12,7 +12,7 @@ PACKAGES=(
   libcairo2-dev fonts-dejavu-core
   espeak-ng
   clang libclang-rt-14-dev
-  xvfb xdotool
+  xvfb xdotool openbox x11-utils desktop-file-utils
   emscripten nodejs python3 chromium
   time
 )

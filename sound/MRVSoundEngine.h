@@ -10,6 +10,7 @@
 #include "platform/AudioDevice.h"
 #include "platform/WinTypes.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,12 @@ public:
     // the shared cursor is not moved).
     BOOL IsStreamingThreadRunning(const CMRVSoundObject* pSoundObject) const;
     Platform::IAudioDevice* GetDevice() const { return m_pDirectSound; }
+    // TRUE the first time a file name is given, FALSE ever after: a streamed file that cannot
+    // be opened is traced once per run, however often a scene asks for it again.
+    BOOL IsFirstOpenFailure(const std::string& strFileName)
+    {
+        return m_UnopenedFiles.insert(strFileName).second;
+    }
 
 private:
     typedef std::vector<CMRVSoundElement*>::iterator SoundCursor;
@@ -99,6 +106,7 @@ private:
     BOOL m_bReady;
     Platform::IAudioDevice* m_pDirectSound;
     Platform::IAudioPrimaryBuffer* m_pPrimaryBuffer;
+    std::set<std::string> m_UnopenedFiles;
 };
 
 extern CMRVSoundEngine* g_pSoundEngine;

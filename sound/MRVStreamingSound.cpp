@@ -99,7 +99,9 @@ BOOL CMRVStreamingSound::OpenFile()
     }
     catch (...)
     {
-        DebugTrace("Unable to open %s in CMRVStreamingSound object", m_strFileName.c_str());
+        // Scenes retry a missing file on every tick: say it once.
+        if (g_pSoundEngine->IsFirstOpenFailure(m_strFileName))
+            DebugTrace("Unable to open %s in CMRVStreamingSound object", m_strFileName.c_str());
         return FALSE;
     }
     return TRUE;

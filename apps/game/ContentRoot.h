@@ -14,10 +14,18 @@ namespace GameApp
 struct ContentSearch
 {
     bool bFound = false;
-    std::string strRoot;                // the folder holding content/, when found
-    std::vector<std::string> Searched;  // every folder looked at, in order
+    std::string strRoot;               // the folder holding content/, when found
+    std::vector<std::string> Searched; // every folder looked at, in order
 };
 
 ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::string& strExecutableDir);
+
+// The folder the player named (--content): either the one that holds content/, or content/
+// itself. Searched names strDir alone.
+ContentSearch FindNamedContentRoot(const std::string& strDir);
+
+// What the player is told when no folder held content/: every folder searched, one a line, and
+// how to get the content.
+std::string DescribeMissingContent(const ContentSearch& search);
 
 } // namespace GameApp

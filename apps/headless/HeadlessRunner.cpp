@@ -2,7 +2,7 @@
 // messages and actions on the virtual clock, runs the shell, and writes shots and journal.
 #include "apps/headless/HeadlessRunner.h"
 
-#include "apps/headless/PngWriter.h"
+#include "apps/common/PngWriter.h"
 #include "apps/headless/RunnerScript.h"
 #include "core/Core.h"
 #include "core/CoreSound.h"
@@ -214,19 +214,11 @@ private:
     // The primary surface as the player sees it, as an RGB PNG (black before the first frame).
     void TakeShot(const std::string& strFile)
     {
-        constexpr int nWidth = Platform::kScreenWidth;
-        constexpr int nHeight = Platform::kScreenHeight;
-        std::vector<uint8_t> rgb(static_cast<size_t>(nWidth) * nHeight * 3u, 0);
         const Platform::CHeadlessSurface* pPrimary = m_Display.Primary();
-        if (pPrimary)
-        {
-            Platform::DisplayPixelFormat format = FormatByName(m_Options.strFormat);
-            for (int y = 0; y < nHeight; ++y)
-                for (int x = 0; x < nWidth; ++x)
-                    Platform::PixelToRgb(pPrimary->Pixels()[y * pPrimary->PitchPixels() + x], format,
-                                         &rgb[(static_cast<size_t>(y) * nWidth + x) * 3]);
-        }
-        if (!WritePngRgb(strFile, nWidth, nHeight, rgb))
+        const std::vector<uint8_t> rgb =
+            AppCommon::FrameToRgb(pPrimary ? pPrimary->Pixels() : nullptr, pPrimary ? pPrimary->PitchPixels() : 0,
+                                  FormatByName(m_Options.strFormat));
+        if (!AppCommon::WritePngRgb(strFile, Platform::kScreenWidth, Platform::kScreenHeight, rgb))
         {
             std::fprintf(stderr, "velvina-headless: cannot write shot '%s'\n", strFile.c_str());
             m_bShotFailed = TRUE;

@@ -10,34 +10,7 @@ namespace Platform
 namespace
 {
 constexpr LONG kBackPitchPadding = 32; // pixels past each row of the back surface
-
-int LowestBit(DWORD dwMask)
-{
-    int nShift = 0;
-    while (dwMask && !(dwMask & 1u))
-    {
-        dwMask >>= 1;
-        ++nShift;
-    }
-    return nShift;
-}
-
-BYTE ExpandChannel(WORD wPixel, DWORD dwMask)
-{
-    if (!dwMask)
-        return 0;
-    const DWORD dwField = dwMask >> LowestBit(dwMask);
-    const DWORD dwValue = (wPixel & dwMask) >> LowestBit(dwMask);
-    return static_cast<BYTE>((dwValue * 255u + dwField / 2) / dwField);
-}
 } // namespace
-
-void PixelToRgb(WORD wPixel, const DisplayPixelFormat& format, BYTE* pRgb)
-{
-    pRgb[0] = ExpandChannel(wPixel, format.dwRedMask);
-    pRgb[1] = ExpandChannel(wPixel, format.dwGreenMask);
-    pRgb[2] = ExpandChannel(wPixel, format.dwBlueMask);
-}
 
 CHeadlessSurface::CHeadlessSurface(CHeadlessDisplay& display, HeadlessSurfaceCounts& counts, DWORD dwWidth,
                                    DWORD dwHeight, LONG nPitchPixels, const DisplayPixelFormat& format)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/Display.h"
+#include "platform/PixelRgb.h" // PixelToRgb, for the users of the headless surfaces
 #include "platform/ScreenFormat.h"
 
 #include <string>
@@ -147,8 +148,5 @@ private:
     int m_nRestoreModeCount = 0;
     std::string m_strError;
 };
-
-// Converts one pixel of the given layout to 8-bit red, green and blue.
-void PixelToRgb(WORD wPixel, const DisplayPixelFormat& format, BYTE* pRgb);
 
 } // namespace Platform

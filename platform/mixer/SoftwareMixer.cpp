@@ -2,6 +2,7 @@
 #include "platform/mixer/SoftwareMixer.h"
 
 #include "platform/ByteOrder.h"
+#include "platform/mixer/OutputVolume.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -379,6 +380,14 @@ void CSoftwareMixer::MixLocked(int16_t* pOut, size_t nFrames)
         pVoice->MixInto(m_Sum.data(), nFrames);
     for (size_t n = 0; n < nFrames; ++n)
         pOut[n] = ClampSample(m_Sum[n]);
+    if (m_pVolume)
+        m_pVolume->Apply(pOut, nFrames);
+}
+
+void CSoftwareMixer::SetOutputVolume(const COutputVolume* pVolume)
+{
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    m_pVolume = pVolume;
 }
 
 void CSoftwareMixer::TakeMixedEventGroups(std::vector<std::shared_ptr<CEventGroup>>& groups)

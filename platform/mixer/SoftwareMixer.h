@@ -8,7 +8,8 @@
 // rate; a one-shot buffer stops at its end (its position back at 0), a looping one wraps, and
 // position notifications set their events as the cursor reaches them. Every call is
 // serialised on one mutex, so the backend's audio thread, the main thread and the streaming
-// workers may use it at once. Depends only on the platform's audio and thread interfaces.
+// workers may use it at once. The player's volume (OutputVolume.h), when one is attached, scales
+// the finished output. Depends only on the platform's audio and thread interfaces.
 #pragma once
 
 #include "platform/AudioDevice.h"
@@ -19,6 +20,8 @@
 #include <memory>
 #include <mutex>
 #include <vector>
+
+class COutputVolume;
 
 class CSoftwareMixer
 {
@@ -47,6 +50,10 @@ public:
     // a pacing driver can wait for their consumers.
     void TakeMixedEventGroups(std::vector<std::shared_ptr<Platform::CEventGroup>>& groups);
 
+    // The player's volume, applied to the output after the sum (null, as at the start: the
+    // output as mixed). The control must outlive the mixer or be detached first.
+    void SetOutputVolume(const COutputVolume* pVolume);
+
     // Marks every buffer lost, as a device does when its memory is taken away.
     void LoseAllBuffers();
     size_t GetBufferCount() const;
@@ -60,4 +67,5 @@ private:
     mutable std::mutex m_Mutex;
     std::vector<CVoice*> m_Voices;
     std::vector<int32_t> m_Sum;
+    const COutputVolume* m_pVolume = nullptr;
 };

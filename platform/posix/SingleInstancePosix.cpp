@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <string>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -19,7 +20,8 @@ std::string CPosixSingleInstance::LockPath(const char* pszName)
     for (const char* p = pszName; *p; ++p)
     {
         const char ch = *p;
-        const bool bPlain = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '-';
+        const bool bPlain =
+            (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '-';
         strPath += bPlain ? ch : '_';
     }
     strPath += ".lock";
@@ -35,9 +37,29 @@ BOOL CPosixSingleInstance::Acquire(const char* pszName)
     {
         const bool bHeld = errno == EWOULDBLOCK;
         ::close(nFile);
+        m_bRefused = bHeld ? TRUE : FALSE;
         return bHeld ? FALSE : TRUE;
     }
+    // Our process id, for a second start to find us; the lock does not depend on it.
+    const std::string strId = std::to_string(static_cast<long>(::getpid())) + "\n";
+    if (::ftruncate(nFile, 0) == 0 && ::pwrite(nFile, strId.data(), strId.size(), 0) < 0)
+        (void)::ftruncate(nFile, 0);
     return TRUE; // nFile stays open, holding the lock
+}
+
+long CPosixSingleInstance::HolderProcessId(const char* pszName)
+{
+    const int nFile = ::open(LockPath(pszName).c_str(), O_RDONLY | O_CLOEXEC);
+    if (nFile < 0)
+        return 0;
+    char szText[32] = {};
+    const ssize_t nRead = ::read(nFile, szText, sizeof(szText) - 1);
+    ::close(nFile);
+    if (nRead <= 0)
+        return 0;
+    char* pEnd = nullptr;
+    const long nId = std::strtol(szText, &pEnd, 10);
+    return (nId > 0 && pEnd != szText && (*pEnd == '\n' || *pEnd == '\0')) ? nId : 0;
 }
 
 } // namespace Platform

@@ -62,33 +62,40 @@ void AddRim(ArgbPicture& picture, uint32_t dwRim)
 
 ArgbPicture Blank(int nWidth, int nHeight)
 {
-    return ArgbPicture{nWidth, nHeight, 0, 0, std::vector<uint32_t>(static_cast<size_t>(nWidth * nHeight), 0)};
+    return ArgbPicture{nWidth, nHeight, 0, 0,
+                       std::vector<uint32_t>(static_cast<size_t>(nWidth * nHeight), 0)};
 }
 
 } // namespace
 
-ArgbPicture DrawAppIcon()
+ArgbPicture DrawAppIcon(int nSize)
 {
-    ArgbPicture icon = Blank(32, 32);
-    // Rounded tile.
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    // The art is drawn on a 32-unit grid, scaled to the size asked for.
+    nSize = nSize < 1 ? 1 : nSize;
+    const double dScale = nSize / 32.0;
+    ArgbPicture icon = Blank(nSize, nSize);
+    // Rounded tile, darker towards the bottom.
+    for (int y = 0; y < nSize; ++y)
+        for (int x = 0; x < nSize; ++x)
         {
-            const double dx = std::fmax(0.0, std::fabs(x + 0.5 - 16.0) - 11.0);
-            const double dy = std::fmax(0.0, std::fabs(y + 0.5 - 16.0) - 11.0);
+            const double dx = std::fmax(0.0, std::fabs((x + 0.5) / dScale - 16.0) - 11.0);
+            const double dy = std::fmax(0.0, std::fabs((y + 0.5) / dScale - 16.0) - 11.0);
+            const uint32_t dwShade = static_cast<uint32_t>(y * 32 / nSize);
             if (dx * dx + dy * dy <= 25.0)
-                icon.Pixels[static_cast<size_t>(y * 32 + x)] = 0xFFD9487Au - static_cast<uint32_t>(y) * 0x00020100u;
+                icon.Pixels[static_cast<size_t>(y * nSize + x)] = 0xFFD9487Au - dwShade * 0x00020100u;
         }
+    const auto Fill = [&icon, dScale](std::vector<Vertex> points, uint32_t dwColour)
+    {
+        for (Vertex& point : points)
+            point = {point.x * dScale, point.y * dScale};
+        FillPolygon(icon, points.data(), static_cast<int>(points.size()), dwColour);
+    };
     // Hanger: hook and bar.
-    const Vertex hook[] = {{15, 3}, {17, 3}, {17, 7}, {15, 7}};
-    const Vertex bar[] = {{16, 6}, {26, 11}, {25, 12}, {16, 8}, {7, 12}, {6, 11}};
-    FillPolygon(icon, hook, 4, 0xFFF2C14Eu);
-    FillPolygon(icon, bar, 6, 0xFFF2C14Eu);
+    Fill({{15, 3}, {17, 3}, {17, 7}, {15, 7}}, 0xFFF2C14Eu);
+    Fill({{16, 6}, {26, 11}, {25, 12}, {16, 8}, {7, 12}, {6, 11}}, 0xFFF2C14Eu);
     // Dress: bodice, waist and a flared skirt.
-    const Vertex dress[] = {{12, 10}, {20, 10}, {19, 17}, {26, 28}, {6, 28}, {13, 17}};
-    FillPolygon(icon, dress, 6, 0xFFFFF4F8u);
-    const Vertex sash[] = {{13, 16}, {19, 16}, {19, 18}, {13, 18}};
-    FillPolygon(icon, sash, 4, 0xFF7A1F4Bu);
+    Fill({{12, 10}, {20, 10}, {19, 17}, {26, 28}, {6, 28}, {13, 17}}, 0xFFFFF4F8u);
+    Fill({{13, 16}, {19, 16}, {19, 18}, {13, 18}}, 0xFF7A1F4Bu);
     return icon;
 }
 

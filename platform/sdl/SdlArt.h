@@ -17,8 +17,9 @@ struct ArgbPicture
     std::vector<uint32_t> Pixels; // 0xAARRGGBB, row after row
 };
 
-// A 32x32 icon: a dress on a hanger over a rounded rose tile.
-ArgbPicture DrawAppIcon();
+// A square icon of nSize pixels (32 for the window): a dress on a hanger over a rounded rose
+// tile. The same shapes at every size, for the desktop's icon theme.
+ArgbPicture DrawAppIcon(int nSize = 32);
 // A 32x32 arrow cursor, plum with a light rim, hot spot at its tip (1, 1).
 ArgbPicture DrawArrowCursor();
 

@@ -17,8 +17,9 @@ class CSdlAudioDevice : public IAudioDevice
 {
 public:
     // FALSE when SDL has no audio or the device cannot be opened.
-    BOOL Open(DWORD* pdwFrames)
+    BOOL Open(const COutputVolume* pVolume, DWORD* pdwFrames)
     {
+        m_Mixer.SetOutputVolume(pVolume);
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return FALSE;
         m_bSubsystem = TRUE;
@@ -55,7 +56,8 @@ private:
     static void SDLCALL Callback(void* pUserData, Uint8* pStream, int nBytes)
     {
         CSdlAudioDevice* pDevice = static_cast<CSdlAudioDevice*>(pUserData);
-        pDevice->m_Mixer.Mix(reinterpret_cast<int16_t*>(pStream), static_cast<size_t>(nBytes) / sizeof(int16_t));
+        pDevice->m_Mixer.Mix(reinterpret_cast<int16_t*>(pStream),
+                             static_cast<size_t>(nBytes) / sizeof(int16_t));
     }
 
     CSoftwareMixer m_Mixer;
@@ -69,7 +71,7 @@ IAudioDevice* CSdlAudio::OpenDevice()
 {
     CSdlAudioDevice* pDevice = new CSdlAudioDevice();
     DWORD dwFrames = 0;
-    if (!pDevice->Open(&dwFrames))
+    if (!pDevice->Open(m_pVolume, &dwFrames))
     {
         delete pDevice;
         return nullptr;

@@ -139,9 +139,10 @@ BOOL CSdlDisplay::GetCaps(DisplayCaps& caps)
 
 BOOL CSdlDisplay::SetCooperativeLevel(HWND, BOOL bExclusive)
 {
-    // Exclusive use is the window filling the desktop; giving the display back needs nothing,
-    // since the desktop's own mode is never changed and the window goes away on its own.
-    if (bExclusive && !m_Window.IsFullscreen())
+    // Exclusive use is the window filling the desktop, unless the player asked to start in a
+    // window; giving the display back needs nothing, since the desktop's own mode is never
+    // changed and the window goes away on its own.
+    if (bExclusive && m_Window.GetStartFullscreen() && !m_Window.IsFullscreen())
     {
         m_Window.SetFullscreen(TRUE);
         if (!m_Window.IsFullscreen())
@@ -231,8 +232,10 @@ DisplayResult CSdlDisplay::ShowFrame(const CMemoryBackSurface& back)
     int nWidth = 0;
     int nHeight = 0;
     GetOutputSize(&nWidth, &nHeight);
-    const PictureRect picture = ComputePictureRect(nWidth, nHeight);
+    const ScaleMode eMode = m_Window.GetScaleMode();
+    const PictureRect picture = ComputePictureRect(nWidth, nHeight, eMode);
     const SDL_Rect rcDest = {picture.nX, picture.nY, picture.nWidth, picture.nHeight};
+    SDL_SetTextureScaleMode(m_pTexture, eMode == SCALE_SMOOTH ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     SDL_SetRenderDrawColor(m_pRenderer, 0, 0, 0, 255);
     SDL_RenderClear(m_pRenderer);
     SDL_RenderCopy(m_pRenderer, m_pTexture, nullptr, &rcDest);

@@ -1,8 +1,9 @@
 // SdlDisplay.h: the display service on SDL2.
 //
 // The back surface is plain memory (640x480 16-bit 5-6-5); the primary surface is a streaming
-// RGB565 texture that the frame copy updates and draws letterboxed with its aspect kept into
-// the window through an SDL renderer (vsync when the driver offers it). A frame identical to
+// RGB565 texture that the frame copy updates and draws into the window through an SDL renderer
+// (vsync when the driver offers it), placed by the window's scaling mode (platform/Letterbox.h)
+// and filtered only in the smooth mode. A frame identical to
 // the one on screen is not uploaded again unless the window needs repainting. A reset of the
 // render device is reported as a lost primary surface, so the next frame is drawn complete.
 // Failures give SDL's own reason through GetErrorText.
@@ -35,6 +36,8 @@ public:
     void Invalidate() { m_bNeedsRepaint = TRUE; }
     // The renderer's output size in pixels (the window size before there is a renderer).
     void GetOutputSize(int* pnWidth, int* pnHeight) const;
+    // The frame the player sees now (640x480, 5-6-5); empty before the first one.
+    const std::vector<WORD>& GetShownFrame() const { return m_Shown; }
 
     BOOL Create() override;
     BOOL OpenDevice() override;

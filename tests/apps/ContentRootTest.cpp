@@ -19,7 +19,8 @@ TEST(ContentRootTest, SearchesWorkingDirThenExecutableDirThenShare)
     fs::create_directories(base / "bin");
     fs::create_directories(base / "share" / "velvina" / "content");
 
-    GameApp::ContentSearch search = GameApp::FindContentRoot((base / "work").string(), (base / "bin").string() + "/");
+    GameApp::ContentSearch search =
+        GameApp::FindContentRoot((base / "work").string(), (base / "bin").string() + "/");
     EXPECT_TRUE(search.bFound);
     EXPECT_EQ(search.strRoot, (base / "share" / "velvina").string());
 
@@ -37,6 +38,12 @@ TEST(ContentRootTest, SearchesWorkingDirThenExecutableDirThenShare)
     const std::vector<std::string> expected = {(base / "work").string(), (base / "bin").string(),
                                                (base / "share" / "velvina").string()};
     EXPECT_EQ(search.Searched, expected);
+
+    // The player is told every folder, one a line, and how to build the content.
+    const std::string strMessage = GameApp::DescribeMissingContent(search);
+    for (const std::string& strDir : expected)
+        EXPECT_NE(strMessage.find("\n    " + strDir + "\n"), std::string::npos) << strMessage;
+    EXPECT_NE(strMessage.find("cmake --build --preset default"), std::string::npos) << strMessage;
 }
 
 } // namespace

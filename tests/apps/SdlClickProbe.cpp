@@ -3,10 +3,15 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include "apps/game/GameOptions.h"
 #include "apps/game/SdlGame.h"
-#include "trace/DebugTrace.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
+#include "trace/DebugTrace.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -36,13 +41,21 @@ public:
 
 void RegisterProbeScene()
 {
-    g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CreateLoadedScene<CClickProbeScene>, "CClickProbeScene");
+    g_SceneDirector.SetSceneFactory(SCENESTATE_SPLASH, &CreateLoadedScene<CClickProbeScene>,
+                                    "CClickProbeScene");
 }
 
 } // namespace
 
-int main(int, char**)
+// Takes the game's options (--window, --scale, ...), so that the tests can try every mode.
+int main(int argc, char** argv)
 {
     SDL_SetMainReady();
-    return GameApp::RunSdlGame(&RegisterProbeScene);
+    const GameApp::ParsedOptions parsed =
+        GameApp::ParseGameOptions(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), {});
+    if (parsed.eAction != GameApp::OPTIONS_RUN)
+        return 2;
+    std::error_code error;
+    return GameApp::RunSdlGame(&RegisterProbeScene, parsed.options,
+                               std::filesystem::current_path(error).string());
 }

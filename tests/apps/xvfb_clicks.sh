@@ -2,8 +2,10 @@
 # Runs the click probe full-screen on its own Xvfb screen, clicks with xdotool at screen
 # points and checks the picture pixel each release reached ("-": the point is in a bar and
 # must reach nothing). The step "toggle" presses Alt+Enter (full screen <-> window), which
-# must never reach the scene, nor may Alt+F4, which ends the run.
-# usage: xvfb_clicks.sh PROBE DISPLAY_NUMBER WxHxDEPTH "SX SY PX PY|-"|toggle ...
+# must never reach the scene, nor may Alt+F4, which ends the run. The step "move SX SY PX PY"
+# moves the pointer without a click and checks the last move the scene was given: in a bar it
+# is the picture's nearest edge pixel, so the scene sees the pointer leave.
+# usage: xvfb_clicks.sh PROBE DISPLAY_NUMBER WxHxDEPTH "SX SY PX PY|-"|toggle|"move SX SY PX PY" ...
 set -uo pipefail
 probe=$1 number=$2 screen=$3
 shift 3
@@ -37,6 +39,14 @@ for click in "$@"; do
     sleep 0.5
     continue
   fi
+  if [ "${click%% *}" = move ]; then
+    read -r _ sx sy px py <<<"$click"
+    xdotool mousemove "$sx" "$sy"
+    sleep 0.2
+    last=$(grep '^probe down' "$work/trace.txt" | tail -1 | tr -d '\r')
+    [ "$last" = "probe down $px $py keys 0" ] || { echo "move to $sx,$sy reached the scene as '$last'"; exit 1; }
+    continue
+  fi
   read -r sx sy px py <<<"$click"
   xdotool mousemove "$sx" "$sy" click 1
   sleep 0.1
@@ -52,7 +62,7 @@ probe_pid=
 mapfile -t got < <(grep '^probe up' "$work/trace.txt" | tr -d '\r')
 printf 'expected: %s\n' "${expected[@]}"
 printf 'got:      %s\n' "${got[@]}"
-[ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+[ "$status" -eq 0 ] || { echo "exit status $status"; tail -5 "$work/trace.txt"; exit 1; }
 [ "${expected[*]}" = "${got[*]}" ] || { echo "clicks landed on the wrong pixels"; exit 1; }
 if grep -q '^probe key' "$work/trace.txt"; then echo "a system key reached the scene"; exit 1; fi
 echo "all ${#expected[@]} clicks landed on their pixels"

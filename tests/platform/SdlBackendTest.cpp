@@ -1,10 +1,13 @@
-// SdlBackendTest.cpp: the SDL backend's display-free parts: the icon and cursor art and the
-// native single-instance lock.
+// SdlBackendTest.cpp: the SDL backend's display-free parts: the icon and cursor art, the
+// native single-instance lock, and the refusal of video drivers that show nothing.
 #include "platform/posix/SingleInstancePosix.h"
 #include "platform/sdl/SdlArt.h"
+#include "platform/sdl/SdlVideoDriver.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -16,7 +19,7 @@ TEST(SdlArtTest, IconAndCursorAreDrawnWithTransparencyAndAnOpaqueTip)
 {
     const Platform::ArgbPicture icon = Platform::DrawAppIcon();
     ASSERT_EQ(icon.Pixels.size(), 32u * 32u);
-    EXPECT_EQ(icon.Pixels[0] >> 24, 0u);            // rounded corner
+    EXPECT_EQ(icon.Pixels[0] >> 24, 0u);               // rounded corner
     EXPECT_EQ(icon.Pixels[16 * 32 + 16] >> 24, 0xFFu); // the tile's middle
 
     const Platform::ArgbPicture cursor = Platform::DrawArrowCursor();
@@ -25,14 +28,101 @@ TEST(SdlArtTest, IconAndCursorAreDrawnWithTransparencyAndAnOpaqueTip)
     EXPECT_EQ(cursor.Pixels[31 * 32 + 31] >> 24, 0u);
 }
 
-TEST(PosixSingleInstanceTest, SecondHolderIsRefusedUntilTheFirstEnds)
+TEST(PosixSingleInstanceTest, SecondHolderIsRefusedAndFindsTheFirst)
 {
     const std::string strName = "single-instance-test " + std::to_string(::getpid());
     Platform::CPosixSingleInstance first;
     Platform::CPosixSingleInstance second;
     EXPECT_TRUE(first.Acquire(strName.c_str()));
+    EXPECT_FALSE(first.WasRefused());
     EXPECT_FALSE(second.Acquire(strName.c_str()));
+    EXPECT_TRUE(second.WasRefused());
+    EXPECT_EQ(Platform::CPosixSingleInstance::HolderProcessId(strName.c_str()),
+              static_cast<long>(::getpid()));
     std::filesystem::remove(Platform::CPosixSingleInstance::LockPath(strName.c_str()));
+    EXPECT_EQ(Platform::CPosixSingleInstance::HolderProcessId(strName.c_str()), 0);
+}
+
+// Sets or removes an environment variable for the life of the object.
+class CScopedEnv
+{
+public:
+    CScopedEnv(const char* pszName, const char* pszValue) : m_strName(pszName)
+    {
+        const char* pszOld = std::getenv(pszName);
+        m_bHad = pszOld != nullptr;
+        m_strOld = pszOld ? pszOld : "";
+        if (pszValue)
+            setenv(pszName, pszValue, 1);
+        else
+            unsetenv(pszName);
+    }
+    ~CScopedEnv()
+    {
+        if (m_bHad)
+            setenv(m_strName.c_str(), m_strOld.c_str(), 1);
+        else
+            unsetenv(m_strName.c_str());
+    }
+
+private:
+    std::string m_strName;
+    std::string m_strOld;
+    bool m_bHad;
+};
+
+TEST(SdlVideoDriverTest, DriversThatShowNothingAreRefusedUnlessAllowed)
+{
+    struct Case
+    {
+        const char* pszDriver; // SDL_VIDEODRIVER, null: unset
+        BOOL bAllowInvisible;
+        const char* pszReason; // a part of the reason; null: video starts
+    };
+    const Case cases[] = {
+        {"dummy", FALSE, "the \"dummy\" video driver shows nothing"},
+        {"offscreen", FALSE, "the \"offscreen\" video driver shows nothing"},
+        {"dummy", TRUE, nullptr},
+        {"offscreen", TRUE, nullptr},
+        {"no-such-driver", FALSE, "no-such-driver"},
+    };
+    CScopedEnv display("DISPLAY", nullptr);
+    CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.pszDriver) + (c.bAllowInvisible ? " allowed" : ""));
+        CScopedEnv driver("SDL_VIDEODRIVER", c.pszDriver);
+        std::string strReason;
+        const BOOL bStarted = Platform::StartVisibleVideo(c.bAllowInvisible, &strReason);
+        EXPECT_EQ(bStarted != FALSE, c.pszReason == nullptr) << strReason;
+        if (c.pszReason)
+        {
+            EXPECT_NE(strReason.find(c.pszReason), std::string::npos) << strReason;
+            EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "a refused start leaves nothing running";
+        }
+        SDL_Quit();
+    }
+}
+
+TEST(SdlVideoDriverTest, WithoutADisplayEveryVisibleDriverIsTriedAndNoneIsFakedBySDL)
+{
+    CScopedEnv display("DISPLAY", nullptr);
+    CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+    CScopedEnv driver("SDL_VIDEODRIVER", nullptr);
+    std::string strReason;
+    if (Platform::StartVisibleVideo(FALSE, &strReason))
+    {
+        // A machine with a console display (KMSDRM) really has one.
+        EXPECT_FALSE(Platform::IsInvisibleVideoDriver(SDL_GetCurrentVideoDriver()))
+            << SDL_GetCurrentVideoDriver();
+    }
+    else
+    {
+        EXPECT_NE(strReason.find("x11 not available"), std::string::npos) << strReason;
+        EXPECT_NE(strReason.find("neither DISPLAY nor WAYLAND_DISPLAY is set"), std::string::npos)
+            << strReason;
+    }
+    SDL_Quit();
 }
 
 } // namespace
