@@ -27,6 +27,17 @@ constexpr int MIN_MATCH = 4;
 constexpr int MAX_MATCH = 521;
 constexpr uint32_t MAX_DISTANCE = 65535;
 
+// The most bytes a stream of nStreamSize bytes can decode to. Output grows fastest through
+// matches of the longest length: 521 bytes for at least 24 bits (a 4-bit class of width 0, 8
+// length bits, a 3-bit distance selector and 9 distance bits); literals and shorter matches
+// give less per bit. Counted in whole longest matches, rounded up, so an empty stream still
+// allows one.
+constexpr int LONGEST_MATCH_MIN_BITS = CLASS_BITS + 8 + 3 + 9;
+constexpr uint64_t MaxDecodedSize(uint64_t nStreamSize)
+{
+    return (nStreamSize * 8 / LONGEST_MATCH_MIN_BITS + 1) * MAX_MATCH;
+}
+
 // Symbols 264-271: length code = base + extra bits.
 struct LengthCode
 {

@@ -2,24 +2,15 @@
 #include "assets/MRVFrameSet.h"
 
 #include "assets/MRVRecord.h"
-#include "trace/DebugTrace.h"
+#include "platform/ByteOrder.h"
 #include "platform/GamePath.h"
+#include "trace/DebugTrace.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace
 {
-
-DWORD ReadLE32(const BYTE* p)
-{
-    return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8) | (static_cast<DWORD>(p[2]) << 16) |
-           (static_cast<DWORD>(p[3]) << 24);
-}
-
-int ReadLE16(const BYTE* p)
-{
-    return p[0] | (p[1] << 8);
-}
 
 // Appends everything left in the stream; false on a read error.
 bool ReadWholeStream(FILE* pFile, std::vector<BYTE>* pOut)
@@ -33,15 +24,71 @@ bool ReadWholeStream(FILE* pFile, std::vector<BYTE>* pOut)
 
 } // namespace
 
-CMRVFrameSet::CMRVFrameSet() : m_nFrameRate(0)
+const char* FrameSetFaultText(MRVFrameSetFault fault)
 {
+    switch (fault)
+    {
+    case MRVFRAMESET_OK:
+        return "a valid frame set";
+    case MRVFRAMESET_HEADER_CUT_SHORT:
+        return "shorter than the 8-byte header";
+    case MRVFRAMESET_LENGTH_CUT_SHORT:
+        return "file ends before the entry's length";
+    case MRVFRAMESET_PAST_END:
+        return "entry's length runs past the end of the file";
+    case MRVFRAMESET_SHORTER_THAN_HEADER:
+        return "entry's length is shorter than a record header";
+    case MRVFRAMESET_LENGTH_MISMATCH:
+        return "entry's length does not match its record (20 + data size)";
+    }
+    return "unknown fault";
 }
+
+MRVFrameSetLayout ParseFrameSetLayout(const BYTE* pData, size_t nSize)
+{
+    MRVFrameSetLayout layout;
+    if (pData == nullptr || nSize < MRVFRAMESET_HEADER_SIZE)
+    {
+        layout.fault = MRVFRAMESET_HEADER_CUT_SHORT;
+        return layout;
+    }
+    layout.nFrameRate = Platform::ReadLE16(pData + 4);
+    layout.nFrameCount = Platform::ReadLE16(pData + 6);
+    size_t nOffset = MRVFRAMESET_HEADER_SIZE;
+    for (int i = 0; i < layout.nFrameCount && layout.fault == MRVFRAMESET_OK; ++i)
+    {
+        layout.nBadFrame = i;
+        if (nSize - nOffset < 4)
+        {
+            layout.fault = MRVFRAMESET_LENGTH_CUT_SHORT;
+            break;
+        }
+        const DWORD dwLength = Platform::ReadLE32(pData + nOffset);
+        nOffset += 4;
+        if (dwLength > nSize - nOffset)
+            layout.fault = MRVFRAMESET_PAST_END;
+        else if (dwLength < MRVIMAGE_HEADER_SIZE)
+            layout.fault = MRVFRAMESET_SHORTER_THAN_HEADER;
+        // The entry must hold exactly its record: header plus the payload it announces.
+        else if (Platform::ReadLE32(pData + nOffset + 16) != dwLength - MRVIMAGE_HEADER_SIZE)
+            layout.fault = MRVFRAMESET_LENGTH_MISMATCH;
+        else
+            layout.frames.push_back(MRVFrameEntry{nOffset, dwLength});
+        nOffset += dwLength;
+    }
+    if (layout.fault == MRVFRAMESET_OK)
+        layout.nBadFrame = -1;
+    else
+        layout.frames.clear();
+    return layout;
+}
+
+CMRVFrameSet::CMRVFrameSet() : m_nFrameRate(0) {}
 
 void CMRVFrameSet::Clear()
 {
     std::vector<BYTE>().swap(m_Data);
-    m_FrameOffsets.clear();
-    m_FrameSizes.clear();
+    m_Frames.clear();
     m_nFrameRate = 0;
 }
 
@@ -80,29 +127,11 @@ BOOL CMRVFrameSet::LoadFromMemory(const BYTE* pData, size_t nSize)
 
 BOOL CMRVFrameSet::ParseFrames()
 {
-    const size_t nSize = m_Data.size();
-    if (nSize < MRVFRAMESET_HEADER_SIZE)
+    MRVFrameSetLayout layout = ParseFrameSetLayout(m_Data.data(), m_Data.size());
+    if (layout.fault != MRVFRAMESET_OK)
         return FALSE;
-    const BYTE* pData = m_Data.data();
-    const int nFrameCount = ReadLE16(pData + 6);
-    size_t nOffset = MRVFRAMESET_HEADER_SIZE;
-    for (int i = 0; i < nFrameCount; ++i)
-    {
-        if (nSize - nOffset < 4)
-            return FALSE;
-        const DWORD dwLength = ReadLE32(pData + nOffset);
-        nOffset += 4;
-        if (dwLength < MRVIMAGE_HEADER_SIZE || dwLength > nSize - nOffset)
-            return FALSE;
-        // The entry must hold exactly its record: header plus the payload it announces.
-        const DWORD dwDataSize = ReadLE32(pData + nOffset + 16);
-        if (dwDataSize != dwLength - MRVIMAGE_HEADER_SIZE)
-            return FALSE;
-        m_FrameOffsets.push_back(nOffset);
-        m_FrameSizes.push_back(dwLength);
-        nOffset += dwLength;
-    }
-    m_nFrameRate = ReadLE16(pData + 4);
+    m_Frames = std::move(layout.frames);
+    m_nFrameRate = layout.nFrameRate;
     return TRUE;
 }
 
@@ -110,6 +139,6 @@ const BYTE* CMRVFrameSet::GetFrameRecord(int nIndex, size_t* pSize) const
 {
     const bool bValid = nIndex >= 0 && nIndex < GetFrameCount();
     if (pSize)
-        *pSize = bValid ? m_FrameSizes[nIndex] : 0;
-    return bValid ? m_Data.data() + m_FrameOffsets[nIndex] : nullptr;
+        *pSize = bValid ? m_Frames[nIndex].nSize : 0;
+    return bValid ? m_Data.data() + m_Frames[nIndex].nOffset : nullptr;
 }

@@ -30,6 +30,41 @@
 
 constexpr size_t MRVFRAMESET_HEADER_SIZE = 8;
 
+// Why a frame set's framing is refused; MRVFRAMESET_OK when it is not.
+enum MRVFrameSetFault
+{
+    MRVFRAMESET_OK,
+    MRVFRAMESET_HEADER_CUT_SHORT,    // fewer than 8 bytes
+    MRVFRAMESET_LENGTH_CUT_SHORT,    // the file ends inside an entry's length
+    MRVFRAMESET_PAST_END,            // an entry's length runs past the end of the file
+    MRVFRAMESET_SHORTER_THAN_HEADER, // an entry too short for a record header
+    MRVFRAMESET_LENGTH_MISMATCH,     // an entry's length is not 20 + its record's data size
+};
+
+// A short text for the fault, without numbers.
+const char* FrameSetFaultText(MRVFrameSetFault fault);
+
+// One frame entry: where its record starts in the file and its length.
+struct MRVFrameEntry
+{
+    size_t nOffset;
+    size_t nSize;
+};
+
+// The framing of a frame set of nSize bytes.
+struct MRVFrameSetLayout
+{
+    MRVFrameSetFault fault = MRVFRAMESET_OK;
+    int nBadFrame = -1;                // the entry at fault
+    int nFrameRate = 0;                // as stored
+    int nFrameCount = 0;               // as stored
+    std::vector<MRVFrameEntry> frames; // every entry, when there is no fault
+};
+
+// Reads the header and walks the entries: every entry complete, at least a record header long,
+// and exactly as long as its record (20 + data size). The records themselves are not checked.
+MRVFrameSetLayout ParseFrameSetLayout(const BYTE* pData, size_t nSize);
+
 class CMRVFrameSet
 {
 public:
@@ -46,7 +81,7 @@ public:
     void Clear();
 
     int GetFrameRate() const { return m_nFrameRate; }
-    int GetFrameCount() const { return static_cast<int>(m_FrameOffsets.size()); }
+    int GetFrameCount() const { return static_cast<int>(m_Frames.size()); }
     // The record of frame nIndex and its length (the entry's L) in *pSize; null (and size 0)
     // for an index outside 0 to GetFrameCount() - 1. Valid until the next Load or Clear.
     const BYTE* GetFrameRecord(int nIndex, size_t* pSize) const;
@@ -54,8 +89,7 @@ public:
 private:
     BOOL ParseFrames();
 
-    std::vector<BYTE> m_Data;           // the whole file
-    std::vector<size_t> m_FrameOffsets; // offset of each frame's record in m_Data
-    std::vector<size_t> m_FrameSizes;   // length of each frame's record
+    std::vector<BYTE> m_Data;            // the whole file
+    std::vector<MRVFrameEntry> m_Frames; // each frame's record in m_Data
     int m_nFrameRate;
 };

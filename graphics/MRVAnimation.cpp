@@ -3,9 +3,9 @@
 
 #include "assets/MRVFrameSet.h"
 #include "graphics/MRVImage.h"
-#include "trace/DebugTrace.h"
 #include "platform/Clock.h"
 #include "platform/ScreenFormat.h"
+#include "trace/DebugTrace.h"
 
 #include <cstring>
 #include <new>
@@ -13,22 +13,14 @@
 namespace
 {
 
-// Upper bounds on what one frame set may ask to be decoded into. The largest useful frame is
-// a full 640 x 480 screen (600 KB decoded); the bounds only stop a damaged file from asking
-// for gigabytes through a tiny compressed payload.
-constexpr DWORD MAX_FRAME_BYTES = 16u << 20;
+// The most decoded bytes one frame set may hold at once. Its frames stay decoded for the life of
+// the animation; a full 640 x 480 frame is 600 KB, so this is far beyond any real set and only
+// stops a crafted file from reaching the codec's largest expansion on every frame.
 constexpr uint64_t MAX_SET_BYTES = 256u << 20;
 
-constexpr size_t RECORD_BUFFER_SIZE_OFFSET = 12;
-
-DWORD ReadBufferSize(const BYTE* pRecord)
-{
-    const BYTE* p = pRecord + RECORD_BUFFER_SIZE_OFFSET;
-    return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8) | (static_cast<DWORD>(p[2]) << 16) |
-           (static_cast<DWORD>(p[3]) << 24);
-}
-
-// TRUE when no frame of the set asks for more decoded bytes than the bounds allow.
+// TRUE when no frame asks for a buffer larger than its picture and its stored stream can fill
+// (assets/MRVRecord.h) and the whole set stays within MAX_SET_BYTES, checked on every header
+// before any frame is allocated.
 BOOL AreFrameSizesSane(const CMRVFrameSet& frames)
 {
     uint64_t nTotal = 0;
@@ -38,9 +30,10 @@ BOOL AreFrameSizesSane(const CMRVFrameSet& frames)
         const BYTE* pRecord = frames.GetFrameRecord(i, &nSize);
         if (pRecord == nullptr || nSize < MRVIMAGE_HEADER_SIZE)
             return FALSE;
-        const DWORD dwBufferSize = ReadBufferSize(pRecord);
-        nTotal += dwBufferSize;
-        if (dwBufferSize > MAX_FRAME_BYTES || nTotal > MAX_SET_BYTES)
+        MRVRecordHeader header;
+        ReadRecordHeader(pRecord, &header);
+        nTotal += header.dwBufferSize;
+        if (header.dwBufferSize > RecordBufferLimit(header) || nTotal > MAX_SET_BYTES)
             return FALSE;
     }
     return TRUE;
@@ -56,14 +49,8 @@ LONG FramePeriodFor(int nFramesPerSecond)
 } // namespace
 
 CMRVAnimation::CMRVAnimation()
-    : m_Reserved(),
-      m_nFrameRate(0),
-      m_nFileFrameCount(0),
-      m_pFrames(nullptr),
-      m_nScratchSize(0),
-      m_pScratch(nullptr),
-      m_dwLastStep(0),
-      m_nFramePeriod(0)
+    : m_Reserved(), m_nFrameRate(0), m_nFileFrameCount(0), m_pFrames(nullptr), m_nScratchSize(0),
+      m_pScratch(nullptr), m_dwLastStep(0), m_nFramePeriod(0)
 {
 }
 

@@ -3,13 +3,14 @@
 // A record is a 20-byte little-endian header (magic, flags, width, height, buffer size, data
 // size) followed by data size bytes of payload. The pixel buffer is always buffer size bytes;
 // a compressed payload is decoded into a scratch buffer block by block and copied back over
-// it, so decoding never reallocates. Records are checked before anything is allocated or
-// copied, so a damaged file fails to load instead of reading or writing past a buffer.
+// it, so decoding never reallocates. Records are checked (assets/MRVRecord.h) before anything is
+// allocated or copied, so a damaged file fails to load instead of reading or writing past a
+// buffer or asking for more memory than its picture and its stored bytes can fill.
 #include "graphics/MRVImage.h"
 
 #include "assets/MRVDecompressor.h"
-#include "trace/DebugTrace.h"
 #include "platform/GamePath.h"
+#include "trace/DebugTrace.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,20 +20,23 @@
 namespace
 {
 
-WORD ReadLE16(const BYTE* p)
+// Bytes from the stream's position to its end, the position left where it was; 0 when the
+// stream cannot tell (a record is only read from a file whose length is known).
+uint64_t BytesLeft(FILE* pFile)
 {
-    return static_cast<WORD>(p[0] | (p[1] << 8));
-}
-
-DWORD ReadLE32(const BYTE* p)
-{
-    return static_cast<DWORD>(ReadLE16(p)) | (static_cast<DWORD>(ReadLE16(p + 2)) << 16);
+    const long nHere = std::ftell(pFile);
+    if (nHere < 0 || std::fseek(pFile, 0, SEEK_END) != 0)
+        return 0;
+    const long nEnd = std::ftell(pFile);
+    if (std::fseek(pFile, nHere, SEEK_SET) != 0 || nEnd < nHere)
+        return 0;
+    return static_cast<uint64_t>(nEnd - nHere);
 }
 
 } // namespace
 
 CMRVImage::CMRVImage()
-    : m_szMagic{ 0, 0, 0, 0 }, m_dwFlags(MRVIMAGE_RAW), m_wWidth(0), m_wHeight(0), m_dwBufferSize(0),
+    : m_szMagic{0, 0, 0, 0}, m_dwFlags(MRVIMAGE_RAW), m_wWidth(0), m_wHeight(0), m_dwBufferSize(0),
       m_dwDataSize(0), m_dwRedMask(0), m_dwGreenMask(0), m_dwBlueMask(0), m_pPixels(nullptr),
       m_pColumnOffsets(nullptr)
 {
@@ -57,31 +61,17 @@ void CMRVImage::Reset()
     m_pColumnOffsets = nullptr;
 }
 
-BOOL CMRVImage::ReadHeader(const BYTE* pHeader)
+BOOL CMRVImage::ReadHeader(const BYTE* pHeader, uint64_t nPayloadBytes)
 {
-    std::memcpy(m_szMagic, pHeader, sizeof(m_szMagic));
-    m_dwFlags = ReadLE32(pHeader + 4);
-    m_wWidth = ReadLE16(pHeader + 8);
-    m_wHeight = ReadLE16(pHeader + 10);
-    m_dwBufferSize = ReadLE32(pHeader + 12);
-    m_dwDataSize = ReadLE32(pHeader + 16);
-    return IsHeaderConsistent();
-}
-
-BOOL CMRVImage::IsHeaderConsistent() const
-{
-    // The payload is read into a buffer of buffer size bytes.
-    if (m_dwDataSize > m_dwBufferSize)
-        return FALSE;
-    // A stored payload is the decoded payload itself: anything shorter would leave part of the
-    // buffer unwritten.
-    if (!(m_dwFlags & MRVIMAGE_COMPRESSED) && m_dwDataSize != m_dwBufferSize)
-        return FALSE;
-    // Drawing a raw pixel array reads width x height pixels from the buffer.
-    const uint64_t nRawSize = static_cast<uint64_t>(m_wWidth) * m_wHeight * 2;
-    if ((m_dwFlags & MRVIMAGE_RAW) && m_dwBufferSize != nRawSize)
-        return FALSE;
-    return TRUE;
+    MRVRecordHeader header;
+    ReadRecordHeader(pHeader, &header);
+    std::memcpy(m_szMagic, header.magic, sizeof(m_szMagic));
+    m_dwFlags = header.dwFlags;
+    m_wWidth = header.wWidth;
+    m_wHeight = header.wHeight;
+    m_dwBufferSize = header.dwBufferSize;
+    m_dwDataSize = header.dwDataSize;
+    return CheckRecord(header, nPayloadBytes) == MRVRECORD_OK;
 }
 
 BOOL CMRVImage::AllocatePixels()
@@ -100,9 +90,11 @@ BOOL CMRVImage::Load(const char* pszPath)
     if (!pFile)
         return FALSE;
 
+    // The header is checked against the bytes the file holds before the buffer is allocated.
     BYTE header[MRVIMAGE_HEADER_SIZE];
-    const BOOL bLoaded = std::fread(header, 1, sizeof(header), pFile) == sizeof(header) && ReadHeader(header) &&
-                         AllocatePixels() && std::fread(m_pPixels, 1, m_dwDataSize, pFile) == m_dwDataSize;
+    const BOOL bLoaded = std::fread(header, 1, sizeof(header), pFile) == sizeof(header) &&
+                         ReadHeader(header, BytesLeft(pFile)) && AllocatePixels() &&
+                         std::fread(m_pPixels, 1, m_dwDataSize, pFile) == m_dwDataSize;
     std::fclose(pFile);
     if (!bLoaded)
     {
@@ -116,8 +108,8 @@ BOOL CMRVImage::Load(const char* pszPath)
 BOOL CMRVImage::LoadRecord(const BYTE* pRecord, size_t nRecordSize)
 {
     Reset();
-    const BOOL bLoaded = pRecord && nRecordSize >= MRVIMAGE_HEADER_SIZE && ReadHeader(pRecord) &&
-                         m_dwDataSize <= nRecordSize - MRVIMAGE_HEADER_SIZE && AllocatePixels();
+    const BOOL bLoaded = pRecord && nRecordSize >= MRVIMAGE_HEADER_SIZE &&
+                         ReadHeader(pRecord, nRecordSize - MRVIMAGE_HEADER_SIZE) && AllocatePixels();
     if (!bLoaded)
     {
         Reset();

@@ -20,10 +20,11 @@ public:
     CMRVImage& operator=(const CMRVImage&) = delete;
 
     // Records (MRVImage.cpp).
-    // Every loader refuses a record that is inconsistent: data size above buffer size, an
-    // uncompressed payload whose data size differs from its buffer size, a raw pixel array
-    // whose buffer size is not width x height x 2, or fewer bytes than the header announces.
-    // A refused load returns 0 and leaves the image empty (0 x 0, no pixels).
+    // Every loader refuses a record that breaks the rules of assets/MRVRecord.h (data size
+    // above buffer size, an uncompressed payload that does not fill its buffer, a buffer size
+    // the picture's layout or the stored stream cannot fill, fewer bytes than the header
+    // announces) before allocating anything. A refused load returns 0 and leaves the image
+    // empty (0 x 0, no pixels).
 
     // Fills the image from a .mri file; the payload stays as stored (compressed if flagged).
     BOOL Load(const char* pszPath);
@@ -74,14 +75,15 @@ public:
     DWORD m_dwGreenMask;
     DWORD m_dwBlueMask;
 
-    BYTE* m_pPixels;          // owned, m_dwBufferSize bytes, or null
+    BYTE* m_pPixels;           // owned, m_dwBufferSize bytes, or null
     int32_t* m_pColumnOffsets; // owned, optional: (unused, vertical offset) pairs per column
 
 private:
     void Reset();
     BOOL LoadRecord(const BYTE* pRecord, size_t nRecordSize);
-    BOOL ReadHeader(const BYTE* pHeader);
-    BOOL IsHeaderConsistent() const;
+    // Fills the header fields; TRUE when the record keeps the rules with nPayloadBytes bytes
+    // after its header.
+    BOOL ReadHeader(const BYTE* pHeader, uint64_t nPayloadBytes);
     BOOL AllocatePixels();
     BOOL DecodePayload(BYTE* pOut) const;
 };

@@ -1,14 +1,13 @@
 // RunCodedWalk.h: the walk over a run-coded payload shared by drawing, blending and pixel
 // conversion.
 //
-// The payload is a list of records: type byte (0 transparent, 1 opaque, 2 end), a reserved
-// byte, a 32-bit little-endian count, and for opaque runs count 16-bit pixels. The runs cover
-// the picture's positions in row-major order and may carry over from one row to the next.
-// The walk trusts nothing in the records: it never reads past nSize bytes, never reports a
-// position outside width x height, and ends at an end record, an unknown type, a record cut
-// short by the end of the payload, or the last position.
+// The records are read by MRVRunCoding::CRunReader (assets/MRVRunCoding.h), which trusts
+// nothing in them: the walk never reads past nSize bytes, never reports a position outside
+// width x height, and ends at an end record, an unknown type, a record cut short by the end
+// of the payload, or the last position. What a damaged list describes before that is drawn.
 #pragma once
 
+#include "assets/MRVRunCoding.h"
 #include "platform/WinTypes.h"
 
 #include <algorithm>
@@ -18,25 +17,10 @@
 namespace MRVDraw
 {
 
-constexpr size_t RUN_HEADER_SIZE = 6;
-enum : BYTE
-{
-    RUN_TRANSPARENT = 0,
-    RUN_OPAQUE = 1,
-    RUN_END = 2,
-};
-
-inline uint32_t ReadRunCount(const BYTE* p)
-{
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
-
 // Calls fn(x, y, pPixels + k, n) for the pixels of positions nFrom to nTo - 1 (row-major,
 // nWidth to a row), one call per row they touch. One division finds the first row; the
 // rest follow by stepping.
-template <class Fn>
-void EmitRowPieces(WORD* pPixels, uint64_t nFrom, uint64_t nTo, uint64_t nWidth, Fn& fn)
+template <class Fn> void EmitRowPieces(WORD* pPixels, uint64_t nFrom, uint64_t nTo, uint64_t nWidth, Fn& fn)
 {
     int y = static_cast<int>(nFrom / nWidth);
     uint64_t x = nFrom - static_cast<uint64_t>(y) * nWidth;
@@ -55,37 +39,29 @@ void EmitRowPieces(WORD* pPixels, uint64_t nFrom, uint64_t nTo, uint64_t nWidth,
 // read whatever its length, and the walk stops at the first position in row nStopRow or
 // below: a caller drawing a rectangle has nothing to do outside its rows.
 template <class Fn>
-void WalkOpaqueRuns(BYTE* pPayload, size_t nSize, int nWidth, int nHeight, int nStartRow, int nStopRow, Fn&& fn)
+void WalkOpaqueRuns(BYTE* pPayload, size_t nSize, int nWidth, int nHeight, int nStartRow, int nStopRow,
+                    Fn&& fn)
 {
     if (pPayload == nullptr || nWidth <= 0 || nHeight <= 0)
         return;
     const uint64_t nRowLength = static_cast<uint64_t>(nWidth);
     const uint64_t nStart = static_cast<uint64_t>(std::clamp(nStartRow, 0, nHeight)) * nRowLength;
     const uint64_t nStop = static_cast<uint64_t>(std::clamp(nStopRow, 0, nHeight)) * nRowLength;
+    MRVRunCoding::CRunReader reader(pPayload, nSize);
+    MRVRunCoding::Run run;
     uint64_t nPos = 0;
-    size_t nOffset = 0;
-    while (nPos < nStop && nSize - nOffset >= RUN_HEADER_SIZE)
+    while (nPos < nStop && reader.Next(run))
     {
-        const BYTE nType = pPayload[nOffset];
-        if (nType != RUN_TRANSPARENT && nType != RUN_OPAQUE)
-            return;
-        const uint64_t nCount = ReadRunCount(pPayload + nOffset + 2);
-        nOffset += RUN_HEADER_SIZE;
-        if (nType == RUN_TRANSPARENT)
+        if (run.nType == MRVRunCoding::RUN_OPAQUE)
         {
-            nPos += nCount;
-            continue;
+            // The part of the pixels present that lands in the wanted rows.
+            const uint64_t nFrom = std::max(nPos, nStart);
+            const uint64_t nTo = std::min(nPos + run.nPresent, nStop);
+            if (nFrom < nTo)
+                EmitRowPieces(reinterpret_cast<WORD*>(pPayload + run.nPixelOffset) + (nFrom - nPos), nFrom,
+                              nTo, nRowLength, fn);
         }
-        // Pixels present in the payload, and the part of them that lands in the wanted rows.
-        const uint64_t nPresent = std::min<uint64_t>(nCount, (nSize - nOffset) / 2);
-        const uint64_t nFrom = std::max(nPos, nStart);
-        const uint64_t nTo = std::min(nPos + nPresent, nStop);
-        if (nFrom < nTo)
-            EmitRowPieces(reinterpret_cast<WORD*>(pPayload + nOffset) + (nFrom - nPos), nFrom, nTo, nRowLength, fn);
-        if (nPresent < nCount)
-            return; // the run is cut short by the end of the payload
-        nOffset += static_cast<size_t>(nCount) * 2;
-        nPos += nCount;
+        nPos += run.nCount;
     }
 }
 

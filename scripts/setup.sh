@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   xvfb xdotool openbox x11-utils desktop-file-utils
   emscripten nodejs python3 chromium
+  time
   # The Windows build (mingw-w64, posix threads) and its tests under Wine: Wine and the X
   # libraries it only recommends, PulseAudio for a private sound server, xwd and unzip.
   g++-mingw-w64-x86-64-posix wine64 wine

@@ -6,6 +6,8 @@
 //   playthrough_speedup game time / wall time of a 10-minute session (velvina-headless)
 //   peak_rss_mb         the session's peak resident set (the runner's ru_maxrss)
 // Usage: bench_game [CONTENT_ROOT [HEADLESS_PATH]]; defaults are the build's.
+#include "SessionScript.h"
+
 #include "game/AvenueScene.h"
 #include "game/CreditsScene.h"
 #include "game/MakeoverScene.h"
@@ -99,56 +101,6 @@ void MeasureSceneLoads()
     DestroySoundEngine();
 }
 
-// A script and the game time its waits add up to.
-class CSessionScript
-{
-public:
-    void Click(const LayoutRect& rc)
-    {
-        m_strText += "click " + std::to_string((rc.left + rc.right) / 2) + " " +
-                     std::to_string((rc.top + rc.bottom) / 2) + "\n";
-    }
-    void Wait(unsigned nMs)
-    {
-        m_strText += "wait " + std::to_string(nMs) + "\n";
-        m_nMs += nMs;
-    }
-    void ClickAndWait(const LayoutRect& rc, unsigned nMs)
-    {
-        Click(rc);
-        Wait(nMs);
-    }
-    unsigned Ms() const { return m_nMs; }
-    const std::string& Text() const { return m_strText; }
-
-private:
-    std::string m_strText;
-    unsigned m_nMs = 0;
-};
-
-// One round from the sign-in screen back to it: the wall, the makeover with every kind of
-// pick, the wall, the avenue with every row's arrows, the wall, and the boot. The waits
-// leave room for the exits' sounds.
-void AddSessionRound(CSessionScript& script)
-{
-    namespace ML = MakeoverLayout;
-    namespace AL = AvenueLayout;
-    script.ClickAndWait(SignInLayout::rcContinue, 3000);
-    script.ClickAndWait(WallLayout::rcMakeover, 1000);
-    for (const LayoutRect& rc : {ML::arcEyes[3], ML::LipArea(5), ML::GlassesArea(7), ML::rcHairForward,
-                                 ML::rcHairBack, ML::rcBefore, ML::arcEyes[11]})
-        script.ClickAndWait(rc, 1500);
-    script.ClickAndWait(ML::rcExit, 3000);
-    script.ClickAndWait(WallLayout::rcAvenue, 1000);
-    for (const AL::AvenueRow& row : AL::aRows)
-    {
-        script.ClickAndWait(row.rcLeftArrow, 700);
-        script.ClickAndWait(row.rcRightArrow, 700);
-    }
-    script.ClickAndWait(AL::rcExit, 2000);
-    script.ClickAndWait(WallLayout::rcBoot, 2500);
-}
-
 // About kSessionMs of game time: the splash, rounds through every scene, then farewell and
 // the credits, whose first click ends the game.
 std::string SessionScript()
@@ -156,12 +108,11 @@ std::string SessionScript()
     // Long enough for the farewell voice and the pause after it.
     constexpr unsigned kFarewellMs = 15000;
     CSessionScript script;
-    script.Wait(500);
-    script.ClickAndWait(SplashLayout::rcButton, 1500);
+    script.AddOpening();
     CSessionScript round;
-    AddSessionRound(round);
+    round.AddRound(true);
     while (script.Ms() + round.Ms() + kFarewellMs + 1000 <= kSessionMs)
-        AddSessionRound(script);
+        script.AddRound(true);
     script.ClickAndWait(SignInLayout::rcFarewell, std::max(kFarewellMs, kSessionMs - script.Ms() - 1000));
     script.ClickAndWait(LayoutRect{0, 0, 639, 479}, 1000);
     return script.Text();
@@ -190,34 +141,15 @@ unsigned ReadSessionJournal(const std::string& strJournal)
 
 int RunSession(const std::string& strRoot, const std::string& strHeadless)
 {
-    char szDir[] = "/tmp/velvina-bench-XXXXXX";
-    if (!mkdtemp(szDir))
-        return 1;
-    const std::string strDir = szDir;
-    const std::string strScript = strDir + "/session.txt";
-    const std::string strJournal = strDir + "/journal.txt";
-    const std::string strTrace = strDir + "/trace.txt";
-    std::ofstream(strScript) << SessionScript();
-
+    const CRunnerSession session(SessionScript());
     const Clock::time_point start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0)
-    {
-        execl(strHeadless.c_str(), strHeadless.c_str(), "--root", strRoot.c_str(), "--script",
-              strScript.c_str(), "--journal", strJournal.c_str(), "--trace", strTrace.c_str(), "--max-ms",
-              "900000", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = session.Start(strHeadless, strRoot, 900000);
     int nStatus = 0;
     rusage usage = {};
     if (pid < 0 || wait4(pid, &nStatus, 0, &usage) != pid)
         return 1;
     const double dWallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    const unsigned nGameMs = ReadSessionJournal(strJournal);
-    std::remove(strScript.c_str());
-    std::remove(strJournal.c_str());
-    std::remove(strTrace.c_str());
-    rmdir(strDir.c_str());
+    const unsigned nGameMs = ReadSessionJournal(session.Journal());
     if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0)
         std::fprintf(stderr, "bench_game: the session ended with status %d\n", WEXITSTATUS(nStatus));
     std::fprintf(stderr, "bench_game: session of %u ms game time in %.0f ms\n", nGameMs, dWallMs);

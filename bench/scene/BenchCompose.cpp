@@ -3,8 +3,9 @@
 // surface). Prints FIGURE lines; every figure is the median of interleaved rounds.
 #include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
-#include "scene/Scene.h"
+#include "platform/ByteOrder.h"
 #include "platform/ScreenFormat.h"
+#include "scene/Scene.h"
 
 #include <algorithm>
 #include <chrono>
@@ -38,22 +39,17 @@ void FillPattern(CMRVImage& img, int nWidth, int nHeight, BOOL bKeyed, WORD wSee
         }
 }
 
-void PutLE32(std::vector<BYTE>& out, DWORD dw)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(BYTE(dw >> (8 * i)));
-}
-
 // A run-coded picture: an ellipse of opaque pixels on transparent corners.
 void MakeRunCoded(CMRVImage& img, int nWidth, int nHeight, WORD wSeed)
 {
     std::vector<BYTE> payload;
-    auto AddRun = [&payload](BYTE bType, int nCount, WORD wColour) {
+    auto AddRun = [&payload](BYTE bType, int nCount, WORD wColour)
+    {
         if (nCount <= 0)
             return;
         payload.push_back(bType);
         payload.push_back(0);
-        PutLE32(payload, DWORD(nCount));
+        Platform::AppendLE32(payload, DWORD(nCount));
         if (bType == 1)
             for (int i = 0; i < nCount; ++i)
             {
@@ -72,20 +68,18 @@ void MakeRunCoded(CMRVImage& img, int nWidth, int nHeight, WORD wSeed)
     payload.push_back(2);
     payload.push_back(0);
 
-    std::vector<BYTE> record = {'M', 'R', 'V', 'X'};
-    PutLE32(record, MRVIMAGE_RUNCODED);
-    record.push_back(BYTE(nWidth));
-    record.push_back(BYTE(nWidth >> 8));
-    record.push_back(BYTE(nHeight));
-    record.push_back(BYTE(nHeight >> 8));
-    PutLE32(record, DWORD(payload.size()));
-    PutLE32(record, DWORD(payload.size()));
+    MRVRecordHeader header;
+    header.dwFlags = MRVIMAGE_RUNCODED;
+    header.wWidth = WORD(nWidth);
+    header.wHeight = WORD(nHeight);
+    header.dwBufferSize = header.dwDataSize = DWORD(payload.size());
+    std::vector<BYTE> record(MRVIMAGE_HEADER_SIZE);
+    WriteRecordHeader(header, record.data());
     record.insert(record.end(), payload.begin(), payload.end());
     img.LoadFromMemory(record.data(), record.size());
 }
 
-template <class F>
-double MicrosecondsPerCall(int nCalls, F&& fn)
+template <class F> double MicrosecondsPerCall(int nCalls, F&& fn)
 {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < nCalls; ++i)
@@ -111,7 +105,8 @@ struct BenchSetup
     BenchSetup()
     {
         FillPattern(imgBackground, W, H, FALSE, 0x1234);
-        scene.SetBackground(&imgBackground, 0xF800, 0x07E0, 0x001F);
+        scene.SetBackground(&imgBackground, Platform::kFormat565.dwRedMask, Platform::kFormat565.dwGreenMask,
+                            Platform::kFormat565.dwBlueMask);
         // Four kinds in turn: opaque raw, colour-keyed, run-coded, blended.
         for (int i = 0; i < 20; ++i)
         {
@@ -143,10 +138,12 @@ struct BenchSetup
         scene.Draw(pSurface, W * 2, TRUE);
         for (CMRVSprite& spr : sprSprites)
             spr.SetUpdateRect(CMRVRect());
-        const double dMicroseconds = MicrosecondsPerCall(200, [&](int i) {
-            pChanging->SetFrame(i & 1);
-            scene.Draw(pSurface, W * 2, FALSE);
-        });
+        const double dMicroseconds = MicrosecondsPerCall(200,
+                                                         [&](int i)
+                                                         {
+                                                             pChanging->SetFrame(i & 1);
+                                                             scene.Draw(pSurface, W * 2, FALSE);
+                                                         });
         // Marked again for the complete frames of the next round.
         for (CMRVSprite& spr : sprSprites)
             spr.SetState(MRVSPRITE_SHOWN);
@@ -171,10 +168,13 @@ int main()
     for (int nRound = 0; nRound < 31; ++nRound)
     {
         full.push_back(MicrosecondsPerCall(10, [&](int) { setup.scene.Draw(pSurface, W * 2, TRUE); }));
-        copies.push_back(MicrosecondsPerCall(10, [&](int) {
-            for (int i = 0; i < 3; ++i)
-                std::memcpy(buffers[2 * i + 1].data(), buffers[2 * i].data(), FRAME_BYTES);
-        }));
+        copies.push_back(MicrosecondsPerCall(10,
+                                             [&](int)
+                                             {
+                                                 for (int i = 0; i < 3; ++i)
+                                                     std::memcpy(buffers[2 * i + 1].data(),
+                                                                 buffers[2 * i].data(), FRAME_BYTES);
+                                             }));
         incremental.push_back(setup.TimeIncremental(pSurface, 0, 415));  // over the background only
         underBlend.push_back(setup.TimeIncremental(pSurface, 530, 410)); // partly under a blended sprite
     }

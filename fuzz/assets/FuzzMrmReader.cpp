@@ -18,8 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     {
         size_t nRecordSize = 0;
         const BYTE* pRecord = frames.GetFrameRecord(i, &nRecordSize);
-        if (AssetFuzz::BufferSizeTooLarge(pRecord, nRecordSize))
-            continue;
         CMRVImage image;
         if (!image.LoadFromMemory(pRecord, nRecordSize))
             continue;

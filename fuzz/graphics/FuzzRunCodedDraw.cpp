@@ -3,6 +3,7 @@
 // payload (AddressSanitizer), is a failure.
 #include "graphics/MRVImage.h"
 #include "graphics/MRVImageDraw.h"
+#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,7 +14,9 @@
 namespace
 {
 
-constexpr int PITCH = 700; // pixels per buffer row: 60 guard columns right of the screen
+constexpr int W = Platform::kScreenWidth;
+constexpr int H = Platform::kScreenHeight;
+constexpr int PITCH = W + 60; // pixels per buffer row: 60 guard columns right of the screen
 constexpr int GUARD_ROWS = 4;
 constexpr WORD GUARD = 0xA5A5;
 
@@ -34,10 +37,12 @@ private:
 std::vector<BYTE> Record(DWORD dwFlags, int nWidth, int nHeight, const uint8_t* pPayload, size_t nSize)
 {
     std::vector<BYTE> record(MRVIMAGE_HEADER_SIZE + nSize);
-    std::memcpy(record.data(), "MRVX", 4);
-    const DWORD dwSize = static_cast<DWORD>(nSize);
-    const DWORD header[] = {dwFlags, static_cast<DWORD>(nWidth) | (static_cast<DWORD>(nHeight) << 16), dwSize, dwSize};
-    std::memcpy(record.data() + 4, header, sizeof(header));
+    MRVRecordHeader header;
+    header.dwFlags = dwFlags;
+    header.wWidth = static_cast<WORD>(nWidth);
+    header.wHeight = static_cast<WORD>(nHeight);
+    header.dwBufferSize = header.dwDataSize = static_cast<DWORD>(nSize);
+    WriteRecordHeader(header, record.data());
     if (nSize > 0)
         std::memcpy(record.data() + MRVIMAGE_HEADER_SIZE, pPayload, nSize);
     return record;
@@ -47,7 +52,7 @@ std::vector<BYTE> Record(DWORD dwFlags, int nWidth, int nHeight, const uint8_t* 
 // guard, GUARD_ROWS rows of guard. Kept between runs; the screen part is cleared each time.
 std::vector<WORD>& Buffer()
 {
-    static std::vector<WORD> buffer(static_cast<size_t>(PITCH) * (480 + 2 * GUARD_ROWS), GUARD);
+    static std::vector<WORD> buffer(static_cast<size_t>(PITCH) * (H + 2 * GUARD_ROWS), GUARD);
     return buffer;
 }
 
@@ -58,8 +63,9 @@ bool GuardIntact(const std::vector<WORD>& buffer)
     if (std::memcmp(buffer.data(), guard.data(), nBand) != 0 ||
         std::memcmp(buffer.data() + (buffer.size() - guard.size()), guard.data(), nBand) != 0)
         return false;
-    for (int y = 0; y < 480; ++y)
-        if (std::memcmp(buffer.data() + (GUARD_ROWS + y) * PITCH + 640, guard.data(), (PITCH - 640) * sizeof(WORD)) != 0)
+    for (int y = 0; y < H; ++y)
+        if (std::memcmp(buffer.data() + (GUARD_ROWS + y) * PITCH + W, guard.data(),
+                        (PITCH - W) * sizeof(WORD)) != 0)
             return false;
     return true;
 }
@@ -73,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     const uint8_t nOperation = in.Byte();
     int nWidth = static_cast<uint16_t>(in.Short());
     int nHeight = static_cast<uint16_t>(in.Short());
-    const int dx = in.Short(), dy = in.Short(), sx = in.Short(), sy = in.Short(), w = in.Short(), h = in.Short();
+    const int dx = in.Short(), dy = in.Short(), sx = in.Short(), sy = in.Short(), w = in.Short(),
+              h = in.Short();
     const uint8_t nAlpha = in.Byte();
     const uint8_t nDataCut = in.Byte();
 
@@ -85,8 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         nWidth = 1 + nWidth % 64;
         nHeight = static_cast<int>(std::min<size_t>(65535, in.RestSize() / 2 / static_cast<size_t>(nWidth)));
     }
-    const size_t nPayload = dwFlags == MRVIMAGE_RUNCODED ? in.RestSize()
-                                                         : static_cast<size_t>(nWidth) * nHeight * 2;
+    const size_t nPayload =
+        dwFlags == MRVIMAGE_RUNCODED ? in.RestSize() : static_cast<size_t>(nWidth) * nHeight * 2;
     const std::vector<BYTE> record = Record(dwFlags, nWidth, nHeight, in.Rest(), nPayload);
     CMRVImage image;
     if (!image.LoadFromMemory(record.data(), record.size()))
@@ -96,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 
     std::vector<WORD>& buffer = Buffer();
     WORD* pScreen = buffer.data() + GUARD_ROWS * PITCH;
-    for (int y = 0; y < 480; ++y)
-        std::memset(pScreen + y * PITCH, 0, 640 * sizeof(WORD));
+    for (int y = 0; y < H; ++y)
+        std::memset(pScreen + y * PITCH, 0, W * sizeof(WORD));
     const LONG nPitch = PITCH * 2;
 
     switch (nOperation % 6)
@@ -109,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         image.BlendBlit(pScreen, nPitch, dx, dy, sx, sy, w, h, nAlpha - 20);
         break;
     case 2:
-        image.ConvertPixelFormat(0x7C00, 0x03E0, 0x001F);
+        image.ConvertPixelFormat(Platform::kFormat555.dwRedMask, Platform::kFormat555.dwGreenMask,
+                                 Platform::kFormat555.dwBlueMask);
         image.Blit(pScreen, nPitch, dx, dy, sx, sy, w, h);
         break;
     case 3:

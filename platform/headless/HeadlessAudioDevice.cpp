@@ -1,6 +1,7 @@
 // HeadlessAudioDevice.cpp: the virtual device, paced by the virtual clock and the workers.
 #include "platform/headless/HeadlessAudioDevice.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/mixer/SoftwareMixer.h"
 
 #include <algorithm>
@@ -37,14 +38,8 @@ private:
 };
 
 CHeadlessAudio::CHeadlessAudio(CVirtualClock& clock)
-    : m_Clock(clock),
-      m_pDevice(nullptr),
-      m_bOpenFails(FALSE),
-      m_bKeepInMemory(FALSE),
-      m_pCaptureFile(nullptr),
-      m_dwLastTime(0),
-      m_qwElapsedMs(0),
-      m_qwFramesMixed(0)
+    : m_Clock(clock), m_pDevice(nullptr), m_bOpenFails(FALSE), m_bKeepInMemory(FALSE),
+      m_pCaptureFile(nullptr), m_dwLastTime(0), m_qwElapsedMs(0), m_qwFramesMixed(0)
 {
 }
 
@@ -97,7 +92,8 @@ void CHeadlessAudio::OnClockAdvanced(DWORD dwNow)
     m_dwLastTime = dwNow;
     const uint64_t qwDue = m_qwElapsedMs * CSoftwareMixer::kOutputRate / 1000;
     while (m_qwFramesMixed < qwDue)
-        m_qwFramesMixed += MixStep(static_cast<size_t>(std::min<uint64_t>(kStepFrames, qwDue - m_qwFramesMixed)));
+        m_qwFramesMixed +=
+            MixStep(static_cast<size_t>(std::min<uint64_t>(kStepFrames, qwDue - m_qwFramesMixed)));
 }
 
 // Mixes up to nFrames, ending at a notification, then waits for the workers.
@@ -127,9 +123,8 @@ void CHeadlessAudio::Capture(const int16_t* pFrames, size_t nFrames)
         return;
     for (size_t n = 0; n < nFrames; ++n)
     {
-        const uint16_t wSample = static_cast<uint16_t>(pFrames[n]);
-        const unsigned char bytes[2] = {static_cast<unsigned char>(wSample & 0xFF),
-                                        static_cast<unsigned char>(wSample >> 8)};
+        uint8_t bytes[2];
+        Platform::WriteLE16(bytes, static_cast<uint16_t>(pFrames[n]));
         std::fwrite(bytes, 1, 2, m_pCaptureFile);
     }
 }

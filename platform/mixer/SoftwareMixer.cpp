@@ -1,6 +1,7 @@
 // SoftwareMixer.cpp: buffers, format conversion, cursors, notifications and the saturating sum.
 #include "platform/mixer/SoftwareMixer.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/mixer/OutputVolume.h"
 
 #include <algorithm>
@@ -45,17 +46,11 @@ class CSoftwareMixer::CVoice : public IAudioBuffer
 {
 public:
     CVoice(CSoftwareMixer& mixer, const AudioBufferDesc& desc)
-        : m_Mixer(mixer),
-          m_Format(*desc.pFormat),
-          m_dwFlags(desc.dwFlags),
+        : m_Mixer(mixer), m_Format(*desc.pFormat), m_dwFlags(desc.dwFlags),
           m_Data(desc.dwBufferBytes, SilenceByte()),
-          m_qwFrames(desc.dwBufferBytes / desc.pFormat->nBlockAlign),
-          m_qwPosition(0),
+          m_qwFrames(desc.dwBufferBytes / desc.pFormat->nBlockAlign), m_qwPosition(0),
           m_qwStep((uint64_t(desc.pFormat->nSamplesPerSec) << kFractionBits) / kOutputRate),
-          m_bPlaying(false),
-          m_bLooping(false),
-          m_bLost(false),
-          m_bMixed(false)
+          m_bPlaying(false), m_bLooping(false), m_bLost(false), m_bMixed(false)
     {
     }
 
@@ -131,8 +126,8 @@ public:
         {
             if (pPositions[i].dwOffset >= m_Data.size() || !pPositions[i].pEvents)
                 return AUDIO_FAILED;
-            notifications.push_back({pPositions[i].dwOffset / m_Format.nBlockAlign, pPositions[i].pEvents,
-                                     pPositions[i].nEvent});
+            notifications.push_back(
+                {pPositions[i].dwOffset / m_Format.nBlockAlign, pPositions[i].pEvents, pPositions[i].nEvent});
         }
         m_Notifications.swap(notifications);
         return AUDIO_OK;
@@ -178,8 +173,9 @@ public:
         uint64_t qwNearest = UINT64_MAX;
         for (const Notification& notification : m_Notifications)
         {
-            const uint64_t qwAhead = notification.qwFrame >= qwFrame ? notification.qwFrame - qwFrame
-                                                                     : notification.qwFrame + m_qwFrames - qwFrame;
+            const uint64_t qwAhead = notification.qwFrame >= qwFrame
+                                         ? notification.qwFrame - qwFrame
+                                         : notification.qwFrame + m_qwFrames - qwFrame;
             qwNearest = std::min(qwNearest, qwAhead);
         }
         if (qwNearest >= (uint64_t(1) << 30))
@@ -220,8 +216,8 @@ private:
             int32_t nLeft = (int32_t(p[0]) - 128) * 256;
             return m_Format.nChannels == 1 ? nLeft : (nLeft + (int32_t(p[1]) - 128) * 256) / 2;
         }
-        int32_t nLeft = int16_t(uint16_t(p[0] | (p[1] << 8)));
-        return m_Format.nChannels == 1 ? nLeft : (nLeft + int16_t(uint16_t(p[2] | (p[3] << 8)))) / 2;
+        int32_t nLeft = int16_t(Platform::ReadLE16(p));
+        return m_Format.nChannels == 1 ? nLeft : (nLeft + int16_t(Platform::ReadLE16(p + 2))) / 2;
     }
 
     // The frame after i as the cursor will meet it: wrapped when looping, held at the end of
@@ -342,7 +338,8 @@ public:
     AudioResult SetFormat(const WaveFormat& format) override
     {
         const bool bOutputFormat = format.wFormatTag == kWaveFormatPcm && format.nChannels == 1 &&
-                                   format.nSamplesPerSec == CSoftwareMixer::kOutputRate && format.wBitsPerSample == 16;
+                                   format.nSamplesPerSec == CSoftwareMixer::kOutputRate &&
+                                   format.wBitsPerSample == 16;
         return bOutputFormat ? AUDIO_OK : AUDIO_FAILED;
     }
     void Release() override { delete this; }

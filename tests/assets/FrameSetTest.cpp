@@ -38,14 +38,12 @@ std::vector<std::string> DecodeFrames(const CMRVFrameSet& frames)
 }
 
 // "abcabcabc": three literals and a match repeating them.
-const Bytes kAbc3Stream = { 0x8E, 0x8F, 0x90, 0x08, 0x00, 0xFF, 0xA0 };
+const Bytes kAbc3Stream = {0x8E, 0x8F, 0x90, 0x08, 0x00, 0xFF, 0xA0};
 
 // The file with the 32-bit length at nEntry replaced.
 Bytes WithLength(Bytes file, size_t nEntry, uint32_t dwLength)
 {
-    Bytes length;
-    PutLE(length, dwLength, 4);
-    std::copy(length.begin(), length.end(), file.begin() + static_cast<std::ptrdiff_t>(nEntry));
+    Platform::WriteLE32(file.data() + nEntry, dwLength);
     return file;
 }
 
@@ -53,7 +51,7 @@ Bytes WithLength(Bytes file, size_t nEntry, uint32_t dwLength)
 
 TEST(FrameSet, LoadsFramesAndTheirRecords)
 {
-    const Bytes file = FrameSet(12, { StreamRecord(5, kAbcStream), StreamRecord(9, kAbc3Stream) });
+    const Bytes file = FrameSet(12, {StreamRecord(5, kAbcStream), StreamRecord(9, kAbc3Stream)});
     CMRVFrameSet frames;
     ASSERT_TRUE(frames.Load(WriteTempFile("two.mrm", file).c_str()));
     EXPECT_EQ(frames.GetFrameRate(), 12);
@@ -61,14 +59,14 @@ TEST(FrameSet, LoadsFramesAndTheirRecords)
     size_t nSize = 0;
     EXPECT_NE(frames.GetFrameRecord(1, &nSize), nullptr);
     EXPECT_EQ(nSize, 20u + kAbc3Stream.size());
-    EXPECT_EQ(DecodeFrames(frames), (std::vector<std::string>{ std::string("abc\0\0", 5), "abcabcabc" }));
+    EXPECT_EQ(DecodeFrames(frames), (std::vector<std::string>{std::string("abc\0\0", 5), "abcabcabc"}));
 }
 
 // Frame rate 0 is reported as stored; an empty set and bytes after the last record load.
 TEST(FrameSet, OddButValidFilesLoad)
 {
-    Bytes tail = FrameSet(0, { StreamRecord(5, kAbcStream) });
-    tail.insert(tail.end(), { 1, 2, 3 });
+    Bytes tail = FrameSet(0, {StreamRecord(5, kAbcStream)});
+    tail.insert(tail.end(), {1, 2, 3});
     const Bytes empty = FrameSet(5, {});
     CMRVFrameSet frames;
     EXPECT_TRUE(frames.LoadFromMemory(empty.data(), empty.size()));
@@ -76,7 +74,7 @@ TEST(FrameSet, OddButValidFilesLoad)
     ASSERT_TRUE(frames.LoadFromMemory(tail.data(), tail.size()));
     EXPECT_EQ(frames.GetFrameRate(), 0);
     EXPECT_EQ(frames.GetFrameCount(), 1);
-    for (int nIndex : { -1, 1, 1000 })
+    for (int nIndex : {-1, 1, 1000})
     {
         size_t nSize = 99;
         EXPECT_EQ(frames.GetFrameRecord(nIndex, &nSize), nullptr) << nIndex;
@@ -88,29 +86,29 @@ TEST(FrameSet, OddButValidFilesLoad)
 
 TEST(FrameSet, TruncatedOrInconsistentFilesFailToLoad)
 {
-    const Bytes good = FrameSet(10, { StreamRecord(5, kAbcStream), StreamRecord(5, kAbcStream) });
+    const Bytes good = FrameSet(10, {StreamRecord(5, kAbcStream), StreamRecord(5, kAbcStream)});
     const size_t nSecondEntry = 8 + 4 + 25; // header, first length, first record
     auto withLength = [&](size_t nEntry, uint32_t dwLength) { return WithLength(good, nEntry, dwLength); };
     // A record whose data size disagrees with the entry around it.
     Bytes shortRecord = StreamRecord(5, kAbcStream);
     shortRecord.pop_back();
-    Bytes oddRecordFile = FrameSet(10, { shortRecord });
+    Bytes oddRecordFile = FrameSet(10, {shortRecord});
 
     const struct
     {
         const char* pszName;
         Bytes file;
     } kCases[] = {
-        { "shorter than the header", Bytes(good.begin(), good.begin() + 7) },
-        { "frame count beyond the entries", Bytes(good.begin(), good.begin() + nSecondEntry) },
-        { "length cut short", Bytes(good.begin(), good.begin() + nSecondEntry + 2) },
-        { "record cut short", Bytes(good.begin(), good.end() - 1) },
-        { "length past the end of the file", withLength(nSecondEntry, 26) },
-        { "length shorter than a record header", withLength(nSecondEntry, 19) },
-        { "last length shorter than a record header",
-          WithLength(Bytes(good.begin(), good.begin() + nSecondEntry + 4 + 19), nSecondEntry, 19) },
-        { "length longer than its record", withLength(8, 24) },
-        { "record longer than its length", oddRecordFile },
+        {"shorter than the header", Bytes(good.begin(), good.begin() + 7)},
+        {"frame count beyond the entries", Bytes(good.begin(), good.begin() + nSecondEntry)},
+        {"length cut short", Bytes(good.begin(), good.begin() + nSecondEntry + 2)},
+        {"record cut short", Bytes(good.begin(), good.end() - 1)},
+        {"length past the end of the file", withLength(nSecondEntry, 26)},
+        {"length shorter than a record header", withLength(nSecondEntry, 19)},
+        {"last length shorter than a record header",
+         WithLength(Bytes(good.begin(), good.begin() + nSecondEntry + 4 + 19), nSecondEntry, 19)},
+        {"length longer than its record", withLength(8, 24)},
+        {"record longer than its length", oddRecordFile},
     };
     CCapturedTrace sink;
     for (const auto& test : kCases)

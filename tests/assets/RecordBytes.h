@@ -2,6 +2,9 @@
 // a helper that writes them to temporary files.
 #pragma once
 
+#include "assets/MRVRecord.h"
+#include "platform/ByteOrder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -14,23 +17,26 @@ namespace AssetTest
 
 using Bytes = std::vector<uint8_t>;
 
-inline void PutLE(Bytes& out, uint32_t nValue, int nBytes)
+// A header with the given fields.
+inline MRVRecordHeader Header(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize,
+                              uint32_t dwDataSize)
 {
-    for (int i = 0; i < nBytes; ++i)
-        out.push_back(static_cast<uint8_t>(nValue >> (8 * i)));
+    MRVRecordHeader header;
+    header.dwFlags = dwFlags;
+    header.wWidth = wWidth;
+    header.wHeight = wHeight;
+    header.dwBufferSize = dwBufferSize;
+    header.dwDataSize = dwDataSize;
+    return header;
 }
 
 // Header with the given fields followed by the payload bytes (data size is given separately so
 // that tests can make it disagree with the payload).
-inline Bytes Record(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize, uint32_t dwDataSize,
-                    const Bytes& payload)
+inline Bytes Record(uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize,
+                    uint32_t dwDataSize, const Bytes& payload)
 {
-    Bytes out = { 'M', 'R', 'V', 'X' };
-    PutLE(out, dwFlags, 4);
-    PutLE(out, wWidth, 2);
-    PutLE(out, wHeight, 2);
-    PutLE(out, dwBufferSize, 4);
-    PutLE(out, dwDataSize, 4);
+    Bytes out(MRVIMAGE_HEADER_SIZE);
+    WriteRecordHeader(Header(dwFlags, wWidth, wHeight, dwBufferSize, dwDataSize), out.data());
     out.insert(out.end(), payload.begin(), payload.end());
     return out;
 }
@@ -42,16 +48,16 @@ inline Bytes StreamRecord(uint32_t dwBufferSize, const Bytes& stream)
 }
 
 // One block: the literals a, b, c, then the end of the block.
-inline const Bytes kAbcStream = { 0x8E, 0x8F, 0x90, 0xFE, 0x80 };
+inline const Bytes kAbcStream = {0x8E, 0x8F, 0x90, 0xFE, 0x80};
 
 inline Bytes FrameSet(uint16_t wFrameRate, const std::vector<Bytes>& records)
 {
-    Bytes out = { 0, 0, 0, 0 };
-    PutLE(out, wFrameRate, 2);
-    PutLE(out, static_cast<uint32_t>(records.size()), 2);
+    Bytes out = {'M', 'R', 'V', 'M'};
+    Platform::AppendLE16(out, wFrameRate);
+    Platform::AppendLE16(out, static_cast<uint16_t>(records.size()));
     for (const Bytes& record : records)
     {
-        PutLE(out, static_cast<uint32_t>(record.size()), 4);
+        Platform::AppendLE32(out, static_cast<uint32_t>(record.size()));
         out.insert(out.end(), record.begin(), record.end());
     }
     return out;
@@ -61,8 +67,8 @@ inline Bytes FrameSet(uint16_t wFrameRate, const std::vector<Bytes>& records)
 inline std::string WriteTempFile(const std::string& strName, const Bytes& bytes)
 {
     const ::testing::TestInfo* pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string strPath = ::testing::TempDir() + "assets_" + pInfo->test_suite_name() + "_" + pInfo->name() +
-                                "_" + strName;
+    const std::string strPath =
+        ::testing::TempDir() + "assets_" + pInfo->test_suite_name() + "_" + pInfo->name() + "_" + strName;
     std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return strPath;

@@ -1,6 +1,7 @@
 // Tests of MRVEncoder: round trips through CMRVDecompressor for many kinds of input, levels and
 // block sizes, and the class-width choice.
 #include "StreamBuilder.h"
+#include "assets/MRVCodecModel.h"
 #include "tools/encoder/MRVEncoder.h"
 
 #include <gtest/gtest.h>
@@ -55,9 +56,12 @@ const Input INPUTS[] = {
     {"flat", 100000, [](size_t, std::mt19937&) { return uint8_t(0x33); }},
     {"gradient", 50000, [](size_t i, std::mt19937&) { return uint8_t(i / 200); }},
     {"picture", 320 * 240 * 2, PictureByte},
-    {"noise over 64 KB", 150000, [](size_t i, std::mt19937& rng) { return uint8_t((i % 3 == 0) ? rng() : i / 7); }},
-    {"long repeats far back", 200000, [](size_t i, std::mt19937&) { return uint8_t((i * 2654435761u >> 13) % 256 ^ (i / 70000)); }},
-    {"changing statistics", 60000, [](size_t i, std::mt19937& rng) { return uint8_t((i / 5000) * 17 + rng() % (1 + i / 5000)); }},
+    {"noise over 64 KB", 150000,
+     [](size_t i, std::mt19937& rng) { return uint8_t((i % 3 == 0) ? rng() : i / 7); }},
+    {"long repeats far back", 200000,
+     [](size_t i, std::mt19937&) { return uint8_t((i * 2654435761u >> 13) % 256 ^ (i / 70000)); }},
+    {"changing statistics", 60000,
+     [](size_t i, std::mt19937& rng) { return uint8_t((i / 5000) * 17 + rng() % (1 + i / 5000)); }},
 };
 
 TEST(EncoderTest, RoundTripsAtEveryLevel)
@@ -73,8 +77,21 @@ TEST(EncoderTest, RoundTripsAtEveryLevel)
             const DecodeResult r = DecodePayload(stream, data.size() + 64);
             ASSERT_TRUE(r.bOk) << input.pszName << " at level " << nLevel;
             EXPECT_EQ(r.bytes, data) << input.pszName << " at level " << nLevel;
+            // Image records refuse buffers larger than their stream's largest expansion.
+            EXPECT_LE(data.size(), MRVCodec::MaxDecodedSize(stream.size()))
+                << input.pszName << " at level " << nLevel;
         }
     }
+}
+
+// The most compressible input comes close to the largest expansion a stream can have, and
+// stays within it: the bound that keeps damaged records from costing gigabytes is also tight.
+TEST(EncoderTest, FlatInputApproachesTheLargestExpansion)
+{
+    const std::vector<uint8_t> data(1u << 20, 0x5A);
+    const std::vector<uint8_t> stream = MRVEncoder::Encode(data.data(), data.size());
+    EXPECT_LE(data.size(), MRVCodec::MaxDecodedSize(stream.size()));
+    EXPECT_GT(data.size(), MRVCodec::MaxDecodedSize(stream.size()) * 9 / 10);
 }
 
 TEST(EncoderTest, RoundTripsWithSmallBlocksAndFrequentUpdates)
@@ -112,7 +129,8 @@ TEST(EncoderTest, EveryShortLengthMeetsTheLastByteRule)
 TEST(EncoderTest, SkewedDataCompressesAndUpdatesPay)
 {
     // Two symbols only: with updates their codes shrink to a few bits each.
-    const std::vector<uint8_t> data = Make(40000, [](size_t, std::mt19937& rng) { return uint8_t((rng() & 1) ? 'x' : 'y'); });
+    const std::vector<uint8_t> data =
+        Make(40000, [](size_t, std::mt19937& rng) { return uint8_t((rng() & 1) ? 'x' : 'y'); });
     const std::vector<uint8_t> stream = MRVEncoder::Encode(data.data(), data.size());
     EXPECT_LT(stream.size(), data.size() * 6 / 8 + 100);
 }

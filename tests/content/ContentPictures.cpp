@@ -3,7 +3,11 @@
 
 #include "platform/GamePath.h"
 
+#include "assets/MRVFrameSet.h"
+#include "assets/MRVRunCoding.h"
 #include "graphics/MRVImage.h"
+#include "platform/ByteOrder.h"
+#include "sound/MRVSoundFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,20 +16,9 @@
 
 namespace
 {
-// A sound file: a 26-byte header (the PCM format record and the data length), then samples.
-constexpr size_t kSoundHeaderBytes = 26;
+using Platform::ReadLE16;
 
-uint32_t Read32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t Read16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-// Raw payloads map one to one; run-coded payloads are walked record by record.
+// Raw payloads map one to one; run-coded payloads are read with the game's own run rules.
 bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pError)
 {
     pOut->nWidth = image.GetWidth();
@@ -46,7 +39,7 @@ bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pEr
         const bool bKeyed = (image.GetFlags() & MRVIMAGE_COLORKEY) != 0;
         for (size_t i = 0; i < nCount; ++i)
         {
-            pOut->pixels[i] = Read16(pData + 2 * i);
+            pOut->pixels[i] = ReadLE16(pData + 2 * i);
             pOut->opaque[i] = !bKeyed || pOut->pixels[i] != 0;
         }
         return true;
@@ -56,38 +49,20 @@ bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pEr
         *pError = "neither raw nor run-coded";
         return false;
     }
-    size_t nPos = 0;
-    size_t nOffset = 0;
-    while (nPos < nCount)
+    const MRVRunCoding::RunListCheck check =
+        MRVRunCoding::DecodeRunList(pData, nSize, nCount,
+                                    [&](uint64_t nPos, const uint8_t* pPixels, uint32_t nRun)
+                                    {
+                                        for (uint32_t i = 0; i < nRun; ++i)
+                                        {
+                                            pOut->pixels[nPos + i] = ReadLE16(pPixels + 2 * i);
+                                            pOut->opaque[nPos + i] = true;
+                                        }
+                                    });
+    if (check.fault != MRVRunCoding::RUNFAULT_NONE)
     {
-        if (nOffset + 6 > nSize)
-        {
-            *pError = "run-coded payload ends early";
-            return false;
-        }
-        const uint8_t nType = pData[nOffset];
-        const uint32_t nRun = Read32(pData + nOffset + 2);
-        nOffset += 6;
-        if (nType > 1 || nRun == 0 || nPos + nRun > nCount)
-        {
-            *pError = "bad run";
-            return false;
-        }
-        if (nType == 1)
-        {
-            if (nOffset + 2 * size_t(nRun) > nSize)
-            {
-                *pError = "opaque run past the payload";
-                return false;
-            }
-            for (uint32_t i = 0; i < nRun; ++i)
-            {
-                pOut->pixels[nPos + i] = Read16(pData + nOffset + 2 * i);
-                pOut->opaque[nPos + i] = true;
-            }
-            nOffset += 2 * size_t(nRun);
-        }
-        nPos += nRun;
+        *pError = MRVRunCoding::RunFaultText(check.fault);
+        return false;
     }
     return true;
 }
@@ -132,32 +107,20 @@ bool LoadPicture(const char* pszGamePath, DecodedPicture* pOut, std::string* pEr
 bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames, int* pFrameRate,
                   std::string* pError)
 {
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) || bytes.size() < 8)
+    CMRVFrameSet frames;
+    if (!frames.Load(ContentFile(pszGamePath).c_str()))
     {
-        *pError = "missing or shorter than its header";
+        *pError = "missing, truncated or inconsistent";
         return false;
     }
-    *pFrameRate = Read16(&bytes[4]);
-    const int nFrames = Read16(&bytes[6]);
-    size_t nOffset = 8;
+    *pFrameRate = frames.GetFrameRate();
     pFrames->clear();
-    for (int i = 0; i < nFrames; ++i)
+    for (int i = 0; i < frames.GetFrameCount(); ++i)
     {
-        if (nOffset + 4 > bytes.size())
-        {
-            *pError = "frame table ends early";
-            return false;
-        }
-        const uint32_t nLength = Read32(&bytes[nOffset]);
-        nOffset += 4;
-        if (nLength > bytes.size() - nOffset)
-        {
-            *pError = "frame record past the end of the file";
-            return false;
-        }
+        size_t nLength = 0;
+        const BYTE* pRecord = frames.GetFrameRecord(i, &nLength);
         CMRVImage image;
-        if (!image.LoadFromMemory(&bytes[nOffset], nLength) || !image.IsCompressed())
+        if (!image.LoadFromMemory(pRecord, nLength) || !image.IsCompressed())
         {
             *pError = "frame " + std::to_string(i) + " is not a compressed record";
             return false;
@@ -165,7 +128,6 @@ bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames,
         pFrames->emplace_back();
         if (!DecodeImage(image, &pFrames->back(), pError))
             return false;
-        nOffset += nLength;
     }
     return true;
 }
@@ -173,16 +135,18 @@ bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames,
 bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) || bytes.size() < kSoundHeaderBytes)
+    MRVSoundHeader header;
+    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) ||
+        !ParseSoundHeader(bytes.data(), bytes.size(), &header))
     {
         *pError = "missing or shorter than its header";
         return false;
     }
-    pOut->wFormatTag = Read16(&bytes[4]);
-    pOut->nChannels = Read16(&bytes[6]);
-    pOut->nSamplesPerSec = Read32(&bytes[8]);
-    pOut->wBitsPerSample = Read16(&bytes[18]);
-    pOut->nDataLength = Read32(&bytes[22]);
+    pOut->wFormatTag = header.format.wFormatTag;
+    pOut->nChannels = header.format.nChannels;
+    pOut->nSamplesPerSec = header.format.nSamplesPerSec;
+    pOut->wBitsPerSample = header.format.wBitsPerSample;
+    pOut->nDataLength = header.dwDataLength;
     pOut->nFileSize = bytes.size();
     return true;
 }
@@ -193,7 +157,7 @@ bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, s
     if (!LoadSoundHeader(pszGamePath, &header, pError))
         return false;
     if (header.wFormatTag != 1 || header.nChannels != 1 || header.wBitsPerSample != 16 ||
-        header.nDataLength > header.nFileSize - kSoundHeaderBytes)
+        header.nDataLength > header.nFileSize - kSoundHeaderSize)
     {
         *pError = "not 16-bit mono PCM covered by the file";
         return false;
@@ -202,7 +166,7 @@ bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, s
     ReadFileBytes(ContentFile(pszGamePath), &bytes);
     pSamples->resize(header.nDataLength / 2);
     for (size_t i = 0; i < pSamples->size(); ++i)
-        (*pSamples)[i] = int16_t(Read16(&bytes[kSoundHeaderBytes + 2 * i]));
+        (*pSamples)[i] = int16_t(ReadLE16(&bytes[kSoundHeaderSize + 2 * i]));
     return true;
 }
 

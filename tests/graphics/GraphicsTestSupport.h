@@ -2,8 +2,11 @@
 // code (compressed with the content tools' encoder) and a settable clock for the graphics tests.
 #pragma once
 
+#include "assets/MRVRunCoding.h"
 #include "graphics/MRVImage.h"
+#include "platform/ByteOrder.h"
 #include "platform/Clock.h"
+#include "tests/assets/RecordBytes.h"
 #include "tools/encoder/MRVEncoder.h"
 
 #include <gtest/gtest.h>
@@ -49,39 +52,27 @@ private:
     std::vector<WORD> m_Pixels;
 };
 
-inline void PutLE(std::vector<BYTE>& out, uint32_t v, int nBytes)
-{
-    for (int i = 0; i < nBytes; ++i)
-        out.push_back(static_cast<BYTE>(v >> (8 * i)));
-}
-
 // A whole image record: header and payload.
 inline std::vector<BYTE> MakeRecord(DWORD dwFlags, int nWidth, int nHeight, const std::vector<BYTE>& payload,
                                     DWORD dwBufferSize)
 {
-    std::vector<BYTE> record = {'M', 'R', 'V', 'X'};
-    PutLE(record, dwFlags, 4);
-    PutLE(record, static_cast<uint32_t>(nWidth), 2);
-    PutLE(record, static_cast<uint32_t>(nHeight), 2);
-    PutLE(record, dwBufferSize, 4);
-    PutLE(record, static_cast<uint32_t>(payload.size()), 4);
-    record.insert(record.end(), payload.begin(), payload.end());
-    return record;
+    return AssetTest::Record(dwFlags, static_cast<uint16_t>(nWidth), static_cast<uint16_t>(nHeight),
+                             dwBufferSize, static_cast<uint32_t>(payload.size()), payload);
 }
 
 // A run-coded payload, record by record (type, reserved byte, 32-bit count, pixels).
 class RunList
 {
 public:
-    RunList& Transparent(uint32_t nCount) { return Header(0, nCount); }
+    RunList& Transparent(uint32_t nCount) { return Header(MRVRunCoding::RUN_TRANSPARENT, nCount); }
     RunList& Opaque(std::initializer_list<WORD> pixels)
     {
-        Header(1, static_cast<uint32_t>(pixels.size()));
+        Header(MRVRunCoding::RUN_OPAQUE, static_cast<uint32_t>(pixels.size()));
         for (WORD p : pixels)
-            PutLE(m_Bytes, p, 2);
+            Platform::AppendLE16(m_Bytes, p);
         return *this;
     }
-    RunList& End() { return Header(2, 0); }
+    RunList& End() { return Header(MRVRunCoding::RUN_END, 0); }
     RunList& Raw(std::initializer_list<BYTE> bytes)
     {
         m_Bytes.insert(m_Bytes.end(), bytes);
@@ -94,7 +85,7 @@ private:
     {
         m_Bytes.push_back(nType);
         m_Bytes.push_back(0);
-        PutLE(m_Bytes, nCount, 4);
+        Platform::AppendLE32(m_Bytes, nCount);
         return *this;
     }
     std::vector<BYTE> m_Bytes;
@@ -127,7 +118,7 @@ inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel
 {
     std::vector<BYTE> raw;
     for (int i = 0; i < nWidth * nHeight; ++i)
-        PutLE(raw, wPixel, 2);
+        Platform::AppendLE16(raw, wPixel);
     return MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, nWidth, nHeight,
                       MRVEncoder::Encode(raw.data(), raw.size()), static_cast<DWORD>(raw.size()));
 }
@@ -135,15 +126,7 @@ inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel
 // A .mrm file image: header, then one length-prefixed record per frame.
 inline std::vector<BYTE> MakeFrameSet(uint16_t nFrameRate, const std::vector<std::vector<BYTE>>& records)
 {
-    std::vector<BYTE> file = {'M', 'R', 'V', 'M'};
-    PutLE(file, nFrameRate, 2);
-    PutLE(file, static_cast<uint32_t>(records.size()), 2);
-    for (const std::vector<BYTE>& record : records)
-    {
-        PutLE(file, static_cast<uint32_t>(record.size()), 4);
-        file.insert(file.end(), record.begin(), record.end());
-    }
-    return file;
+    return AssetTest::FrameSet(nFrameRate, records);
 }
 
 // Game time that moves only when the test says so.

@@ -2,8 +2,8 @@
 #include "tests/assets/RecordBytes.h"
 
 #include "graphics/MRVImage.h"
-#include "tests/support/CapturedTrace.h"
 #include "platform/ScreenFormat.h"
+#include "tests/support/CapturedTrace.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ std::string PixelText(const CMRVImage& image)
 }
 
 // A 2 x 2 raw picture, stored.
-const Bytes kRawPixels = { 0x01, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0x00, 0x00 };
+const Bytes kRawPixels = {0x01, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0x00, 0x00};
 
 } // namespace
 
@@ -78,9 +78,9 @@ TEST(ImageRecord, DecompressRunsEveryBlockAndClearsTheCompressedBit)
         bool bScratch;
         std::string strPixels;
     } kCases[] = {
-        { kAbcStream, 5, false, std::string("abc\0\0", 5) },
-        { twoBlocks, 10, false, std::string("abcabc\0\0\0\0", 10) },
-        { kAbcStream, 6, true, "abcxxx" },
+        {kAbcStream, 5, false, std::string("abc\0\0", 5)},
+        {twoBlocks, 10, false, std::string("abcabc\0\0\0\0", 10)},
+        {kAbcStream, 6, true, "abcxxx"},
     };
     for (const auto& test : kCases)
     {
@@ -103,9 +103,9 @@ TEST(ImageRecord, FailedDecompressLeavesImageUnchanged)
         const char* pszName;
         Bytes stream;
     } kCases[] = {
-        { "empty payload", {} },
-        { "code past the last symbol", { 0xFF, 0xFF } },
-        { "input ends before the end of the block", { 0x8E, 0x8F } },
+        {"empty payload", {}},
+        {"code past the last symbol", {0xFF, 0xFF}},
+        {"input ends before the end of the block", {0x8E, 0x8F}},
     };
     for (const auto& test : kCases)
     {
@@ -148,15 +148,19 @@ TEST(ImageRecord, DamagedRecordsFailToLoad)
         Bytes record;
         bool bHeaderFault; // detectable from the header alone (unbounded LoadFromMemory)
     } kCases[] = {
-        { "header cut short", Bytes{ 'M', 'R', 'V', 'X', 2, 0, 0, 0, 2, 0 }, false },
-        { "data size above buffer size", Record(1, 0, 0, 4, 5, { 1, 2, 3, 4, 5 }), true },
-        { "payload cut short", Record(8, 0, 0, 10, 10, { 1, 2, 3, 4 }), false },
-        { "compressed payload cut short", Record(1, 0, 0, 10, 6, { 1, 2, 3 }), false },
-        { "stored payload shorter than buffer", Record(8, 0, 0, 10, 6, { 1, 2, 3, 4, 5, 6 }), true },
-        { "stored raw buffer not width x height x 2", Record(2, 2, 2, 6, 6, { 1, 2, 3, 4, 5, 6 }), true },
-        { "stored raw buffer larger than picture", Record(6, 1, 1, 4, 4, { 1, 2, 3, 4 }), true },
-        { "compressed raw buffer not width x height x 2", Record(3, 2, 2, 6, 5, kAbcStream), true },
-        { "huge buffer size for a tiny raw picture", Record(3, 1, 1, 0xFFFFFFFF, 5, kAbcStream), true },
+        {"header cut short", Bytes{'M', 'R', 'V', 'X', 2, 0, 0, 0, 2, 0}, false},
+        {"data size above buffer size", Record(1, 0, 0, 4, 5, {1, 2, 3, 4, 5}), true},
+        {"payload cut short", Record(8, 0, 0, 10, 10, {1, 2, 3, 4}), false},
+        {"compressed payload cut short", Record(1, 0, 0, 10, 6, {1, 2, 3}), false},
+        {"stored payload shorter than buffer", Record(8, 0, 0, 10, 6, {1, 2, 3, 4, 5, 6}), true},
+        {"stored raw buffer not width x height x 2", Record(2, 2, 2, 6, 6, {1, 2, 3, 4, 5, 6}), true},
+        {"stored raw buffer larger than picture", Record(6, 1, 1, 4, 4, {1, 2, 3, 4}), true},
+        {"compressed raw buffer not width x height x 2", Record(3, 2, 2, 6, 5, kAbcStream), true},
+        {"huge buffer size for a tiny raw picture", Record(3, 1, 1, 0xFFFFFFFF, 5, kAbcStream), true},
+        {"4 GiB run list for a screen", Record(9, 640, 480, 0xFFFFFFFF, 5, kAbcStream), true},
+        {"4 GiB from five bytes of stream", Record(9, 65535, 65535, 0xFFFFFFFF, 5, kAbcStream), true},
+        {"stored picture larger than its file", Record(2, 4096, 4096, 4096u * 4096 * 2, 4096u * 4096 * 2, {}),
+         false},
     };
     CCapturedTrace sink;
     for (const auto& test : kCases)
@@ -188,13 +192,13 @@ TEST(ImageRecord, ConsistentRecordsOfEveryKindLoad)
         const char* pszName;
         Bytes record;
     } kCases[] = {
-        { "stored raw", Record(2, 2, 2, 8, 8, kRawPixels) },
-        { "stored colour-keyed raw", Record(6, 2, 2, 8, 8, kRawPixels) },
-        { "compressed raw", Record(3, 2, 2, 8, 5, kAbcStream) },
-        { "compressed run-coded", Record(9, 7, 7, 100, 5, kAbcStream) },
-        { "stored run-coded", Record(8, 1, 1, 14, 14, { 1, 0, 1, 0, 0, 0, 5, 0, 2, 0, 0, 0, 0, 0 }) },
-        { "empty stored picture", Record(2, 0, 0, 0, 0, {}) },
-        { "bytes after the payload", Record(2, 1, 1, 2, 2, { 1, 2, 3, 4, 5 }) },
+        {"stored raw", Record(2, 2, 2, 8, 8, kRawPixels)},
+        {"stored colour-keyed raw", Record(6, 2, 2, 8, 8, kRawPixels)},
+        {"compressed raw", Record(3, 2, 2, 8, 5, kAbcStream)},
+        {"compressed run-coded", Record(9, 7, 7, 100, 5, kAbcStream)},
+        {"stored run-coded", Record(8, 1, 1, 14, 14, {1, 0, 1, 0, 0, 0, 5, 0, 2, 0, 0, 0, 0, 0})},
+        {"empty stored picture", Record(2, 0, 0, 0, 0, {})},
+        {"bytes after the payload", Record(2, 1, 1, 2, 2, {1, 2, 3, 4, 5})},
     };
     for (const auto& test : kCases)
     {

@@ -9,6 +9,8 @@
 #include <functional>
 
 using namespace GraphicsTest;
+using Platform::kScreenHeight;
+using Platform::kScreenWidth;
 
 namespace
 {
@@ -17,12 +19,18 @@ constexpr WORD BACK = 0x1234; // background of every destination
 
 // A 4 x 3 picture with transparent (0) pixels at a row end, a row start and in the middle, and
 // the same picture as run-coded records whose runs carry over from row to row.
-const std::vector<WORD> kPicture = {0x0101, 0x0102, 0, 0, 0, 0x0202, 0x0203, 0x0204, 0x0301, 0, 0x0303, 0x0304};
+const std::vector<WORD> kPicture = {0x0101, 0x0102, 0,      0, 0,      0x0202,
+                                    0x0203, 0x0204, 0x0301, 0, 0x0303, 0x0304};
 constexpr int kPicW = 4, kPicH = 3;
 RunList PictureRuns()
 {
-    return RunList().Opaque({0x0101, 0x0102}).Transparent(3).Opaque({0x0202, 0x0203, 0x0204, 0x0301}).Transparent(1)
-        .Opaque({0x0303, 0x0304}).End();
+    return RunList()
+        .Opaque({0x0101, 0x0102})
+        .Transparent(3)
+        .Opaque({0x0202, 0x0203, 0x0204, 0x0301})
+        .Transparent(1)
+        .Opaque({0x0303, 0x0304})
+        .End();
 }
 
 struct Rect6
@@ -48,7 +56,8 @@ void DrawReference(GuardedBuffer& dest, const Rect6& r, const PixelOp& op)
 WORD Half565(WORD s, WORD d)
 {
     const auto mix = [](unsigned a, unsigned b) { return a * 50 / 100 + b * 50 / 100; };
-    return WORD((mix(s >> 11, d >> 11) << 11) | (mix((s >> 5) & 63, (d >> 5) & 63) << 5) | mix(s & 31, d & 31));
+    return WORD((mix(s >> 11, d >> 11) << 11) | (mix((s >> 5) & 63, (d >> 5) & 63) << 5) |
+                mix(s & 31, d & 31));
 }
 
 TEST(ConvertPixelFormat, RewritesRawAndOpaqueRunPixelsTo555)
@@ -77,19 +86,27 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
         Rect6 rect;
         std::vector<std::pair<int, int>> drawn; // positions written, in run order
     } cases[] = {
-        {"transparent run ends at a row end", 4, 3, RunList().Transparent(4).Opaque({1, 2}).Transparent(6).End(),
-         {0, 0, 0, 0, 4, 3}, {{0, 1}, {1, 1}}},
-        {"2.5 rows transparent", 4, 4, RunList().Transparent(10).Opaque({1, 2, 3}).Transparent(3).End(),
-         {0, 0, 0, 0, 4, 4}, {{2, 2}, {3, 2}, {0, 3}}},
+        {"transparent run ends at a row end",
+         4,
+         3,
+         RunList().Transparent(4).Opaque({1, 2}).Transparent(6).End(),
+         {0, 0, 0, 0, 4, 3},
+         {{0, 1}, {1, 1}}},
+        {"2.5 rows transparent",
+         4,
+         4,
+         RunList().Transparent(10).Opaque({1, 2, 3}).Transparent(3).End(),
+         {0, 0, 0, 0, 4, 4},
+         {{2, 2}, {3, 2}, {0, 3}}},
         {"no end record", 2, 1, RunList().Opaque({1, 2}), {0, 0, 0, 0, 2, 1}, {{0, 0}, {1, 0}}},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.pszName);
         auto image = MakeRunCoded(c.nWidth, c.nHeight, c.runs);
-        GuardedBuffer screen(640, 480, BACK);
-        image->Blit(screen.Origin(), screen.PitchBytes(), c.rect.dx, c.rect.dy, c.rect.sx, c.rect.sy, c.rect.w,
-                    c.rect.h);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
+        image->Blit(screen.Origin(), screen.PitchBytes(), c.rect.dx, c.rect.dy, c.rect.sx, c.rect.sy,
+                    c.rect.w, c.rect.h);
         size_t nChanged = 0;
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 40; ++x)
@@ -106,9 +123,17 @@ TEST(Blit, RunCodedWalkCarriesPositionsAcrossRows)
 TEST(Blit, ClipsToPictureAndScreenWhateverTheRectangle)
 {
     const Rect6 kRects[] = {
-        {10, 10, 0, 0, 4, 3},   {-2, -1, 0, 0, 4, 3},     {638, 478, 0, 0, 4, 3},          {636, 477, 0, 0, 4, 3},
-        {10, 10, -2, -1, 4, 3}, {10, 10, 1, 1, 100, 100}, {0, 0, 0, 0, INT_MAX, INT_MAX},  {INT_MIN, INT_MIN, 0, 0, 4, 3},
-        {INT_MAX, 5, 0, 0, 4, 3}, {5, 5, 0, 0, -3, 2},    {5, 5, INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+        {10, 10, 0, 0, 4, 3},
+        {-2, -1, 0, 0, 4, 3},
+        {638, 478, 0, 0, 4, 3},
+        {636, 477, 0, 0, 4, 3},
+        {10, 10, -2, -1, 4, 3},
+        {10, 10, 1, 1, 100, 100},
+        {0, 0, 0, 0, INT_MAX, INT_MAX},
+        {INT_MIN, INT_MIN, 0, 0, 4, 3},
+        {INT_MAX, 5, 0, 0, 4, 3},
+        {5, 5, 0, 0, -3, 2},
+        {5, 5, INT_MIN, INT_MIN, INT_MAX, INT_MAX},
     };
     auto raw = MakeRaw(kPicW, kPicH, kPicture);
     auto keyed = MakeRaw(kPicW, kPicH, kPicture, true);
@@ -121,23 +146,25 @@ TEST(Blit, ClipsToPictureAndScreenWhateverTheRectangle)
         const CMRVImage* pImage;
         bool bBlend;
         PixelOp op;
-    } kinds[] = {{raw.get(), false, copy}, {keyed.get(), false, key}, {runs.get(), false, key},
+    } kinds[] = {{raw.get(), false, copy},   {keyed.get(), false, key},      {runs.get(), false, key},
                  {raw.get(), true, Half565}, {keyed.get(), true, keyedHalf}, {runs.get(), true, keyedHalf}};
     for (const auto& kind : kinds)
         for (const Rect6& r : kRects)
         {
-            SCOPED_TRACE(testing::Message() << "flags " << kind.pImage->GetFlags() << " blend " << kind.bBlend
-                                            << " rect " << r.dx << "," << r.dy << "," << r.sx << "," << r.sy << ","
-                                            << r.w << "," << r.h);
-            GuardedBuffer actual(640, 480, BACK), expected(640, 480, BACK);
+            SCOPED_TRACE(testing::Message()
+                         << "flags " << kind.pImage->GetFlags() << " blend " << kind.bBlend << " rect "
+                         << r.dx << "," << r.dy << "," << r.sx << "," << r.sy << "," << r.w << "," << r.h);
+            GuardedBuffer actual(kScreenWidth, kScreenHeight, BACK),
+                expected(kScreenWidth, kScreenHeight, BACK);
             if (kind.bBlend)
-                kind.pImage->BlendBlit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h, 50);
+                kind.pImage->BlendBlit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h,
+                                       50);
             else
                 kind.pImage->Blit(actual.Origin(), actual.PitchBytes(), r.dx, r.dy, r.sx, r.sy, r.w, r.h);
             DrawReference(expected, r, kind.op);
             ASSERT_TRUE(actual.GuardIntact());
-            for (int y = 0; y < 480; ++y)
-                for (int x = 0; x < 640; ++x)
+            for (int y = 0; y < kScreenHeight; ++y)
+                for (int x = 0; x < kScreenWidth; ++x)
                     ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "at " << x << "," << y;
         }
 }
@@ -153,7 +180,7 @@ TEST(Blit, ToImageAndNarrowPitchStayInsideTheDestination)
         EXPECT_EQ(target.GetPixelWords()[i], kExpected[i]) << "pixel " << i;
 
     // A buffer whose (odd) pitch is narrower than a screen row is only that wide.
-    GuardedBuffer narrow(16, 480, BACK, 0);
+    GuardedBuffer narrow(16, kScreenHeight, BACK, 0);
     picture->Blit(narrow.Origin(), narrow.PitchBytes() + 1, 14, 0, 0, 0, kPicW, kPicH);
     EXPECT_EQ(narrow.At(15, 0), 0x0102);
     EXPECT_EQ(narrow.At(0, 1), BACK);
@@ -165,15 +192,27 @@ TEST(Blit, MalformedRunListsStayInsidePayloadAndPicture)
     {
         const char* pszName;
         RunList runs;
-        DWORD dwDataSize; // 0: the whole payload
+        DWORD dwDataSize;           // 0: the whole payload
         std::vector<WORD> firstRow; // row 0 of a 4 x 2 picture drawn at (0, 0)
     } cases[] = {
-        {"opaque run longer than the picture", RunList().Opaque({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}).End(), 0, {1, 2, 3, 4}},
-        {"count beyond the payload", RunList().Raw({1, 0, 0xFF, 0xFF, 0xFF, 0xFF, 7, 0, 8, 0}), 0, {7, 8, BACK, BACK}},
+        {"opaque run longer than the picture",
+         RunList().Opaque({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}).End(),
+         0,
+         {1, 2, 3, 4}},
+        {"count beyond the payload",
+         RunList().Raw({1, 0, 0xFF, 0xFF, 0xFF, 0xFF, 7, 0, 8, 0}),
+         0,
+         {7, 8, BACK, BACK}},
         {"data size shorter than the buffer", RunList().Opaque({1, 2, 3, 4}).End(), 10, {1, 2, BACK, BACK}},
         {"record cut inside its header", RunList().Opaque({5}).Raw({1, 0, 3}), 0, {5, BACK, BACK, BACK}},
-        {"transparent run of 4 billion", RunList().Transparent(0xFFFFFFFF).Opaque({1}).End(), 0, {BACK, BACK, BACK, BACK}},
-        {"unknown record type", RunList().Opaque({5}).Raw({9, 0, 1, 0, 0, 0, 6, 0}), 0, {5, BACK, BACK, BACK}},
+        {"transparent run of 4 billion",
+         RunList().Transparent(0xFFFFFFFF).Opaque({1}).End(),
+         0,
+         {BACK, BACK, BACK, BACK}},
+        {"unknown record type",
+         RunList().Opaque({5}).Raw({9, 0, 1, 0, 0, 0, 6, 0}),
+         0,
+         {5, BACK, BACK, BACK}},
         {"zero counts", RunList().Transparent(0).Opaque({}).Opaque({3}).End(), 0, {3, BACK, BACK, BACK}},
     };
     for (const auto& c : cases)
@@ -182,7 +221,7 @@ TEST(Blit, MalformedRunListsStayInsidePayloadAndPicture)
         auto image = MakeRunCoded(4, 2, c.runs);
         if (c.dwDataSize != 0)
             image->m_dwDataSize = c.dwDataSize;
-        GuardedBuffer screen(640, 480, BACK);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
         image->Blit(screen.Origin(), screen.PitchBytes(), 0, 0, 0, 0, 4, 2);
         EXPECT_TRUE(screen.GuardIntact());
         for (int x = 0; x < 4; ++x)
@@ -212,7 +251,7 @@ TEST(BlendBlit, MixesChannelsWithTruncatingPercentages)
     {
         auto image = MakeRaw(1, 1, {c.wSource});
         image->m_dwRedMask = c.dwRedMask;
-        GuardedBuffer screen(640, 480, c.wDest);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, c.wDest);
         image->BlendBlit(screen.Origin(), screen.PitchBytes(), 7, 9, 0, 0, 1, 1, c.nAlpha);
         EXPECT_EQ(screen.At(7, 9), c.wExpected) << "alpha " << c.nAlpha << " source " << c.wSource;
     }
@@ -223,7 +262,7 @@ constexpr int kWaveTable[20] = {0, 1, 2, 3, 4, 4, 3, 2, 1, 0, -1, -2, -3, -4, -5
 TEST(WaveBlit, PhaseAdvancesOncePerCall)
 {
     auto image = MakeRaw(2, 2, {1, 2, 3, 4});
-    GuardedBuffer screen(640, 480, BACK);
+    GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
     g_nWavePhase = -1;
     image->WaveBlit(screen.Origin(), screen.PitchBytes(), 0, 0, 0, 0, 2, 2);
     image->WaveBlit(screen.Origin(), screen.PitchBytes(), 0, 0, 0, 0, 2, 2);
@@ -245,7 +284,7 @@ TEST(WaveBlit, ShiftsColumnsFromTheTopLeftAndSkipsEdgeRows)
     for (size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = WORD(i + 1);
     auto image = MakeRaw(kW, kH, pixels);
-    GuardedBuffer actual(640, 480, BACK), expected(640, 480, BACK);
+    GuardedBuffer actual(kScreenWidth, kScreenHeight, BACK), expected(kScreenWidth, kScreenHeight, BACK);
     g_nWavePhase = 8;
     image->WaveBlit(actual.Origin(), actual.PitchBytes(), 300, 200, 0, 0, kW, kH); // dx, dy not applied
     for (int r = 0; r < kH; ++r)
@@ -277,7 +316,7 @@ TEST(WaveBlit, ShiftsColumnsFromTheTopLeftAndSkipsEdgeRows)
 TEST(ColumnShiftBlit, NeedsATableAndShiftsEachColumn)
 {
     auto image = MakeRaw(kPicW, kPicH, kPicture);
-    GuardedBuffer screen(640, 480, BACK);
+    GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
     image->ColumnShiftBlit(screen.Origin(), screen.PitchBytes(), 10, 10, 0, 0, kPicW, kPicH);
     EXPECT_EQ(screen.At(10, 11), BACK); // no table: nothing
 
@@ -294,24 +333,24 @@ TEST(ColumnShiftBlit, NeedsATableAndShiftsEachColumn)
 TEST(CopyTo, CopiesOnlyADecodedWholeScreen)
 {
     CMRVImage source, target, shortImage;
-    ASSERT_TRUE(source.Create(640, 480, FALSE));
-    ASSERT_TRUE(target.Create(640, 480, FALSE));
-    ASSERT_TRUE(shortImage.Create(640, 479, FALSE));
-    for (int i = 0; i < 640 * 480; ++i)
+    ASSERT_TRUE(source.Create(kScreenWidth, kScreenHeight, FALSE));
+    ASSERT_TRUE(target.Create(kScreenWidth, kScreenHeight, FALSE));
+    ASSERT_TRUE(shortImage.Create(kScreenWidth, kScreenHeight - 1, FALSE));
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
         source.GetPixelWords()[i] = WORD(i * 7);
     EXPECT_EQ(shortImage.CopyTo(&target), &shortImage);
     EXPECT_EQ(source.CopyTo(&shortImage), &source);
     source.m_dwFlags |= MRVIMAGE_COMPRESSED;
     EXPECT_EQ(source.CopyTo(&target), &source);
     EXPECT_EQ(target.GetPixelWords()[1], 0);
-    GuardedBuffer untouched(640, 480, BACK);
+    GuardedBuffer untouched(kScreenWidth, kScreenHeight, BACK);
     source.CopyToSurface(untouched.Origin(), untouched.PitchBytes());
     EXPECT_EQ(untouched.At(3, 3), BACK);
 
     source.m_dwFlags &= ~DWORD(MRVIMAGE_COMPRESSED);
     EXPECT_EQ(source.CopyTo(&target), &target);
     EXPECT_EQ(0, std::memcmp(source.GetPixels(), target.GetPixels(), 640 * 480 * 2));
-    GuardedBuffer surface(640, 480, BACK, 16); // pitch wider than a row
+    GuardedBuffer surface(kScreenWidth, kScreenHeight, BACK, 16); // pitch wider than a row
     source.CopyToSurface(surface.Origin(), surface.PitchBytes());
     EXPECT_TRUE(surface.GuardIntact());
     EXPECT_EQ(surface.At(639, 479), WORD((640 * 480 - 1) * 7));
@@ -323,15 +362,16 @@ TEST(Drawing, CompressedPicturesNeitherDrawNorConvert)
     // Flagged compressed, with bytes that would otherwise draw as pixels.
     std::vector<BYTE> payload;
     for (WORD p : {0x1111, 0x2222, 0x3333, 0x4444})
-        PutLE(payload, p, 2);
-    for (DWORD dwLayout : {DWORD(MRVIMAGE_RAW), DWORD(MRVIMAGE_RAW | MRVIMAGE_COLORKEY), DWORD(MRVIMAGE_RUNCODED)})
+        Platform::AppendLE16(payload, p);
+    for (DWORD dwLayout :
+         {DWORD(MRVIMAGE_RAW), DWORD(MRVIMAGE_RAW | MRVIMAGE_COLORKEY), DWORD(MRVIMAGE_RUNCODED)})
     {
         CMRVImage image, target;
         const std::vector<BYTE> record = MakeRecord(MRVIMAGE_COMPRESSED | dwLayout, 2, 2, payload, 8);
         ASSERT_TRUE(image.LoadFromMemory(record.data(), record.size()));
         image.m_pColumnOffsets = new int32_t[4]{0, 1, 0, 1};
         ASSERT_TRUE(target.Create(8, 8, FALSE));
-        GuardedBuffer screen(640, 480, BACK);
+        GuardedBuffer screen(kScreenWidth, kScreenHeight, BACK);
         image.ConvertPixelFormat(0x7C00, 0x03E0, 0x001F);
         EXPECT_EQ(image.GetRedMask(), 0u);
         EXPECT_EQ(0, std::memcmp(image.GetPixels(), payload.data(), payload.size()));
@@ -345,7 +385,8 @@ TEST(Drawing, CompressedPicturesNeitherDrawNorConvert)
         image.ColumnShiftTo(&target, 2, 2, 0, 0, 2, 2);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
-                ASSERT_TRUE(screen.At(x, y) == BACK && target.GetPixelWords()[y * 8 + x] == 0) << x << "," << y;
+                ASSERT_TRUE(screen.At(x, y) == BACK && target.GetPixelWords()[y * 8 + x] == 0)
+                    << x << "," << y;
     }
     // Nor is anything drawn into a compressed target.
     auto picture = MakeRaw(1, 1, {0x5555});

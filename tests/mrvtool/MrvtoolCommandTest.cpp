@@ -1,8 +1,11 @@
 // MrvtoolCommandTest.cpp: mrvtool run as a separate process, as the content build runs it.
-#include "tools/mrvtool/ByteOrder.h"
+#include "WaveBytes.h"
+
+#include "assets/MRVRecord.h"
+#include "platform/ByteOrder.h"
 #include "tools/mrvtool/ContentFormats.h"
-#include "tools/mrvtool/PngIO.h"
 #include "tools/mrvtool/Pixel565.h"
+#include "tools/mrvtool/PngIO.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +45,10 @@ protected:
 
     std::string Path(const std::string& strName) const { return m_strDir + strName; }
 
-    ToolRun Run(const std::vector<std::string>& args) const
+    // strShell runs before the tool in the same shell (limits, signal dispositions).
+    ToolRun Run(const std::vector<std::string>& args, const std::string& strShell = "") const
     {
-        std::string strCommand = "'" MRVTOOL_PATH "'";
+        std::string strCommand = strShell + "'" MRVTOOL_PATH "'";
         for (const std::string& strArg : args)
             strCommand += " '" + strArg + "'";
         strCommand += " >'" + Path("stdout.txt") + "' 2>'" + Path("stderr.txt") + "'";
@@ -88,7 +92,7 @@ protected:
     {
         std::vector<uint16_t> words;
         for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-            words.push_back(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8)));
+            words.push_back(Platform::ReadLE16(&bytes[i]));
         return words;
     }
 
@@ -109,8 +113,9 @@ Picture TestPicture(bool bTransparent)
             const uint32_t u = x / 5, v = y / 3;
             const bool bClear = bTransparent && (u + v * 3) % 5 < 2;
             const uint8_t nAlpha = bClear ? static_cast<uint8_t>(x * 2) : (x == 4 ? 128 : 255);
-            picture.rgba.insert(picture.rgba.end(), { static_cast<uint8_t>(u * 29 + v), static_cast<uint8_t>(v * 37),
-                                                      static_cast<uint8_t>(255 - u * 7), nAlpha });
+            picture.rgba.insert(picture.rgba.end(),
+                                {static_cast<uint8_t>(u * 29 + v), static_cast<uint8_t>(v * 37),
+                                 static_cast<uint8_t>(255 - u * 7), nAlpha});
         }
     // Opaque black stays black in plain and run-coded pictures.
     picture.rgba[4 * 5 + 0] = picture.rgba[4 * 5 + 1] = picture.rgba[4 * 5 + 2] = 0;
@@ -128,7 +133,8 @@ std::vector<uint32_t> Expected565(const Picture& picture, bool bKeyed)
         if (MRVPacker::IsTransparentAlpha(p[3]))
             pixels.push_back(0x10000);
         else
-            pixels.push_back(bKeyed ? MRVPacker::RgbToVisible565(p[0], p[1], p[2]) : MRVPacker::RgbTo565(p[0], p[1], p[2]));
+            pixels.push_back(bKeyed ? MRVPacker::RgbToVisible565(p[0], p[1], p[2])
+                                    : MRVPacker::RgbTo565(p[0], p[1], p[2]));
     }
     return pixels;
 }
@@ -158,32 +164,33 @@ TEST_F(MrvtoolCommand, PackThenUnpackGivesBackTheSamePixels)
         bool bTransparent;
         const char* pszFlags; // as info prints them
     } kCases[] = {
-        { {}, false, "flags: 3 (compressed raw)" },
-        { { "--store" }, false, "flags: 2 (raw)" },
-        { { "--key" }, true, "flags: 7 (compressed raw colour-key)" },
-        { { "--key", "--store" }, true, "flags: 6 (raw colour-key)" },
-        { { "--rle" }, true, "flags: 9 (compressed run-coded)" },
-        { { "--store", "--rle" }, true, "flags: 8 (run-coded)" },
+        {{}, false, "flags: 3 (compressed raw)"},
+        {{"--store"}, false, "flags: 2 (raw)"},
+        {{"--key"}, true, "flags: 7 (compressed raw colour-key)"},
+        {{"--key", "--store"}, true, "flags: 6 (raw colour-key)"},
+        {{"--rle"}, true, "flags: 9 (compressed run-coded)"},
+        {{"--store", "--rle"}, true, "flags: 8 (run-coded)"},
     };
     for (const auto& test : kCases)
     {
         SCOPED_TRACE(test.pszFlags);
         const Picture picture = TestPicture(test.bTransparent);
         const std::string strPng = WritePicture("in.png", picture);
-        std::vector<std::string> args = { "pack", strPng, Path("out.mri") };
+        std::vector<std::string> args = {"pack", strPng, Path("out.mri")};
         args.insert(args.end(), test.options.begin(), test.options.end());
         ToolRun run = Run(args);
         ASSERT_EQ(run.nStatus, 0) << run.strErr;
 
-        run = Run({ "info", Path("out.mri") });
+        run = Run({"info", Path("out.mri")});
         ASSERT_EQ(run.nStatus, 0) << run.strErr;
         EXPECT_NE(run.strOut.find(test.pszFlags), std::string::npos) << run.strOut;
         EXPECT_NE(run.strOut.find("size: 45x21"), std::string::npos) << run.strOut;
 
-        ASSERT_EQ(Run({ "unpack", Path("out.mri"), Path("back.png") }).nStatus, 0);
-        const bool bKeyed = std::find(test.options.begin(), test.options.end(), "--key") != test.options.end();
+        ASSERT_EQ(Run({"unpack", Path("out.mri"), Path("back.png")}).nStatus, 0);
+        const bool bKeyed =
+            std::find(test.options.begin(), test.options.end(), "--key") != test.options.end();
         EXPECT_EQ(Read565(Path("back.png")), Expected565(picture, bKeyed));
-        EXPECT_EQ(Run({ "verify", Path("out.mri") }).nStatus, 0);
+        EXPECT_EQ(Run({"verify", Path("out.mri")}).nStatus, 0);
     }
 }
 
@@ -202,16 +209,16 @@ TEST_F(MrvtoolCommand, ColoursRoundToNearestAndKeyedPixelsStayVisible)
         4,   0,   0, 255, // red rounds to 0
         9,   9,   9, 0,   // transparent
     };
-    ASSERT_EQ(Run({ "pack", WritePicture("colours.png", picture), Path("key.mri"), "--key" }).nStatus, 0);
-    ASSERT_EQ(Run({ "decode", Path("key.mri"), Path("key.bin") }).nStatus, 0);
+    ASSERT_EQ(Run({"pack", WritePicture("colours.png", picture), Path("key.mri"), "--key"}).nStatus, 0);
+    ASSERT_EQ(Run({"decode", Path("key.mri"), Path("key.bin")}).nStatus, 0);
     EXPECT_EQ(Words(ReadBytes(Path("key.bin"))),
-              (std::vector<uint16_t>{ 0x0821, 0x8000, 0x8800, 0x0400, 0x0001, 0x0040, 0x0800, 0x0000 }));
+              (std::vector<uint16_t>{0x0821, 0x8000, 0x8800, 0x0400, 0x0001, 0x0040, 0x0800, 0x0000}));
 
     picture.rgba[4 * 7 + 3] = 255;
-    ASSERT_EQ(Run({ "pack", WritePicture("opaque.png", picture), Path("plain.mri") }).nStatus, 0);
-    ASSERT_EQ(Run({ "decode", Path("plain.mri"), Path("plain.bin") }).nStatus, 0);
+    ASSERT_EQ(Run({"pack", WritePicture("opaque.png", picture), Path("plain.mri")}).nStatus, 0);
+    ASSERT_EQ(Run({"decode", Path("plain.mri"), Path("plain.bin")}).nStatus, 0);
     EXPECT_EQ(Words(ReadBytes(Path("plain.bin"))),
-              (std::vector<uint16_t>{ 0x0821, 0x8000, 0x8800, 0x0400, 0x0000, 0x0020, 0x0000, 0x0841 }));
+              (std::vector<uint16_t>{0x0821, 0x8000, 0x8800, 0x0400, 0x0000, 0x0020, 0x0000, 0x0841}));
 }
 
 TEST_F(MrvtoolCommand, DecodeGivesTheBytesOfHandMadeStreams)
@@ -221,21 +228,22 @@ TEST_F(MrvtoolCommand, DecodeGivesTheBytesOfHandMadeStreams)
         Bytes stream;
         std::string strText;
     } kCases[] = {
-        { { 0x8E, 0x8F, 0x90, 0xFE, 0x80 }, "abc" },
-        { { 0x8E, 0x8F, 0x90, 0x08, 0x00, 0xFF, 0xA0 }, "abcabcabc" },
-        { { 0x8E, 0x8E, 0x8E, 0x8E, 0xFE, 0x70, 0x0F, 0xFF, 0x80, 0x01, 0x00 }, "aaaaaaa" },
+        {{0x8E, 0x8F, 0x90, 0xFE, 0x80}, "abc"},
+        {{0x8E, 0x8F, 0x90, 0x08, 0x00, 0xFF, 0xA0}, "abcabcabc"},
+        {{0x8E, 0x8E, 0x8E, 0x8E, 0xFE, 0x70, 0x0F, 0xFF, 0x80, 0x01, 0x00}, "aaaaaaa"},
     };
     for (const auto& test : kCases)
     {
         SCOPED_TRACE(test.strText);
         // A record's buffer is never smaller than its stored stream; the bytes past the
         // stream's output stay 0.
-        const uint32_t dwBufferSize = static_cast<uint32_t>(std::max(test.strText.size(), test.stream.size()));
-        MRVPacker::ImageHeader header;
+        const uint32_t dwBufferSize =
+            static_cast<uint32_t>(std::max(test.strText.size(), test.stream.size()));
+        MRVRecordHeader header;
         header.dwFlags = 1;
         header.dwBufferSize = dwBufferSize;
         WriteBytes(Path("stream.mri"), MRVPacker::BuildImageRecord(header, test.stream));
-        const ToolRun run = Run({ "decode", Path("stream.mri"), Path("stream.bin") });
+        const ToolRun run = Run({"decode", Path("stream.mri"), Path("stream.bin")});
         ASSERT_EQ(run.nStatus, 0) << run.strErr;
         std::string strExpected = test.strText;
         strExpected.resize(dwBufferSize, '\0');
@@ -247,23 +255,23 @@ TEST_F(MrvtoolCommand, PackSetWritesCompressedFramesThatUnpack)
 {
     const Picture opaque = TestPicture(false);
     const Picture transparent = TestPicture(true);
-    ToolRun run = Run({ "packset", Path("set.mrm"), "--fps", "12", WritePicture("a.png", opaque),
-                        WritePicture("b.png", transparent) });
+    ToolRun run = Run({"packset", Path("set.mrm"), "--fps", "12", WritePicture("a.png", opaque),
+                       WritePicture("b.png", transparent)});
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
     const Bytes file = ReadBytes(Path("set.mrm"));
     ASSERT_GE(file.size(), 8u);
-    EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), (Bytes{ 'M', 'R', 'V', 'M', 12, 0, 2, 0 }));
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 8), (Bytes{'M', 'R', 'V', 'M', 12, 0, 2, 0}));
 
-    run = Run({ "info", Path("set.mrm") });
+    run = Run({"info", Path("set.mrm")});
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
     EXPECT_NE(run.strOut.find("frame rate: 12\nframes: 2\n"), std::string::npos) << run.strOut;
     EXPECT_NE(run.strOut.find("  flags: 3 (compressed raw)"), std::string::npos) << run.strOut;
     EXPECT_NE(run.strOut.find("  flags: 7 (compressed raw colour-key)"), std::string::npos) << run.strOut;
 
-    ASSERT_EQ(Run({ "unpack", Path("set.mrm"), Path("frames") }).nStatus, 0);
+    ASSERT_EQ(Run({"unpack", Path("set.mrm"), Path("frames")}).nStatus, 0);
     EXPECT_EQ(Read565(Path("frames/frame_000.png")), Expected565(opaque, false));
     EXPECT_EQ(Read565(Path("frames/frame_001.png")), Expected565(transparent, true));
-    EXPECT_EQ(Run({ "verify", Path("set.mrm") }).nStatus, 0);
+    EXPECT_EQ(Run({"verify", Path("set.mrm")}).nStatus, 0);
 }
 
 TEST_F(MrvtoolCommand, SoundPacksPcmWave)
@@ -273,35 +281,24 @@ TEST_F(MrvtoolCommand, SoundPacksPcmWave)
         uint16_t nChannels;
         uint32_t nRate;
         uint16_t wBits;
-    } kCases[] = { { 1, 22050, 16 }, { 2, 11025, 8 } };
+    } kCases[] = {{1, 22050, 16}, {2, 11025, 8}};
     for (const auto& test : kCases)
     {
         SCOPED_TRACE(test.wBits);
         Bytes samples;
         for (int i = 0; i < 400; ++i)
             samples.push_back(static_cast<uint8_t>(i * 7));
-        const uint16_t nBlockAlign = static_cast<uint16_t>(test.nChannels * test.wBits / 8);
-        Bytes wav = { 'R', 'I', 'F', 'F' };
-        MRVPacker::PutLE32(wav, static_cast<uint32_t>(36 + samples.size()));
-        wav.insert(wav.end(), { 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0 });
-        MRVPacker::PutLE16(wav, test.nChannels);
-        MRVPacker::PutLE32(wav, test.nRate);
-        MRVPacker::PutLE32(wav, test.nRate * nBlockAlign);
-        MRVPacker::PutLE16(wav, nBlockAlign);
-        MRVPacker::PutLE16(wav, test.wBits);
-        wav.insert(wav.end(), { 'd', 'a', 't', 'a' });
-        MRVPacker::PutLE32(wav, static_cast<uint32_t>(samples.size()));
-        wav.insert(wav.end(), samples.begin(), samples.end());
+        const Bytes wav = ToolTest::Wave(1, test.nChannels, test.nRate, test.wBits, samples);
         WriteBytes(Path("in.wav"), wav);
 
-        const ToolRun run = Run({ "sound", Path("in.wav"), Path("out.mrs") });
+        const ToolRun run = Run({"sound", Path("in.wav"), Path("out.mrs")});
         ASSERT_EQ(run.nStatus, 0) << run.strErr;
         const Bytes expected = MRVPacker::BuildSoundFile(
             MRVPacker::MakePcmFormat(test.nChannels, test.nRate, test.wBits), samples.data(), samples.size());
         EXPECT_EQ(ReadBytes(Path("out.mrs")), expected);
-        const ToolRun info = Run({ "info", Path("out.mrs") });
+        const ToolRun info = Run({"info", Path("out.mrs")});
         EXPECT_NE(info.strOut.find("samples per second: " + std::to_string(test.nRate)), std::string::npos);
-        EXPECT_EQ(Run({ "verify", Path("out.mrs") }).nStatus, 0);
+        EXPECT_EQ(Run({"verify", Path("out.mrs")}).nStatus, 0);
     }
 }
 
@@ -310,16 +307,16 @@ TEST_F(MrvtoolCommand, UsageErrorsExitWithTwo)
     const std::string strPng = WritePicture("in.png", TestPicture(false));
     const std::vector<std::vector<std::string>> kCases = {
         {},
-        { "squash", strPng },
-        { "pack", strPng },
-        { "pack", strPng, Path("out.mri"), "--key", "--rle" },
-        { "pack", strPng, Path("out.mri"), "--fast" },
-        { "packset", Path("out.mrm"), strPng },
-        { "packset", Path("out.mrm"), "--fps", "0", strPng },
-        { "packset", Path("out.mrm"), "--fps", "twelve", strPng },
-        { "packset", Path("out.mrm"), "--fps", "12" },
-        { "verify" },
-        { "info", strPng, strPng },
+        {"squash", strPng},
+        {"pack", strPng},
+        {"pack", strPng, Path("out.mri"), "--key", "--rle"},
+        {"pack", strPng, Path("out.mri"), "--fast"},
+        {"packset", Path("out.mrm"), strPng},
+        {"packset", Path("out.mrm"), "--fps", "0", strPng},
+        {"packset", Path("out.mrm"), "--fps", "twelve", strPng},
+        {"packset", Path("out.mrm"), "--fps", "12"},
+        {"verify"},
+        {"info", strPng, strPng},
     };
     for (const auto& args : kCases)
     {
@@ -331,21 +328,21 @@ TEST_F(MrvtoolCommand, UsageErrorsExitWithTwo)
 
 TEST_F(MrvtoolCommand, BadInputFilesExitWithOneAndNameTheFile)
 {
-    WriteBytes(Path("notpng.png"), Bytes{ 'h', 'e', 'l', 'l', 'o' });
+    WriteBytes(Path("notpng.png"), Bytes{'h', 'e', 'l', 'l', 'o'});
     const std::string strTransparent = WritePicture("transparent.png", TestPicture(true));
-    WriteBytes(Path("notwav.wav"), Bytes{ 'R', 'I', 'F', 'F' });
+    WriteBytes(Path("notwav.wav"), Bytes{'R', 'I', 'F', 'F'});
     const struct
     {
         std::vector<std::string> args;
         std::string strFile;
         std::string strWhat;
     } kCases[] = {
-        { { "pack", Path("missing.png"), Path("out.mri") }, Path("missing.png"), "No such file" },
-        { { "pack", Path("notpng.png"), Path("out.mri") }, Path("notpng.png"), "PNG" },
-        { { "pack", strTransparent, Path("out.mri") }, strTransparent, "--key or --rle" },
-        { { "sound", Path("notwav.wav"), Path("out.mrs") }, Path("notwav.wav"), "WAV" },
-        { { "info", Path("notpng.png") }, Path("notpng.png"), "unknown file type" },
-        { { "unpack", Path("missing.mri"), Path("out.png") }, Path("missing.mri"), "cannot open" },
+        {{"pack", Path("missing.png"), Path("out.mri")}, Path("missing.png"), "No such file"},
+        {{"pack", Path("notpng.png"), Path("out.mri")}, Path("notpng.png"), "PNG"},
+        {{"pack", strTransparent, Path("out.mri")}, strTransparent, "--key or --rle"},
+        {{"sound", Path("notwav.wav"), Path("out.mrs")}, Path("notwav.wav"), "WAV"},
+        {{"info", Path("notpng.png")}, Path("notpng.png"), "unknown file type"},
+        {{"unpack", Path("missing.mri"), Path("out.png")}, Path("missing.mri"), "cannot open"},
     };
     for (const auto& test : kCases)
     {
@@ -358,8 +355,8 @@ TEST_F(MrvtoolCommand, BadInputFilesExitWithOneAndNameTheFile)
 
 TEST_F(MrvtoolCommand, VerifyFindsDamagedFiles)
 {
-    ASSERT_EQ(Run({ "pack", WritePicture("in.png", TestPicture(false)), Path("good.mri") }).nStatus, 0);
-    ASSERT_EQ(Run({ "packset", Path("good.mrm"), "--fps", "10", Path("in.png") }).nStatus, 0);
+    ASSERT_EQ(Run({"pack", WritePicture("in.png", TestPicture(false)), Path("good.mri")}).nStatus, 0);
+    ASSERT_EQ(Run({"packset", Path("good.mrm"), "--fps", "10", Path("in.png")}).nStatus, 0);
     const Bytes record = ReadBytes(Path("good.mri"));
     const Bytes set = ReadBytes(Path("good.mrm"));
 
@@ -380,16 +377,189 @@ TEST_F(MrvtoolCommand, VerifyFindsDamagedFiles)
         const char* pszName;
         const char* pszWhat;
     } kCases[] = {
-        { "corrupt.mri", "does not decode" },   { "short.mri", "cut short" },
-        { "short.mrm", "past the end" },        { "norate.mrm", "frame rate 0" },
-        { "long.mrs", "exceeds" },              { "missing.mri", "cannot open" },
+        {"corrupt.mri", "does not decode"}, {"short.mri", "cut short"}, {"short.mrm", "past the end"},
+        {"norate.mrm", "frame rate 0"},     {"long.mrs", "exceeds"},    {"missing.mri", "cannot open"},
     };
     for (const auto& test : kCases)
     {
-        const ToolRun run = Run({ "verify", Path("good.mri"), Path(test.pszName), Path("good.mrm") });
+        const ToolRun run = Run({"verify", Path("good.mri"), Path(test.pszName), Path("good.mrm")});
         EXPECT_EQ(run.nStatus, 1) << test.pszName;
         EXPECT_NE(run.strErr.find(Path(test.pszName) + ": "), std::string::npos) << run.strErr;
         EXPECT_NE(run.strErr.find(test.pszWhat), std::string::npos) << run.strErr;
         EXPECT_NE(run.strOut.find(Path("good.mrm") + ": ok"), std::string::npos) << run.strOut;
+    }
+}
+
+namespace
+{
+
+uint32_t Crc32(const Bytes& bytes, size_t nFrom)
+{
+    uint32_t nCrc = 0xFFFFFFFFu;
+    for (size_t i = nFrom; i < bytes.size(); ++i)
+    {
+        nCrc ^= bytes[i];
+        for (int k = 0; k < 8; ++k)
+            nCrc = (nCrc >> 1) ^ (0xEDB88320u & (0u - (nCrc & 1u)));
+    }
+    return ~nCrc;
+}
+
+void PutBE32(Bytes& out, uint32_t nValue)
+{
+    for (int nShift = 24; nShift >= 0; nShift -= 8)
+        out.push_back(static_cast<uint8_t>(nValue >> nShift));
+}
+
+void PutChunk(Bytes& png, const char* pszType, const Bytes& data)
+{
+    PutBE32(png, static_cast<uint32_t>(data.size()));
+    const size_t nStart = png.size();
+    png.insert(png.end(), pszType, pszType + 4);
+    png.insert(png.end(), data.begin(), data.end());
+    PutBE32(png, Crc32(png, nStart));
+}
+
+// A PNG whose header claims the size, with the pixel data of an empty picture.
+Bytes PngClaiming(uint32_t nWidth, uint32_t nHeight)
+{
+    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    PutBE32(header, nWidth);
+    PutBE32(header, nHeight);
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
+    PutChunk(png, "IEND", {});
+    return png;
+}
+
+} // namespace
+
+// decode, unpack, info and verify refuse a record the game refuses, before allocating its
+// buffer, with the same reason; nothing is written.
+TEST_F(MrvtoolCommand, DamagedRecordsGetTheSameReasonFromEveryCommand)
+{
+    const Bytes kStream = {0x8E, 0x8F, 0x90, 0xFE, 0x80};
+    auto record =
+        [&](uint32_t dwFlags, uint16_t wWidth, uint16_t wHeight, uint32_t dwBufferSize, const Bytes& payload)
+    {
+        MRVRecordHeader header;
+        header.dwFlags = dwFlags;
+        header.wWidth = wWidth;
+        header.wHeight = wHeight;
+        header.dwBufferSize = dwBufferSize;
+        return MRVPacker::BuildImageRecord(header, payload);
+    };
+    Bytes cutShort = record(MRVIMAGE_RAW, 4, 4, 32, Bytes(32, 1));
+    cutShort.resize(cutShort.size() - 1);
+    const struct
+    {
+        const char* pszName;
+        Bytes file;
+        MRVRecordFault fault;
+    } kCases[] = {
+        {"4 GiB run list for a screen",
+         record(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 640, 480, 0xFFFFFFFF, kStream),
+         MRVRECORD_RUNCODED_TOO_LARGE},
+        {"4 GiB from five bytes",
+         record(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 65535, 65535, 0xFFFFFFFF, kStream),
+         MRVRECORD_STREAM_TOO_SHORT},
+        {"no layout, 1 MiB from five bytes", record(MRVIMAGE_COMPRESSED, 0, 0, 1u << 20, kStream),
+         MRVRECORD_STREAM_TOO_SHORT},
+        {"raw buffer of the wrong size", record(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, 4, 4, 30, kStream),
+         MRVRECORD_RAW_SIZE},
+        {"payload cut short", cutShort, MRVRECORD_PAYLOAD_CUT_SHORT},
+    };
+    for (const auto& test : kCases)
+    {
+        SCOPED_TRACE(test.pszName);
+        WriteBytes(Path("bad.mri"), test.file);
+        for (const std::vector<std::string>& args :
+             std::vector<std::vector<std::string>>{{"decode", Path("bad.mri"), Path("out.bin")},
+                                                   {"unpack", Path("bad.mri"), Path("out.png")},
+                                                   {"info", Path("bad.mri")},
+                                                   {"verify", Path("bad.mri")}})
+        {
+            const ToolRun run = Run(args);
+            EXPECT_EQ(run.nStatus, 1) << args[0];
+            EXPECT_NE(run.strErr.find("mrvtool: " + Path("bad.mri") + ": " + RecordFaultText(test.fault)),
+                      std::string::npos)
+                << args[0] << ": " << run.strErr;
+        }
+        EXPECT_FALSE(std::filesystem::exists(Path("out.bin")));
+        EXPECT_FALSE(std::filesystem::exists(Path("out.png")));
+    }
+}
+
+// Every output error exits 1 naming the output; a full device is reported at the final flush
+// and left in place, a failed write leaves an existing output as it was and no temporary file.
+TEST_F(MrvtoolCommand, OutputFailuresExitWithOneAndDeleteNothing)
+{
+    // A noisy picture, so that every output is larger than the size limit below.
+    Picture noise;
+    noise.nWidth = noise.nHeight = 64;
+    for (uint32_t i = 0; i < 64 * 64; ++i)
+        noise.rgba.insert(noise.rgba.end(),
+                          {static_cast<uint8_t>(i * 97), static_cast<uint8_t>(i * 31 + i / 7),
+                           static_cast<uint8_t>(i * i), 255});
+    const std::string strPng = WritePicture("in.png", noise);
+    ASSERT_EQ(Run({"pack", strPng, Path("in.mri")}).nStatus, 0);
+    std::filesystem::create_directories(Path("folder"));
+    const Bytes wav = ToolTest::Wave(1, 1, 22050, 16, Bytes(2048, 0x11));
+    WriteBytes(Path("in.wav"), wav);
+    const std::vector<std::vector<std::string>> kCommands = {
+        {"pack", strPng, "OUT"},           {"packset", "OUT", "--fps", "5", strPng},
+        {"sound", Path("in.wav"), "OUT"},  {"unpack", Path("in.mri"), "OUT"},
+        {"decode", Path("in.mri"), "OUT"},
+    };
+    // Writes past 1 KiB fail (the size-limit signal ignored, as a full disk would).
+    const std::string strLimit = "trap '' XFSZ; ulimit -f 1; ";
+    for (const std::vector<std::string>& command : kCommands)
+    {
+        SCOPED_TRACE(command[0]);
+        const struct
+        {
+            std::string strOut;
+            std::string strShell;
+            const char* pszWhat;
+        } kOutputs[] = {
+            {"/dev/full", "", "cannot write: No space left on device"},
+            {Path("folder"), "", "is a folder"},
+            {Path("kept.out"), strLimit, "cannot write: File too large"},
+        };
+        for (const auto& output : kOutputs)
+        {
+            WriteBytes(Path("kept.out"), Bytes{'o', 'l', 'd'});
+            std::vector<std::string> args = command;
+            std::replace(args.begin(), args.end(), std::string("OUT"), output.strOut);
+            const ToolRun run = Run(args, output.strShell);
+            EXPECT_EQ(run.nStatus, 1) << output.strOut;
+            EXPECT_NE(run.strErr.find("mrvtool: " + output.strOut + ": " + output.pszWhat), std::string::npos)
+                << run.strErr;
+            EXPECT_EQ(ReadText(Path("kept.out")), "old");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_strDir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder", "in.mri", "in.png", "in.wav", "kept.out",
+                                               "stderr.txt", "stdout.txt"}));
+}
+
+// A picture larger than a record can hold is refused from its header, before its pixels
+// would be allocated and decoded.
+TEST_F(MrvtoolCommand, PicturesLargerThanARecordAreRefusedFromTheirHeader)
+{
+    WriteBytes(Path("huge.png"), PngClaiming(65535, 65535));
+    WriteBytes(Path("wide.png"), PngClaiming(70000, 1));
+    for (const char* pszName : {"huge.png", "wide.png"})
+    {
+        const ToolRun run = Run({"pack", Path(pszName), Path("out.mri")});
+        EXPECT_EQ(run.nStatus, 1) << pszName;
+        EXPECT_NE(run.strErr.find("mrvtool: " + Path(pszName) + ": picture of "), std::string::npos)
+            << run.strErr;
     }
 }

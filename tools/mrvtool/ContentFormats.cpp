@@ -1,11 +1,10 @@
 // ContentFormats.cpp: byte layouts of image records, frame sets and sound files.
 #include "ContentFormats.h"
 
-#include "ByteOrder.h"
-
-#include "graphics/MRVImage.h"
+#include "platform/ByteOrder.h"
 
 #include <cstring>
+#include <utility>
 
 namespace MRVPacker
 {
@@ -19,96 +18,60 @@ void PutTag(std::vector<uint8_t>& out, const char* pszTag)
         out.push_back(static_cast<uint8_t>(pszTag[i]));
 }
 
+std::string RecordNumbers(const MRVRecordHeader& header)
+{
+    return "flags " + std::to_string(header.dwFlags) + ", " + std::to_string(header.wWidth) + "x" +
+           std::to_string(header.wHeight) + ", buffer size " + std::to_string(header.dwBufferSize) +
+           ", data size " + std::to_string(header.dwDataSize);
+}
+
 } // namespace
 
-bool ParseImageRecord(const uint8_t* pRecord, size_t nSize, ImageHeader* pHeader, uint32_t* pDataSize,
-                      std::string* pError)
+bool ParseImageRecord(const uint8_t* pRecord, size_t nSize, MRVRecordHeader* pHeader, std::string* pError)
 {
-    if (nSize < IMAGE_HEADER_SIZE)
+    if (nSize < MRVIMAGE_HEADER_SIZE)
     {
-        *pError = "record of " + std::to_string(nSize) + " bytes is shorter than its 20-byte header";
+        *pError =
+            "record of " + std::to_string(nSize) + " bytes is " + RecordFaultText(MRVRECORD_HEADER_CUT_SHORT);
         return false;
     }
-    ImageHeader& header = *pHeader;
-    header.dwFlags = GetLE32(pRecord + 4);
-    header.wWidth = GetLE16(pRecord + 8);
-    header.wHeight = GetLE16(pRecord + 10);
-    header.dwBufferSize = GetLE32(pRecord + 12);
-    const uint32_t dwDataSize = *pDataSize = GetLE32(pRecord + 16);
-    const uint64_t nRawSize = static_cast<uint64_t>(header.wWidth) * header.wHeight * 2;
-    const std::string strSizes =
-        "data size " + std::to_string(dwDataSize) + ", buffer size " + std::to_string(header.dwBufferSize);
-    if (dwDataSize > header.dwBufferSize)
-        *pError = strSizes + ": data size exceeds buffer size";
-    else if (!(header.dwFlags & MRVIMAGE_COMPRESSED) && dwDataSize != header.dwBufferSize)
-        *pError = strSizes + ": an uncompressed payload must fill its buffer";
-    else if ((header.dwFlags & MRVIMAGE_RAW) && header.dwBufferSize != nRawSize)
-        *pError = strSizes + ": a raw " + std::to_string(header.wWidth) + "x" + std::to_string(header.wHeight) +
-                  " picture needs " + std::to_string(nRawSize) + " bytes";
-    else if (dwDataSize > nSize - IMAGE_HEADER_SIZE)
-        *pError = "payload cut short: " + std::to_string(nSize - IMAGE_HEADER_SIZE) + " of " +
-                  std::to_string(dwDataSize) + " bytes present";
-    else
+    ReadRecordHeader(pRecord, pHeader);
+    const size_t nPayload = nSize - MRVIMAGE_HEADER_SIZE;
+    const MRVRecordFault fault = CheckRecord(*pHeader, nPayload);
+    if (fault == MRVRECORD_OK)
         return true;
+    *pError = std::string(RecordFaultText(fault)) + " (" + RecordNumbers(*pHeader);
+    if (fault == MRVRECORD_PAYLOAD_CUT_SHORT)
+        *pError += ", " + std::to_string(nPayload) + " bytes present";
+    *pError += ")";
     return false;
 }
 
-bool ParseFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate, std::vector<FrameEntry>* pFrames,
-                   std::string* pError)
+bool ParseFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate,
+                   std::vector<MRVFrameEntry>* pFrames, std::string* pError)
 {
-    pFrames->clear();
-    if (file.size() < FRAMESET_HEADER_SIZE)
-    {
-        *pError = "file of " + std::to_string(file.size()) + " bytes is shorter than the 8-byte header";
-        return false;
-    }
-    *pFrameRate = GetLE16(file.data() + 4);
-    const unsigned nCount = GetLE16(file.data() + 6);
-    size_t nOffset = FRAMESET_HEADER_SIZE;
-    for (unsigned i = 0; i < nCount; ++i)
-    {
-        const std::string strFrame = "frame " + std::to_string(i) + " of " + std::to_string(nCount) + ": ";
-        if (file.size() - nOffset < 4)
-        {
-            *pError = strFrame + "file ends before its length";
-            return false;
-        }
-        const uint32_t dwLength = GetLE32(file.data() + nOffset);
-        nOffset += 4;
-        if (dwLength > file.size() - nOffset)
-        {
-            *pError = strFrame + "length " + std::to_string(dwLength) + " runs past the end of the file";
-            return false;
-        }
-        if (dwLength < IMAGE_HEADER_SIZE)
-        {
-            *pError = strFrame + "length " + std::to_string(dwLength) + " is shorter than a record header";
-            return false;
-        }
-        const uint32_t dwDataSize = GetLE32(file.data() + nOffset + 16);
-        if (dwDataSize != dwLength - IMAGE_HEADER_SIZE)
-        {
-            *pError = strFrame + "length " + std::to_string(dwLength) + " does not match its record (20 + data size " +
-                      std::to_string(dwDataSize) + ")";
-            return false;
-        }
-        pFrames->push_back(FrameEntry{ nOffset, dwLength });
-        nOffset += dwLength;
-    }
-    return true;
+    MRVFrameSetLayout layout = ParseFrameSetLayout(file.data(), file.size());
+    *pFrameRate = static_cast<uint16_t>(layout.nFrameRate);
+    *pFrames = std::move(layout.frames);
+    if (layout.fault == MRVFRAMESET_OK)
+        return true;
+    if (layout.fault == MRVFRAMESET_HEADER_CUT_SHORT)
+        *pError = "file of " + std::to_string(file.size()) + " bytes is " + FrameSetFaultText(layout.fault);
+    else
+        *pError = "frame " + std::to_string(layout.nBadFrame) + " of " + std::to_string(layout.nFrameCount) +
+                  ": " + FrameSetFaultText(layout.fault);
+    return false;
 }
 
-std::vector<uint8_t> BuildImageRecord(const ImageHeader& header, const std::vector<uint8_t>& payload)
+std::vector<uint8_t> BuildImageRecord(const MRVRecordHeader& header, const std::vector<uint8_t>& payload)
 {
-    std::vector<uint8_t> out;
-    out.reserve(IMAGE_HEADER_SIZE + payload.size());
-    PutTag(out, "MRVX");
-    PutLE32(out, header.dwFlags);
-    PutLE16(out, header.wWidth);
-    PutLE16(out, header.wHeight);
-    PutLE32(out, header.dwBufferSize);
-    PutLE32(out, static_cast<uint32_t>(payload.size()));
-    out.insert(out.end(), payload.begin(), payload.end());
+    MRVRecordHeader written = header;
+    std::memcpy(written.magic, "MRVX", sizeof(written.magic));
+    written.dwDataSize = static_cast<uint32_t>(payload.size());
+    std::vector<uint8_t> out(MRVIMAGE_HEADER_SIZE + payload.size());
+    WriteRecordHeader(written, out.data());
+    if (!payload.empty())
+        std::memcpy(out.data() + MRVIMAGE_HEADER_SIZE, payload.data(), payload.size());
     return out;
 }
 
@@ -116,11 +79,11 @@ std::vector<uint8_t> BuildFrameSet(uint16_t wFrameRate, const std::vector<std::v
 {
     std::vector<uint8_t> out;
     PutTag(out, "MRVM");
-    PutLE16(out, wFrameRate);
-    PutLE16(out, static_cast<uint32_t>(records.size()));
+    Platform::AppendLE16(out, wFrameRate);
+    Platform::AppendLE16(out, static_cast<uint16_t>(records.size()));
     for (const std::vector<uint8_t>& record : records)
     {
-        PutLE32(out, static_cast<uint32_t>(record.size()));
+        Platform::AppendLE32(out, static_cast<uint32_t>(record.size()));
         out.insert(out.end(), record.begin(), record.end());
     }
     return out;
@@ -161,7 +124,8 @@ bool ParseSoundFile(const std::vector<uint8_t>& file, SoundFormat* pFormat, uint
     static_cast<Platform::WaveFormat&>(format) = header.format;
     *pDataLength = header.dwDataLength;
 
-    const SoundFormat expected = MakePcmFormat(format.nChannels, format.nSamplesPerSec, format.wBitsPerSample);
+    const SoundFormat expected =
+        MakePcmFormat(format.nChannels, format.nSamplesPerSec, format.wBitsPerSample);
     if (format.wFormatTag != WAVE_FORMAT_PCM_TAG)
         *pError = "format tag " + std::to_string(format.wFormatTag) + " is not PCM (1)";
     else if (format.nChannels == 0 || format.nSamplesPerSec == 0)

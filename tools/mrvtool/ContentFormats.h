@@ -8,6 +8,8 @@
 // The game ignores both tags; they only let a person recognise the files.
 #pragma once
 
+#include "assets/MRVFrameSet.h"
+#include "assets/MRVRecord.h"
 #include "sound/MRVSoundFile.h"
 
 #include <cstddef>
@@ -18,38 +20,20 @@
 namespace MRVPacker
 {
 
-constexpr size_t IMAGE_HEADER_SIZE = 20;
-constexpr size_t FRAMESET_HEADER_SIZE = 8;
 constexpr size_t SOUND_HEADER_SIZE = kSoundHeaderSize;
 constexpr uint16_t WAVE_FORMAT_PCM_TAG = Platform::kWaveFormatPcm;
 
-struct ImageHeader
-{
-    uint32_t dwFlags = 0;
-    uint16_t wWidth = 0;
-    uint16_t wHeight = 0;
-    uint32_t dwBufferSize = 0;
-};
+// Reads a record's header and checks it with the game's own rules (assets/MRVRecord.h)
+// against the nSize bytes that hold the record. On failure says why, with the numbers.
+bool ParseImageRecord(const uint8_t* pRecord, size_t nSize, MRVRecordHeader* pHeader, std::string* pError);
 
-// Reads and checks a record's header against the nSize bytes that hold it: the header is
-// complete, data size does not exceed buffer size, an uncompressed payload is exactly buffer
-// size long, a raw pixel array is width x height x 2 bytes and the payload is all there.
-bool ParseImageRecord(const uint8_t* pRecord, size_t nSize, ImageHeader* pHeader, uint32_t* pDataSize,
-                      std::string* pError);
+// Reads a frame set's header and entries with the game's own framing rules: every entry
+// complete, at least a record header long, and exactly as long as its record.
+bool ParseFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate,
+                   std::vector<MRVFrameEntry>* pFrames, std::string* pError);
 
-struct FrameEntry
-{
-    size_t nOffset = 0; // of the record, from the start of the file
-    size_t nSize = 0;   // the entry's length
-};
-
-// Reads a frame set's header and entries: every entry complete, at least a record header
-// long, and exactly as long as its record (20 + data size).
-bool ParseFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate, std::vector<FrameEntry>* pFrames,
-                   std::string* pError);
-
-// Header + payload; the data size field is the payload's length.
-std::vector<uint8_t> BuildImageRecord(const ImageHeader& header, const std::vector<uint8_t>& payload);
+// Header + payload; the magic is "MRVX" and the data size field the payload's length.
+std::vector<uint8_t> BuildImageRecord(const MRVRecordHeader& header, const std::vector<uint8_t>& payload);
 
 // Frame-set file from complete image records, in order.
 std::vector<uint8_t> BuildFrameSet(uint16_t wFrameRate, const std::vector<std::vector<uint8_t>>& records);

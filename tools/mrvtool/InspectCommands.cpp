@@ -1,13 +1,11 @@
 // InspectCommands.cpp: unpack, decode, info and verify: reading content files back through the
 // game's own record loader and decoder, and explaining what is wrong with a bad one.
-#include "ByteOrder.h"
 #include "Commands.h"
 #include "ContentFormats.h"
 #include "PicturePacker.h"
 #include "PngIO.h"
 #include "ToolCommon.h"
 
-#include "assets/MRVFrameSet.h"
 #include "graphics/MRVImage.h"
 
 #include <cstdio>
@@ -20,23 +18,23 @@ namespace MRVTool
 namespace
 {
 
-// Checks a record, then loads and decodes it as the game does. Fills the header and the
-// decoded payload; on failure says why.
-bool DecodeRecord(const uint8_t* pRecord, size_t nSize, MRVPacker::ImageHeader* pHeader,
+// Checks a record with the game's rules (so that nothing is allocated for a record the game
+// refuses), then loads and decodes it as the game does. Fills the header and the decoded
+// payload; on failure says why.
+bool DecodeRecord(const uint8_t* pRecord, size_t nSize, MRVRecordHeader* pHeader,
                   std::vector<uint8_t>* pPayload, std::string* pError)
 {
-    uint32_t dwDataSize = 0;
-    if (!MRVPacker::ParseImageRecord(pRecord, nSize, pHeader, &dwDataSize, pError))
+    if (!MRVPacker::ParseImageRecord(pRecord, nSize, pHeader, pError))
         return false;
     CMRVImage image;
     if (!image.LoadFromMemory(pRecord, nSize))
     {
-        *pError = "rejected by the game's record loader";
+        *pError = "not enough memory for its " + std::to_string(pHeader->dwBufferSize) + "-byte buffer";
         return false;
     }
     if (image.IsCompressed() && !image.Decompress(nullptr))
     {
-        *pError = "compressed stream of " + std::to_string(dwDataSize) + " bytes does not decode";
+        *pError = "compressed stream of " + std::to_string(pHeader->dwDataSize) + " bytes does not decode";
         return false;
     }
     pPayload->assign(image.GetPixels(), image.GetPixels() + image.GetBufferSize());
@@ -46,26 +44,11 @@ bool DecodeRecord(const uint8_t* pRecord, size_t nSize, MRVPacker::ImageHeader* 
 // Decodes a record into the picture it shows.
 bool RecordToPicture(const uint8_t* pRecord, size_t nSize, MRVPacker::Picture* pPicture, std::string* pError)
 {
-    MRVPacker::ImageHeader header;
+    MRVRecordHeader header;
     std::vector<uint8_t> payload;
     return DecodeRecord(pRecord, nSize, &header, &payload, pError) &&
-           MRVPacker::UnpackPayload(header.dwFlags, header.wWidth, header.wHeight, payload.data(), payload.size(),
-                                    pPicture, pError);
-}
-
-// The frame set's entries, checked by the tool (for a precise message) and by the game's reader.
-bool ReadFrameSet(const std::vector<uint8_t>& file, uint16_t* pFrameRate,
-                  std::vector<MRVPacker::FrameEntry>* pFrames, std::string* pError)
-{
-    if (!MRVPacker::ParseFrameSet(file, pFrameRate, pFrames, pError))
-        return false;
-    CMRVFrameSet frameSet;
-    if (!frameSet.LoadFromMemory(file.data(), file.size()))
-    {
-        *pError = "rejected by the game's frame-set reader";
-        return false;
-    }
-    return true;
+           MRVPacker::UnpackPayload(header.dwFlags, header.wWidth, header.wHeight, payload.data(),
+                                    payload.size(), pPicture, pError);
 }
 
 std::string FrameName(size_t nIndex)
@@ -81,10 +64,10 @@ std::string FlagNames(uint32_t dwFlags)
     {
         uint32_t dwBit;
         const char* pszName;
-    } kNames[] = { { MRVIMAGE_COMPRESSED, "compressed" },
-                   { MRVIMAGE_RAW, "raw" },
-                   { MRVIMAGE_COLORKEY, "colour-key" },
-                   { MRVIMAGE_RUNCODED, "run-coded" } };
+    } kNames[] = {{MRVIMAGE_COMPRESSED, "compressed"},
+                  {MRVIMAGE_RAW, "raw"},
+                  {MRVIMAGE_COLORKEY, "colour-key"},
+                  {MRVIMAGE_RUNCODED, "run-coded"}};
     std::string strNames;
     for (const auto& name : kNames)
     {
@@ -94,42 +77,40 @@ std::string FlagNames(uint32_t dwFlags)
     return strNames.empty() ? "none" : strNames;
 }
 
-std::string Ratio(uint32_t dwDecoded, uint32_t dwStored)
+std::string Ratio(uint64_t nDecoded, uint64_t nStored)
 {
-    if (dwStored == 0)
+    if (nStored == 0)
         return "n/a";
     char szRatio[32];
-    std::snprintf(szRatio, sizeof(szRatio), "%.2f", static_cast<double>(dwDecoded) / dwStored);
+    std::snprintf(szRatio, sizeof(szRatio), "%.2f", static_cast<double>(nDecoded) / nStored);
     return szRatio;
 }
 
-void PrintRecordInfo(std::ostream& out, const MRVPacker::ImageHeader& header, uint32_t dwDataSize,
-                     const std::string& strIndent)
+void PrintRecordInfo(std::ostream& out, const MRVRecordHeader& header, const std::string& strIndent)
 {
     out << strIndent << "flags: " << header.dwFlags << " (" << FlagNames(header.dwFlags) << ")\n"
         << strIndent << "size: " << header.wWidth << "x" << header.wHeight << "\n"
         << strIndent << "buffer size: " << header.dwBufferSize << "\n"
-        << strIndent << "data size: " << dwDataSize << "\n"
-        << strIndent << "compression ratio: " << Ratio(header.dwBufferSize, dwDataSize) << "\n";
+        << strIndent << "data size: " << header.dwDataSize << "\n"
+        << strIndent << "compression ratio: " << Ratio(header.dwBufferSize, header.dwDataSize) << "\n";
 }
 
 int InfoImage(const std::string& strPath, const std::vector<uint8_t>& file)
 {
-    MRVPacker::ImageHeader header;
-    uint32_t dwDataSize = 0;
+    MRVRecordHeader header;
     std::string strError;
-    if (!MRVPacker::ParseImageRecord(file.data(), file.size(), &header, &dwDataSize, &strError))
+    if (!MRVPacker::ParseImageRecord(file.data(), file.size(), &header, &strError))
         return BadFile(strPath, strError);
-    std::cout << "file: " << strPath << "\ntype: image record\nmagic: " << std::string(file.begin(), file.begin() + 4)
-              << "\n";
-    PrintRecordInfo(std::cout, header, dwDataSize, "");
+    std::cout << "file: " << strPath
+              << "\ntype: image record\nmagic: " << std::string(file.begin(), file.begin() + 4) << "\n";
+    PrintRecordInfo(std::cout, header, "");
     return EXIT_OK;
 }
 
 int InfoFrameSet(const std::string& strPath, const std::vector<uint8_t>& file)
 {
     uint16_t wFrameRate = 0;
-    std::vector<MRVPacker::FrameEntry> frames;
+    std::vector<MRVFrameEntry> frames;
     std::string strError;
     if (!MRVPacker::ParseFrameSet(file, &wFrameRate, &frames, &strError))
         return BadFile(strPath, strError);
@@ -138,18 +119,17 @@ int InfoFrameSet(const std::string& strPath, const std::vector<uint8_t>& file)
     uint64_t nDecoded = 0, nStored = 0;
     for (size_t i = 0; i < frames.size(); ++i)
     {
-        MRVPacker::ImageHeader header;
-        uint32_t dwDataSize = 0;
+        MRVRecordHeader header;
         const uint8_t* pRecord = file.data() + frames[i].nOffset;
         std::cout << "frame " << i << ":\n";
-        if (!MRVPacker::ParseImageRecord(pRecord, frames[i].nSize, &header, &dwDataSize, &strError))
+        if (!MRVPacker::ParseImageRecord(pRecord, frames[i].nSize, &header, &strError))
             return BadFile(strPath, "frame " + std::to_string(i) + ": " + strError);
-        PrintRecordInfo(std::cout, header, dwDataSize, "  ");
+        PrintRecordInfo(std::cout, header, "  ");
         nDecoded += header.dwBufferSize;
-        nStored += dwDataSize;
+        nStored += header.dwDataSize;
     }
-    std::cout << "total buffer size: " << nDecoded << "\ntotal data size: " << nStored << "\ncompression ratio: "
-              << (nStored ? Ratio(static_cast<uint32_t>(nDecoded), static_cast<uint32_t>(nStored)) : "n/a") << "\n";
+    std::cout << "total buffer size: " << nDecoded << "\ntotal data size: " << nStored
+              << "\ncompression ratio: " << Ratio(nDecoded, nStored) << "\n";
     return EXIT_OK;
 }
 
@@ -162,10 +142,12 @@ int InfoSound(const std::string& strPath, const std::vector<uint8_t>& file)
         return BadFile(strPath, strError);
     std::cout << "file: " << strPath << "\ntype: sound\nformat tag: " << format.wFormatTag
               << "\nchannels: " << format.nChannels << "\nsamples per second: " << format.nSamplesPerSec
-              << "\naverage bytes per second: " << format.nAvgBytesPerSec << "\nblock alignment: " << format.nBlockAlign
-              << "\nbits per sample: " << format.wBitsPerSample << "\ndata length: " << dwDataLength
+              << "\naverage bytes per second: " << format.nAvgBytesPerSec
+              << "\nblock alignment: " << format.nBlockAlign << "\nbits per sample: " << format.wBitsPerSample
+              << "\ndata length: " << dwDataLength
               << "\nbytes after header: " << file.size() - MRVPacker::SOUND_HEADER_SIZE
-              << "\nduration ms: " << static_cast<uint64_t>(dwDataLength) * 1000 / format.nAvgBytesPerSec << "\n";
+              << "\nduration ms: " << static_cast<uint64_t>(dwDataLength) * 1000 / format.nAvgBytesPerSec
+              << "\n";
     return EXIT_OK;
 }
 
@@ -184,15 +166,17 @@ std::string VerifyFile(const std::string& strPath)
     case FileKind::FrameSet:
     {
         uint16_t wFrameRate = 0;
-        std::vector<MRVPacker::FrameEntry> frames;
-        if (!ReadFrameSet(file, &wFrameRate, &frames, &strError))
+        std::vector<MRVFrameEntry> frames;
+        if (!MRVPacker::ParseFrameSet(file, &wFrameRate, &frames, &strError))
             return strError;
         if (wFrameRate == 0)
             return "frame rate 0 (at least 1 is needed)";
         for (size_t i = 0; i < frames.size(); ++i)
         {
             const uint8_t* pRecord = file.data() + frames[i].nOffset;
-            if (!(MRVPacker::GetLE32(pRecord + 4) & MRVIMAGE_COMPRESSED))
+            MRVRecordHeader header;
+            ReadRecordHeader(pRecord, &header);
+            if (!(header.dwFlags & MRVIMAGE_COMPRESSED))
                 return "frame " + std::to_string(i) + ": not compressed (every frame must be)";
             if (!RecordToPicture(pRecord, frames[i].nSize, &picture, &strError))
                 return "frame " + std::to_string(i) + ": " + strError;
@@ -214,9 +198,9 @@ std::string VerifyFile(const std::string& strPath)
 int UnpackFrameSet(const std::string& strIn, const std::vector<uint8_t>& file, const std::string& strOutDir)
 {
     uint16_t wFrameRate = 0;
-    std::vector<MRVPacker::FrameEntry> frames;
+    std::vector<MRVFrameEntry> frames;
     std::string strError;
-    if (!ReadFrameSet(file, &wFrameRate, &frames, &strError))
+    if (!MRVPacker::ParseFrameSet(file, &wFrameRate, &frames, &strError))
         return BadFile(strIn, strError);
     std::error_code error;
     std::filesystem::create_directories(strOutDir, error);
@@ -235,7 +219,8 @@ int UnpackFrameSet(const std::string& strIn, const std::vector<uint8_t>& file, c
 }
 
 // Parses "COMMAND IN OUT" arguments and reads IN; returns EXIT_OK or the status to exit with.
-int ReadInOut(const Args& args, const char* pszUsage, std::string* pIn, std::string* pOut, std::vector<uint8_t>* pFile)
+int ReadInOut(const Args& args, const char* pszUsage, std::string* pIn, std::string* pOut,
+              std::vector<uint8_t>* pFile)
 {
     ParsedArgs parsed;
     std::string strError;
@@ -254,7 +239,8 @@ int RunUnpack(const Args& args)
 {
     std::string strIn, strOut, strError;
     std::vector<uint8_t> file;
-    const int nStatus = ReadInOut(args, "unpack: needs IN.mri OUT.png or IN.mrm OUTDIR", &strIn, &strOut, &file);
+    const int nStatus =
+        ReadInOut(args, "unpack: needs IN.mri OUT.png or IN.mrm OUTDIR", &strIn, &strOut, &file);
     if (nStatus != EXIT_OK)
         return nStatus;
     switch (DetectFileKind(strIn, file))
@@ -280,7 +266,7 @@ int RunDecode(const Args& args)
     const int nStatus = ReadInOut(args, "decode: needs IN.mri and OUT.bin", &strIn, &strOut, &file);
     if (nStatus != EXIT_OK)
         return nStatus;
-    MRVPacker::ImageHeader header;
+    MRVRecordHeader header;
     std::vector<uint8_t> payload;
     if (!DecodeRecord(file.data(), file.size(), &header, &payload, &strError))
         return BadFile(strIn, strError);

@@ -1,12 +1,12 @@
 // PicturePacker.cpp: building image records from pictures and reading decoded payloads back.
 #include "PicturePacker.h"
 
-#include "ByteOrder.h"
 #include "ContentFormats.h"
 #include "Pixel565.h"
 #include "RunCoding.h"
 
 #include "graphics/MRVImage.h"
+#include "platform/ByteOrder.h"
 #include "tools/encoder/MRVEncoder.h"
 
 #include <cstring>
@@ -16,8 +16,6 @@ namespace MRVPacker
 
 namespace
 {
-
-constexpr uint32_t kMaxSide = 0xFFFF;
 
 std::string SizeText(uint32_t nWidth, uint32_t nHeight)
 {
@@ -51,7 +49,7 @@ std::vector<uint8_t> RawBytes(const std::vector<uint16_t>& pixels)
     std::vector<uint8_t> out;
     out.reserve(pixels.size() * 2);
     for (uint16_t nPixel : pixels)
-        PutLE16(out, nPixel);
+        Platform::AppendLE16(out, nPixel);
     return out;
 }
 
@@ -85,13 +83,23 @@ bool HasTransparency(const Picture& picture)
     return false;
 }
 
-bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut, std::string* pError)
+bool FitsRecord(uint32_t nWidth, uint32_t nHeight, std::string* pError)
 {
-    if (picture.nWidth > kMaxSide || picture.nHeight > kMaxSide)
-    {
-        *pError = "picture of " + SizeText(picture.nWidth, picture.nHeight) + " exceeds 65535 pixels a side";
+    if (nWidth > kMaxSide || nHeight > kMaxSide)
+        *pError = "picture of " + SizeText(nWidth, nHeight) + " exceeds 65535 pixels a side";
+    else if (static_cast<uint64_t>(nWidth) * nHeight * 2 > kMaxBufferSize)
+        *pError = "picture of " + SizeText(nWidth, nHeight) +
+                  " needs more pixel bytes than a record's 32-bit buffer size can hold";
+    else
+        return true;
+    return false;
+}
+
+bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut,
+                  std::string* pError)
+{
+    if (!FitsRecord(picture.nWidth, picture.nHeight, pError))
         return false;
-    }
     const MaskedPixels masked = ToMaskedPixels(picture, transparency);
     switch (transparency)
     {
@@ -113,7 +121,7 @@ bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayl
         pOut->bytes = EncodeRuns(masked);
         break;
     }
-    if (pOut->bytes.size() > 0xFFFFFFFFu)
+    if (pOut->bytes.size() > kMaxBufferSize)
     {
         *pError = "payload of " + std::to_string(pOut->bytes.size()) + " bytes does not fit a record";
         return false;
@@ -127,7 +135,7 @@ bool PackPicture(const Picture& picture, Transparency transparency, Compression 
     DecodedPayload payload;
     if (!BuildPayload(picture, transparency, &payload, pError))
         return false;
-    ImageHeader header;
+    MRVRecordHeader header;
     header.dwFlags = payload.dwFlags;
     header.wWidth = static_cast<uint16_t>(picture.nWidth);
     header.wHeight = static_cast<uint16_t>(picture.nHeight);
@@ -180,7 +188,7 @@ bool UnpackPayload(uint32_t dwFlags, uint32_t nWidth, uint32_t nHeight, const ui
         const bool bKeyed = (dwFlags & MRVIMAGE_COLORKEY) != 0;
         for (size_t i = 0; i < nPositions; ++i)
         {
-            const uint16_t nPixel = GetLE16(pPayload + 2 * i);
+            const uint16_t nPixel = Platform::ReadLE16(pPayload + 2 * i);
             SetPixel(pOut, i, nPixel, !bKeyed || nPixel != 0);
         }
         return true;

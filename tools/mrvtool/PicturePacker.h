@@ -42,12 +42,22 @@ struct DecodedPayload
     std::vector<uint8_t> bytes;
 };
 
+// The largest picture a record holds: 65535 pixels a side, and a raw 5-6-5 array that fits the
+// 32-bit buffer size.
+constexpr uint32_t kMaxSide = 0xFFFF;
+constexpr uint64_t kMaxBufferSize = 0xFFFFFFFFu;
+
+// True when a picture of nWidth x nHeight can be packed; else false and why. Checked on a
+// PNG's header before its pixels are decoded.
+bool FitsRecord(uint32_t nWidth, uint32_t nHeight, std::string* pError);
+
 // True when some pixel's alpha is below half.
 bool HasTransparency(const Picture& picture);
 
 // The decoded payload of a picture. Fails for a picture too large for a record, or with
 // transparent pixels and Transparency::None.
-bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut, std::string* pError);
+bool BuildPayload(const Picture& picture, Transparency transparency, DecodedPayload* pOut,
+                  std::string* pError);
 
 // A complete image record for the picture.
 bool PackPicture(const Picture& picture, Transparency transparency, Compression compression,

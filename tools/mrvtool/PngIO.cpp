@@ -1,5 +1,9 @@
-// PngIO.cpp: PNG reading and writing with libpng's simplified interface.
+// PngIO.cpp: PNG reading and writing with libpng's simplified interface, in memory, so that
+// files are read and written by the tools' checked file functions: libpng's own file writer
+// removes its output path when a write fails, whatever that path is.
 #include "PngIO.h"
+
+#include "tools/common/FileBytes.h"
 
 #include <png.h>
 
@@ -22,16 +26,31 @@ bool IsOpaque(const MRVPacker::Picture& picture)
     return true;
 }
 
-} // namespace
-
-bool ReadPng(const std::string& strPath, MRVPacker::Picture* pPicture, std::string* pError)
+png_image EmptyImage()
 {
     png_image image;
     std::memset(&image, 0, sizeof(image));
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, strPath.c_str()))
+    return image;
+}
+
+} // namespace
+
+bool ReadPng(const std::string& strPath, MRVPacker::Picture* pPicture, std::string* pError)
+{
+    std::vector<uint8_t> file;
+    if (!ToolFiles::ReadFileBytes(strPath, &file, pError))
+        return false;
+    png_image image = EmptyImage();
+    if (!png_image_begin_read_from_memory(&image, file.data(), file.size()))
     {
         *pError = std::string("not a readable PNG: ") + image.message;
+        return false;
+    }
+    // The header's size is checked before the pixels are allocated and decoded.
+    if (!MRVPacker::FitsRecord(image.width, image.height, pError))
+    {
+        png_image_free(&image);
         return false;
     }
     image.format = PNG_FORMAT_RGBA;
@@ -49,9 +68,7 @@ bool ReadPng(const std::string& strPath, MRVPacker::Picture* pPicture, std::stri
 
 bool WritePng(const std::string& strPath, const MRVPacker::Picture& picture, std::string* pError)
 {
-    png_image image;
-    std::memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
+    png_image image = EmptyImage();
     image.width = picture.nWidth;
     image.height = picture.nHeight;
     const bool bOpaque = IsOpaque(picture);
@@ -65,12 +82,23 @@ bool WritePng(const std::string& strPath, const MRVPacker::Picture& picture, std
             rgb.insert(rgb.end(), &picture.rgba[i], &picture.rgba[i] + 3);
         pPixels = rgb.data();
     }
-    if (!png_image_write_to_file(&image, strPath.c_str(), 0, pPixels, 0, nullptr))
+    // The first call only measures the encoded size.
+    png_alloc_size_t nSize = 0;
+    std::vector<uint8_t> encoded;
+    if (png_image_write_to_memory(&image, nullptr, &nSize, 0, pPixels, 0, nullptr))
     {
-        *pError = std::string("cannot write PNG: ") + image.message;
+        encoded.resize(nSize);
+        if (!png_image_write_to_memory(&image, encoded.data(), &nSize, 0, pPixels, 0, nullptr))
+            nSize = 0;
+    }
+    if (nSize == 0)
+    {
+        *pError = std::string("cannot encode PNG: ") + image.message;
+        png_image_free(&image);
         return false;
     }
-    return true;
+    encoded.resize(nSize);
+    return ToolFiles::WriteFileBytes(strPath, encoded, pError);
 }
 
 } // namespace MRVTool

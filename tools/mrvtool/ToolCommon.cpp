@@ -3,10 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 namespace MRVTool
@@ -34,36 +31,6 @@ const char* UsageText()
            "  mrvtool decode IN.mri OUT.bin\n"
            "  mrvtool info FILE\n"
            "  mrvtool verify FILE...\n";
-}
-
-bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes, std::string* pError)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file)
-    {
-        *pError = std::string("cannot open: ") + std::strerror(errno);
-        return false;
-    }
-    pBytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad())
-    {
-        *pError = "read error";
-        return false;
-    }
-    return true;
-}
-
-bool WriteFileBytes(const std::string& strPath, const std::vector<uint8_t>& bytes, std::string* pError)
-{
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    if (file)
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-    {
-        *pError = std::string("cannot write: ") + std::strerror(errno);
-        return false;
-    }
-    return true;
 }
 
 namespace
@@ -95,7 +62,8 @@ FileKind DetectFileKind(const std::string& strPath, const std::vector<uint8_t>& 
         if (strExtension == marks.pszExtension)
             return marks.kind;
     }
-    const std::string strTag(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(4, bytes.size())));
+    const std::string strTag(bytes.begin(),
+                             bytes.begin() + static_cast<std::ptrdiff_t>(std::min<size_t>(4, bytes.size())));
     for (const FileKindMarks& marks : kFileKindMarks)
     {
         if (strTag == marks.pszTag)
@@ -106,7 +74,8 @@ FileKind DetectFileKind(const std::string& strPath, const std::vector<uint8_t>& 
 
 bool ParsedArgs::Has(const std::string& strName) const
 {
-    return std::any_of(options.begin(), options.end(), [&](const auto& option) { return option.first == strName; });
+    return std::any_of(options.begin(), options.end(),
+                       [&](const auto& option) { return option.first == strName; });
 }
 
 std::string ParsedArgs::Value(const std::string& strName) const
@@ -122,9 +91,8 @@ std::string ParsedArgs::Value(const std::string& strName) const
 bool ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& flagOptions,
                const std::vector<std::string>& valueOptions, ParsedArgs* pOut, std::string* pError)
 {
-    auto isOneOf = [](const std::string& strArg, const std::vector<std::string>& names) {
-        return std::find(names.begin(), names.end(), strArg) != names.end();
-    };
+    auto isOneOf = [](const std::string& strArg, const std::vector<std::string>& names)
+    { return std::find(names.begin(), names.end(), strArg) != names.end(); };
     for (size_t i = 0; i < args.size(); ++i)
     {
         const std::string& strArg = args[i];

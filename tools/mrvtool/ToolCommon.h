@@ -2,6 +2,8 @@
 // recognising the kind of a content file.
 #pragma once
 
+#include "tools/common/FileBytes.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +24,10 @@ int UsageError(const std::string& strWhat);
 // The command lines, for the usage text.
 const char* UsageText();
 
-bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes, std::string* pError);
-bool WriteFileBytes(const std::string& strPath, const std::vector<uint8_t>& bytes, std::string* pError);
+// Whole files in and out (tools/common/FileBytes.h): inputs must be regular files; outputs
+// are replaced whole or left as they were.
+using ToolFiles::ReadFileBytes;
+using ToolFiles::WriteFileBytes;
 
 enum class FileKind
 {

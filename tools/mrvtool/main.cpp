@@ -3,6 +3,7 @@
 #include "ToolCommon.h"
 
 #include <cstring>
+#include <exception>
 #include <iostream>
 
 int main(int argc, char** argv)
@@ -14,8 +15,8 @@ int main(int argc, char** argv)
         int (*pRun)(const Args&);
     };
     static const Command kCommands[] = {
-        { "pack", RunPack },     { "packset", RunPackSet }, { "sound", RunSound }, { "unpack", RunUnpack },
-        { "decode", RunDecode }, { "info", RunInfo },       { "verify", RunVerify },
+        {"pack", RunPack},     {"packset", RunPackSet}, {"sound", RunSound},   {"unpack", RunUnpack},
+        {"decode", RunDecode}, {"info", RunInfo},       {"verify", RunVerify},
     };
     if (argc < 2)
         return UsageError("no command given");
@@ -27,8 +28,19 @@ int main(int argc, char** argv)
     const Args args(argv + 2, argv + argc);
     for (const Command& command : kCommands)
     {
-        if (std::strcmp(argv[1], command.pszName) == 0)
+        if (std::strcmp(argv[1], command.pszName) != 0)
+            continue;
+        // Every failure the commands foresee is reported by them; this only turns an
+        // unforeseen one (memory running out) into a message and status 1 instead of an abort.
+        try
+        {
             return command.pRun(args);
+        }
+        catch (const std::exception& error)
+        {
+            std::cerr << "mrvtool: " << command.pszName << ": " << error.what() << "\n";
+            return EXIT_BAD_INPUT;
+        }
     }
     return UsageError(std::string("unknown command ") + argv[1]);
 }

@@ -1,5 +1,6 @@
 // Reads 16-bit PCM WAV files (any channel count, any rate) into mono float samples. Used for
 // the speech synthesiser's output, whose header may carry extra chunks or placeholder sizes.
+// The file format itself is read by the tools' shared reader (tools/common/WavReader.h).
 #pragma once
 
 #include "AudioTypes.h"
@@ -13,7 +14,7 @@ namespace AudioGen
 struct SDecodedWav
 {
     int nSampleRate = 0;
-    Samples samples;  // channels averaged to mono
+    Samples samples; // channels averaged to mono
 };
 
 // Parses a file image. Chunks other than "fmt " and "data" are skipped; a data size larger
@@ -22,4 +23,4 @@ struct SDecodedWav
 bool DecodeWav16(const std::vector<uint8_t>& vFile, SDecodedWav& out, std::string& strError);
 
 bool ReadWav16(const std::string& strPath, SDecodedWav& out, std::string& strError);
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -1,6 +1,8 @@
 // Canonical 16-bit mono WAV writer.
 #include "WavWriter.h"
 
+#include "platform/ByteOrder.h"
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -10,24 +12,12 @@ namespace AudioGen
 {
 namespace
 {
-void PutU16(std::vector<uint8_t>& vOut, uint32_t dwValue)
-{
-    vOut.push_back(static_cast<uint8_t>(dwValue & 0xFF));
-    vOut.push_back(static_cast<uint8_t>((dwValue >> 8) & 0xFF));
-}
-
-void PutU32(std::vector<uint8_t>& vOut, uint32_t dwValue)
-{
-    PutU16(vOut, dwValue & 0xFFFF);
-    PutU16(vOut, dwValue >> 16);
-}
-
 void PutTag(std::vector<uint8_t>& vOut, const char* pszTag)
 {
     for (int i = 0; i < 4; ++i)
         vOut.push_back(static_cast<uint8_t>(pszTag[i]));
 }
-}  // namespace
+} // namespace
 
 std::vector<int16_t> QuantiseToPcm16(const Samples& samples)
 {
@@ -47,20 +37,20 @@ std::vector<uint8_t> EncodeWav16(const std::vector<int16_t>& vPcm, int nSampleRa
     std::vector<uint8_t> vOut;
     vOut.reserve(44 + dwDataBytes);
     PutTag(vOut, "RIFF");
-    PutU32(vOut, 36 + dwDataBytes);
+    Platform::AppendLE32(vOut, 36 + dwDataBytes);
     PutTag(vOut, "WAVE");
     PutTag(vOut, "fmt ");
-    PutU32(vOut, 16);          // format chunk size
-    PutU16(vOut, 1);           // PCM
-    PutU16(vOut, 1);           // mono
-    PutU32(vOut, dwRate);      // frames per second
-    PutU32(vOut, dwRate * 2);  // bytes per second
-    PutU16(vOut, 2);           // bytes per frame
-    PutU16(vOut, 16);          // bits per sample
+    Platform::AppendLE32(vOut, 16);         // format chunk size
+    Platform::AppendLE16(vOut, 1);          // PCM
+    Platform::AppendLE16(vOut, 1);          // mono
+    Platform::AppendLE32(vOut, dwRate);     // frames per second
+    Platform::AppendLE32(vOut, dwRate * 2); // bytes per second
+    Platform::AppendLE16(vOut, 2);          // bytes per frame
+    Platform::AppendLE16(vOut, 16);         // bits per sample
     PutTag(vOut, "data");
-    PutU32(vOut, dwDataBytes);
+    Platform::AppendLE32(vOut, dwDataBytes);
     for (int16_t nSample : vPcm)
-        PutU16(vOut, static_cast<uint16_t>(nSample));
+        Platform::AppendLE16(vOut, static_cast<uint16_t>(nSample));
     return vOut;
 }
 
@@ -71,10 +61,11 @@ bool FileHolds(const std::string& strPath, const std::vector<uint8_t>& vBytes)
     std::ifstream file(strPath, std::ios::binary);
     if (!file)
         return false;
-    const std::vector<uint8_t> vExisting((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> vExisting((std::istreambuf_iterator<char>(file)),
+                                         std::istreambuf_iterator<char>());
     return vExisting == vBytes;
 }
-}  // namespace
+} // namespace
 
 bool WriteWav16(const std::string& strPath, const Samples& samples, int nSampleRate, std::string& strError)
 {
@@ -96,4 +87,4 @@ bool WriteWav16(const std::string& strPath, const Samples& samples, int nSampleR
     }
     return true;
 }
-}  // namespace AudioGen
+} // namespace AudioGen
