@@ -1,10 +1,12 @@
-// GameTestSupport.cpp: spawning the runner, reading its journal and shots, and preparing
-// content roots and reference pictures.
+// GameTestSupport.cpp: spawning the runner, reading its journal and shots, preparing content
+// roots, and composing the screens the scenes should show.
 #include "tests/game/GameTestSupport.h"
 
+#include "game/layout/MakeoverLayout.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/SplashLayout.h"
 #include "game/layout/WallLayout.h"
+#include "platform/ScreenFormat.h"
 
 #include <png.h>
 #include <sys/wait.h>
@@ -41,32 +43,55 @@ CScratchDir::~CScratchDir()
     fs::remove_all(m_strPath, error);
 }
 
+std::string ContentRelative(const std::string& strPath)
+{
+    const std::string strPrefix = ".\\content\\";
+    std::string strRelative =
+        strPath.compare(0, strPrefix.size(), strPrefix) == 0 ? strPath.substr(strPrefix.size()) : strPath;
+    std::replace(strRelative.begin(), strRelative.end(), '\\', '/');
+    return strRelative;
+}
+
 std::string MakeContentRoot(const CScratchDir& dir, const std::vector<std::string>& missing,
                             const std::map<std::string, std::string>& replaced)
 {
     const fs::path builtContent = fs::path(BuiltContentRoot()) / "content";
     const fs::path root = fs::path(dir.Path()) / "root";
+    std::map<std::string, std::string> sources;
+    for (const std::string& strMissing : missing)
+        sources[ContentRelative(strMissing)] = "";
+    for (const auto& [strFile, strSource] : replaced)
+        sources[ContentRelative(strFile)] = ContentRelative(strSource);
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(builtContent))
     {
         const std::string strRelative = entry.path().lexically_relative(builtContent).generic_string();
         const fs::path target = root / "content" / strRelative;
+        const auto itSource = sources.find(strRelative);
         if (entry.is_directory())
-        {
             fs::create_directories(target);
-            continue;
-        }
-        bool bMissing = false;
-        for (const std::string& strMissing : missing)
-            bMissing = bMissing || strMissing == strRelative;
-        if (bMissing)
-            continue;
-        const auto itReplaced = replaced.find(strRelative);
-        const fs::path source =
-            itReplaced == replaced.end() ? entry.path() : builtContent / itReplaced->second;
-        fs::create_directories(target.parent_path());
-        fs::create_symlink(source, target);
+        else if (itSource == sources.end())
+            fs::create_symlink(entry.path(), target);
+        else if (!itSource->second.empty())
+            fs::create_symlink(builtContent / itSource->second, target);
     }
     return root.string();
+}
+
+RgbImage ReadPng(const std::string& strPath)
+{
+    RgbImage image;
+    png_image png = {};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, strPath.c_str()))
+        return image;
+    png.format = PNG_FORMAT_RGB;
+    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(png));
+    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr))
+        return image;
+    image.nWidth = static_cast<int>(png.width);
+    image.nHeight = static_cast<int>(png.height);
+    image.rgb = std::move(rgb);
+    return image;
 }
 
 namespace
@@ -123,6 +148,12 @@ int Spawn(const std::vector<std::string>& args, const std::string& strDir)
     return WEXITSTATUS(nWaitStatus);
 }
 
+bool IsLoadPlay(const JournalEvent& event, unsigned nTime)
+{
+    return event.strKind == "sound" && !event.fields.empty() && event.fields[0] == "play" &&
+           event.nTime == nTime;
+}
+
 } // namespace
 
 RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const RunOptions& options)
@@ -131,15 +162,14 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
     result.strDir = dir.Path();
     const std::string strScriptFile = dir.File("script.txt");
     std::ofstream(strScriptFile) << strScript;
-    const char* pszRunner = std::getenv("VELVINA_HEADLESS");
     // clang-format off
     const std::vector<std::string> args = {
-        pszRunner && *pszRunner ? pszRunner : VELVINA_HEADLESS_PATH,
+        VELVINA_HEADLESS_PATH,
         "--root", options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
         "--script", strScriptFile,
         "--format", options.strFormat,
         "--audio", options.strAudio,
-        "--max-ms", std::to_string(options.nMaxMs),
+        "--max-ms", "120000",
         "--journal", dir.File("journal.txt"),
         "--trace", dir.File("trace.txt"),
     };
@@ -150,9 +180,9 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
     return result;
 }
 
-std::vector<std::pair<int, std::string>> RunResult::Scenes() const
+std::vector<SceneId> RunResult::Scenes() const
 {
-    std::vector<std::pair<int, std::string>> scenes;
+    std::vector<SceneId> scenes;
     for (const JournalEvent& event : journal)
         if (event.strKind == "scene" && event.fields.size() == 2)
             scenes.emplace_back(std::atoi(event.fields[0].c_str()), event.fields[1]);
@@ -177,15 +207,6 @@ int RunResult::SceneIndex(int nState, int nOccurrence) const
             return static_cast<int>(i);
     return -1;
 }
-
-namespace
-{
-bool IsLoadPlay(const JournalEvent& event, unsigned nTime)
-{
-    return event.strKind == "sound" && !event.fields.empty() && event.fields[0] == "play" &&
-           event.nTime == nTime;
-}
-} // namespace
 
 std::vector<JournalEvent> RunResult::VisitSounds(int nState, int nOccurrence) const
 {
@@ -237,51 +258,21 @@ bool IsMusic(const std::string& strFile)
     return strFile == "lounge.mrs" || strFile == "urban.mrs" || strFile == "pop.mrs";
 }
 
-std::string SoundText(const JournalEvent& event)
+ActionList Actions(const std::vector<JournalEvent>& sounds)
 {
-    std::string strText = event.fields[0] + " " + SoundFile(event);
-    if (event.fields[0] == "play")
-        strText += " " + event.fields.back();
-    return strText;
-}
-
-std::vector<std::string> Actions(const std::vector<JournalEvent>& sounds)
-{
-    std::vector<std::string> lines;
+    ActionList lines;
     for (const JournalEvent& event : sounds)
-        if (event.fields[0] != "end")
-            lines.push_back(SoundText(event));
+        if (event.fields[0] == "play")
+            lines.push_back("play " + SoundFile(event) + " " + event.fields.back());
+        else if (event.fields[0] != "end")
+            lines.push_back(event.fields[0] + " " + SoundFile(event));
     return lines;
 }
 
-std::vector<std::string> FirstActions(const RunResult& run, int nState, int nOccurrence, size_t nCount)
-{
-    std::vector<std::string> lines = Actions(run.VisitSounds(nState, nOccurrence));
-    if (lines.size() > nCount)
-        lines.resize(nCount);
-    return lines;
-}
-
-RgbImage ReadPng(const std::string& strPath)
-{
-    RgbImage image;
-    png_image png = {};
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&png, strPath.c_str()))
-        return image;
-    png.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr))
-        return image;
-    image.nWidth = static_cast<int>(png.width);
-    image.nHeight = static_cast<int>(png.height);
-    image.rgb = std::move(rgb);
-    return image;
-}
-
-const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative)
+const std::vector<DecodedPicture>& ContentFrames(const std::string& strPath)
 {
     static std::map<std::string, std::vector<DecodedPicture>> s_Decoded;
+    const std::string strRelative = ContentRelative(strPath);
     auto it = s_Decoded.find(strRelative);
     if (it != s_Decoded.end())
         return it->second;
@@ -298,56 +289,110 @@ const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative)
     return s_Decoded.emplace(strRelative, std::move(frames)).first->second;
 }
 
-void Rgb565(WORD wPixel, uint8_t* pRgb)
+namespace
 {
-    pRgb[0] = static_cast<uint8_t>(((wPixel >> 11) * 255 + 15) / 31);
-    pRgb[1] = static_cast<uint8_t>((((wPixel >> 5) & 63) * 255 + 31) / 63);
-    pRgb[2] = static_cast<uint8_t>(((wPixel & 31) * 255 + 15) / 31);
+
+constexpr int kWidth = Platform::kScreenWidth;
+constexpr int kHeight = Platform::kScreenHeight;
+
+// Puts the opaque pixels of frame nFrame of a content file onto the screen with its top-left
+// at pt, clipped to the screen.
+void Paint(const std::string& strFile, int nFrame, LayoutPoint pt, std::vector<WORD>& screen)
+{
+    const std::vector<DecodedPicture>& frames = ContentFrames(strFile);
+    if (nFrame < 0 || nFrame >= static_cast<int>(frames.size()))
+        return;
+    const DecodedPicture& picture = frames[static_cast<size_t>(nFrame)];
+    for (int y = std::max(0, -pt.y); y < picture.nHeight && pt.y + y < kHeight; ++y)
+        for (int x = std::max(0, -pt.x); x < picture.nWidth && pt.x + x < kWidth; ++x)
+            if (picture.IsOpaque(x, y))
+                screen[static_cast<size_t>(pt.y + y) * kWidth + pt.x + x] = picture.At(x, y);
 }
 
-RgbImage ContentPicture(const std::string& strRelative)
+// A picture's size as a rectangle at pt (right and bottom exclusive); empty when missing.
+LayoutRect PictureArea(const std::string& strPicture, LayoutPoint pt)
 {
-    RgbImage image;
-    const std::vector<DecodedPicture>& frames = ContentFrames(strRelative);
-    if (frames.size() != 1)
-        return image;
-    image.nWidth = frames[0].nWidth;
-    image.nHeight = frames[0].nHeight;
-    image.rgb.resize(frames[0].pixels.size() * 3);
-    for (size_t i = 0; i < frames[0].pixels.size(); ++i)
-        Rgb565(frames[0].pixels[i], &image.rgb[i * 3]);
-    return image;
+    const std::vector<DecodedPicture>& frames = ContentFrames(strPicture);
+    if (frames.empty())
+        return LayoutRect{pt.x, pt.y, pt.x, pt.y};
+    return LayoutRect{pt.x, pt.y, pt.x + frames[0].nWidth, pt.y + frames[0].nHeight};
 }
 
-bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, std::string* pWhy, int sx,
-                  int sy, int w, int h, int nTolerance)
+} // namespace
+
+CExpectedScreen::CExpectedScreen(const std::string& strBackground)
+    : m_Screen(static_cast<size_t>(kWidth) * kHeight, 0)
 {
-    if (w < 0)
-        w = picture.nWidth;
-    if (h < 0)
-        h = picture.nHeight;
-    if (shot.Empty() || picture.Empty() || w == 0 || h == 0 || x + w > shot.nWidth || y + h > shot.nHeight ||
-        sx + w > picture.nWidth || sy + h > picture.nHeight)
-    {
-        if (pWhy)
-            *pWhy = "shot or picture missing, or the area does not fit";
-        return false;
-    }
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i)
+    Paint(strBackground, 0, LayoutPoint{0, 0}, m_Screen);
+}
+
+CExpectedScreen& CExpectedScreen::Draw(const std::string& strPicture, LayoutPoint pt, int nFrame)
+{
+    Paint(strPicture, nFrame, pt, m_Screen);
+    return *this;
+}
+
+::testing::AssertionResult CExpectedScreen::MatchesShot(const RgbImage& shot, const LayoutRect& rcSkip,
+                                                        int nTolerance) const
+{
+    if (shot.nWidth != kWidth || shot.nHeight != kHeight)
+        return ::testing::AssertionFailure() << "no 640x480 shot";
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
         {
-            const uint8_t* pShot = shot.At(x + i, y + j);
-            const uint8_t* pPicture = picture.At(sx + i, sy + j);
+            if (rcSkip.left <= x && x < rcSkip.right && rcSkip.top <= y && y < rcSkip.bottom)
+                continue;
+            // Each 5-6-5 channel scaled to 0-255 and rounded.
+            const WORD wPixel = m_Screen[static_cast<size_t>(y) * kWidth + x];
+            const int anRgb[3] = {((wPixel >> 11) * 255 + 15) / 31, (((wPixel >> 5) & 63) * 255 + 31) / 63,
+                                  ((wPixel & 31) * 255 + 15) / 31};
             for (int c = 0; c < 3; ++c)
-                if (std::abs(pShot[c] - pPicture[c]) > nTolerance)
-                {
-                    if (pWhy)
-                        *pWhy = "differs at screen (" + std::to_string(x + i) + ", " + std::to_string(y + j) +
-                                ")";
-                    return false;
-                }
+                if (std::abs(anRgb[c] - shot.At(x, y)[c]) > nTolerance)
+                    return ::testing::AssertionFailure() << "differs at screen (" << x << ", " << y << ")";
         }
-    return true;
+    return ::testing::AssertionSuccess();
+}
+
+CExpectedScreen StudioWith(const Face& face)
+{
+    namespace ML = MakeoverLayout;
+    CExpectedScreen screen(ML::pszBackground);
+    const std::pair<const char*, int> layers[] = {{ML::pszEyes, face.nEyes},
+                                                  {ML::pszLips, face.nLips},
+                                                  {ML::pszGlasses, face.nGlasses},
+                                                  {ML::pszHair, face.nHair}};
+    for (const auto& [pszLayer, nFrame] : layers)
+        screen.Draw(pszLayer, ML::ptFace, nFrame);
+    return screen;
+}
+
+CExpectedScreen AvenueWith(const Outfit& outfit, int nHighlightRow, bool bExitHighlight)
+{
+    namespace AL = AvenueLayout;
+    CExpectedScreen screen(AL::pszBackground);
+    if (nHighlightRow >= 0)
+        screen.Draw(AL::aRows[nHighlightRow].pszHighlight, AL::aRows[nHighlightRow].ptHighlight);
+    screen.Draw(AL::pszBackdrop, AL::ptBackdrop);
+    if (bExitHighlight)
+        screen.Draw(AL::pszExit, AL::ptExit);
+    for (AL::AvenueRowIndex nRow : AL::aLayerDrawOrder)
+    {
+        const bool bSeparates = nRow == AL::ROW_TOP || nRow == AL::ROW_BOT;
+        if (nRow == AL::ROW_DRE ? outfit.bDress : !(bSeparates && outfit.bDress))
+            screen.Draw(AL::aRows[nRow].pszItems, AL::aRows[nRow].ptLayer, outfit.anItem[nRow]);
+    }
+    return screen;
+}
+
+void ExpectArrowShown(const CExpectedScreen& expected, const RgbImage& shot, const char* const* apszFrames,
+                      LayoutPoint pt)
+{
+    EXPECT_TRUE(expected.MatchesShot(shot, PictureArea(apszFrames[0], pt)));
+    // Which frame shows depends on the moment.
+    bool bShown = false;
+    for (int i = 0; i < 3; ++i)
+        bShown = bShown || CExpectedScreen(expected).Draw(apszFrames[i], pt).MatchesShot(shot);
+    EXPECT_TRUE(bShown) << "none of the arrow's frames shows at (" << pt.x << ", " << pt.y << ")";
 }
 
 std::string Line(const char* pszCommand, int x, int y)
@@ -358,6 +403,11 @@ std::string Line(const char* pszCommand, int x, int y)
 std::string ClickCentre(const LayoutRect& rc)
 {
     return Line("click", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+}
+
+std::string Shot(const std::string& strName)
+{
+    return "wait 100\nshot " + strName + "\n";
 }
 
 std::string ScriptSplashToSignIn()
@@ -373,6 +423,22 @@ std::string ScriptSignInToWall()
 std::string ScriptWallToSignIn()
 {
     return ClickCentre(WallLayout::rcBoot) + "wait 1500\n";
+}
+
+std::string ScriptWallToMakeover()
+{
+    return ClickCentre(WallLayout::rcMakeover) + "wait 300\n";
+}
+
+std::string ScriptWallToAvenue()
+{
+    return ClickCentre(WallLayout::rcAvenue) + "wait 300\n";
+}
+
+std::string AvenueArrow(int nRow, bool bRight)
+{
+    const AvenueLayout::AvenueRow& row = AvenueLayout::aRows[nRow];
+    return ClickCentre(bRight ? row.rcRightArrow : row.rcLeftArrow);
 }
 
 std::string ScriptSignInToCredits()

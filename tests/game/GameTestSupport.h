@@ -1,15 +1,22 @@
 // GameTestSupport.h: running the whole game through velvina-headless for the scene tests:
 // a script in, the journal, the trace and the PNG shots out; a content root with files left
-// out or swapped; the content's pictures decoded for comparison with shot pixels.
+// out or swapped; and the screen a scene should show, composed from the built content's
+// pictures (read by the content tests' reader, which works out colour keys and run records
+// itself) with the test's own clipping and 5-6-5 to RGB arithmetic, never with the engine's
+// drawing or colour code.
 #pragma once
 
+#include "game/layout/AvenueLayout.h"
 #include "game/layout/LayoutTypes.h"
 #include "platform/WinTypes.h"
 #include "tests/content/ContentPictures.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace GameTest
@@ -33,9 +40,13 @@ private:
     std::string m_strPath;
 };
 
+// A content path as the game names it ('.\content\mmo\x.mri') relative to content/, '/'
+// separated; a path that already is stays as it is.
+std::string ContentRelative(const std::string& strPath);
+
 // A content root in dir mirroring the built content by links, without the files listed in
-// missing and with each key of replaced (relative to content/, '/' separated) taken from the
-// built file named by its value. Returns the root.
+// missing and with each key of replaced taken from the built file named by its value (either
+// path form). Returns the root.
 std::string MakeContentRoot(const CScratchDir& dir, const std::vector<std::string>& missing,
                             const std::map<std::string, std::string>& replaced = {});
 
@@ -47,13 +58,26 @@ struct JournalEvent
     std::string strLine;
 };
 
+struct RgbImage
+{
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<uint8_t> rgb;
+    const uint8_t* At(int x, int y) const { return &rgb[(static_cast<size_t>(y) * nWidth + x) * 3]; }
+};
+
+// An 8-bit RGB picture of a PNG file; empty when it cannot be read.
+RgbImage ReadPng(const std::string& strPath);
+
 struct RunOptions
 {
     std::string strFormat = "565";
     std::string strAudio = "device";
     std::string strRoot; // empty: the built content
-    unsigned nMaxMs = 120000;
 };
+
+// A scene as the journal names it: (state, class).
+using SceneId = std::pair<int, std::string>;
 
 struct RunResult
 {
@@ -62,9 +86,9 @@ struct RunResult
     std::string strTrace;
     std::string strDir; // where the shots are
 
-    std::string ShotPath(const std::string& strName) const { return strDir + "/" + strName; }
-    // The (state, class) of every scene that became current, in order.
-    std::vector<std::pair<int, std::string>> Scenes() const;
+    RgbImage Shot(const std::string& strName) const { return ReadPng(strDir + "/" + strName); }
+    // Every scene that became current, in order.
+    std::vector<SceneId> Scenes() const;
     // The sound events of one action (play, stop, end), in order.
     std::vector<JournalEvent> Sounds(const std::string& strAction) const;
     // Index in journal of the n-th event (0-based) of scene state nState, or -1.
@@ -77,60 +101,99 @@ struct RunResult
     std::string Text() const;
 };
 
-// Runs the runner (VELVINA_HEADLESS in the environment overrides the one built beside the
-// tests) with the script in dir; shots land in dir.
+// Runs the runner with the script in dir; shots land in dir.
 RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const RunOptions& options = {});
 
 // The file name of a sound event (the last part of its path, whatever the separator).
 std::string SoundFile(const JournalEvent& event);
 bool IsSound(const JournalEvent& event, const std::string& strAction, const std::string& strFile);
 bool IsMusic(const std::string& strFile);
-// A sound event as "play lounge.mrs loop" or "stop cont.mrs".
-std::string SoundText(const JournalEvent& event);
-// The SoundText of sound events in order, ends left out.
+// The sound events as "play lounge.mrs loop" or "stop cont.mrs", in order, ends left out.
 using ActionList = std::vector<std::string>;
 ActionList Actions(const std::vector<JournalEvent>& sounds);
-// The first nCount Actions of the n-th visit of scene state nState (fewer when the visit has
-// fewer), to compare with what the visit should start with.
-ActionList FirstActions(const RunResult& run, int nState, int nOccurrence, size_t nCount);
 
-struct RgbImage
+// The pictures of a content file (a .mri, or every frame of a .mrm), named either way; empty
+// when the file is missing or does not decode. Each file is decoded once per test program.
+const std::vector<DecodedPicture>& ContentFrames(const std::string& strPath);
+
+// A 640x480 screen of 5-6-5 pixels, starting as a background picture.
+class CExpectedScreen
 {
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<uint8_t> rgb;
-    bool Empty() const { return nWidth == 0 || nHeight == 0; }
-    const uint8_t* At(int x, int y) const { return &rgb[(static_cast<size_t>(y) * nWidth + x) * 3]; }
+public:
+    explicit CExpectedScreen(const std::string& strBackground);
+
+    // Draws frame nFrame of a content picture or frame set at pt the way a sprite draws it
+    // (colour key and run coding respected). Missing files draw nothing.
+    CExpectedScreen& Draw(const std::string& strPicture, LayoutPoint pt, int nFrame = 0);
+
+    // Whether the shot shows this screen, skipping the pixels inside rcSkip, each channel
+    // within nTolerance (a display of another pixel layout rounds colours).
+    ::testing::AssertionResult MatchesShot(const RgbImage& shot,
+                                           const LayoutRect& rcSkip = LayoutRect{0, 0, 0, 0},
+                                           int nTolerance = 0) const;
+
+private:
+    std::vector<WORD> m_Screen;
 };
 
-RgbImage ReadPng(const std::string& strPath);
+// The makeover studio with its face layers at these frames; -1 is hidden.
+struct Face
+{
+    int nEyes = -1;
+    int nLips = -1;
+    int nGlasses = -1;
+    int nHair = 0;
+};
+CExpectedScreen StudioWith(const Face& face);
 
-// The pictures of a content file (path relative to content/, '/' separated), read by the
-// content tests' own reader (the engine only inflates the payload; colour key and run records
-// are worked out there): the one of a .mri, every frame of a .mrm; empty when the file is
-// missing or does not decode. Each file is decoded once per test program.
-const std::vector<DecodedPicture>& ContentFrames(const std::string& strRelative);
+// The model's outfit on Seventh Avenue: the item of every row (by AvenueRowIndex; -1 draws
+// nothing) and whether the dress is worn instead of the top and the bottom.
+struct Outfit
+{
+    int anItem[AvenueLayout::ROW_COUNT];
+    bool bDress;
+};
+constexpr Outfit kStartOutfit = {{3, 0, 1, 0, 0, 4, 1}, false};
+// The street with the model in outfit, and nHighlightRow's highlight (none for -1) and the
+// exit highlight in their places under the model.
+CExpectedScreen AvenueWith(const Outfit& outfit, int nHighlightRow = -1, bool bExitHighlight = false);
 
-// One 5-6-5 pixel as 8-bit red, green and blue, each channel scaled to 0-255 and rounded.
-void Rgb565(WORD wPixel, uint8_t* pRgb);
-
-// A content picture converted to 8-bit RGB, every pixel (transparent ones show as black);
-// empty for a missing one.
-RgbImage ContentPicture(const std::string& strRelative);
-
-// Whether the shot shows picture's area (sx, sy, w, h) at (x, y), each channel within
-// nTolerance (the display's own pixel layout rounds colours). The first difference goes to
-// pWhy. w or h of -1 take the picture's size.
-bool ShowsPicture(const RgbImage& shot, const RgbImage& picture, int x, int y, std::string* pWhy = nullptr,
-                  int sx = 0, int sy = 0, int w = -1, int h = -1, int nTolerance = 10);
+// Whether the shot shows expected with an arrow (any of its three frames, named as the game
+// names them) at pt, and expected unchanged around it.
+void ExpectArrowShown(const CExpectedScreen& expected, const RgbImage& shot, const char* const* apszFrames,
+                      LayoutPoint pt);
 
 // Script lines. Each walk ends once the next scene has had time to load.
 std::string Line(const char* pszCommand, int x, int y);
 std::string ClickCentre(const LayoutRect& rc);
+// A short wait, then a shot named strName.
+std::string Shot(const std::string& strName);
 std::string ScriptSplashToSignIn();
 std::string ScriptSignInToWall();
 std::string ScriptWallToSignIn();
+std::string ScriptWallToMakeover();
+std::string ScriptWallToAvenue();
+// A click on row nRow's left or right arrow on Seventh Avenue.
+std::string AvenueArrow(int nRow, bool bRight);
 // Long enough for the farewell voice and the pause after it.
 std::string ScriptSignInToCredits();
+
+// Runs strScript, then the input of every step (each with a pszName, an strInput and what
+// the scene shows after it) followed by strMoveOff and a shot, and checks every shot against
+// screenAfter(step).
+template <class Step, size_t N, class ScreenAfter>
+void ExpectShotAfterEveryStep(const std::string& strScript, const std::string& strMoveOff,
+                              const Step (&steps)[N], ScreenAfter screenAfter, const RunOptions& options = {})
+{
+    std::string strAll = strScript;
+    for (size_t i = 0; i < N; ++i)
+        strAll += steps[i].strInput + strMoveOff + Shot("step" + std::to_string(i) + ".png");
+    CScratchDir dir;
+    const RunResult run = RunGame(dir, strAll, options);
+    for (size_t i = 0; i < N; ++i)
+        EXPECT_TRUE(screenAfter(steps[i]).MatchesShot(run.Shot("step" + std::to_string(i) + ".png")))
+            << steps[i].pszName << "\n"
+            << run.Text();
+}
 
 } // namespace GameTest

@@ -3,10 +3,10 @@
 #include "game/MusicRotation.h"
 #include "game/layout/SceneMusic.h"
 #include "platform/Backend.h"
-#include "trace/TraceSink.h"
 #include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "sound/MRVSoundEngine.h"
+#include "trace/TraceSink.h"
 
 #include <gtest/gtest.h>
 
