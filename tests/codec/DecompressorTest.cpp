@@ -10,7 +10,10 @@
 namespace
 {
 
-std::vector<uint8_t> Text(const std::string& str) { return std::vector<uint8_t>(str.begin(), str.end()); }
+std::vector<uint8_t> Text(const std::string& str)
+{
+    return std::vector<uint8_t>(str.begin(), str.end());
+}
 
 TEST(DecompressorTest, ReferenceStreamsDecodeAndReadAllInput)
 {
@@ -56,7 +59,9 @@ TEST(DecompressorTest, CorruptBlocksFailAndLeaveCountsAlone)
         {"input ends before the end symbol", {0x8E, 0x8F, 0x90}, 16},
         // Two letters, then the end symbol in the same last byte: the second letter already
         // takes the last byte, so the block fails although the end symbol is there.
-        {"input ends right after a non-final symbol", {0x8E, 0x8E, 0x8E, 0x8E, 0xFE, 0x70, 0x0F, 0xFF, 0x80, 0x10}, 16},
+        {"input ends right after a non-final symbol",
+         {0x8E, 0x8E, 0x8E, 0x8E, 0xFE, 0x70, 0x0F, 0xFF, 0x80, 0x10},
+         16},
         {"update runs out of input", {0x8E, 0xFE, 0x70}, 16},
         {"class width above 8", {0xFE, 0x00, 0x3F, 0xFF, 0xFF, 0x10, 0x00, 0x00}, 16},
     };
@@ -155,7 +160,8 @@ TEST(DecompressorTest, MatchesCrossTheWindowEndBetweenBlocks)
         b.Literal(expected.back());
     }
     b.End();
-    auto match = [&](int nLength, uint32_t nDistance) {
+    auto match = [&](int nLength, uint32_t nDistance)
+    {
         b.Match(nLength, nDistance);
         for (int i = 0; i < nLength; ++i)
             expected.push_back(expected[expected.size() - nDistance]);

@@ -64,7 +64,6 @@ public:
     }
     size_t Size() const { return m_Bytes.size(); }
     const std::vector<uint8_t>& Bytes() const { return m_Bytes; }
-    const MRVEncoder::CEncoderModel& Model() const { return m_Model; }
 
 private:
     std::vector<uint8_t> m_Bytes;
@@ -91,7 +90,8 @@ inline DecodeResult DecodePayload(const std::vector<uint8_t>& stream, size_t nOu
     DWORD dwIn = DWORD(stream.size());
     do
     {
-        if (!dec.DecodeBlock(out.data() + (nOutSize - dwOut), &dwOut, stream.data() + (stream.size() - dwIn), &dwIn))
+        if (!dec.DecodeBlock(out.data() + (nOutSize - dwOut), &dwOut, stream.data() + (stream.size() - dwIn),
+                             &dwIn))
             return result;
         ++result.nBlocks;
     } while (dwIn != 0);

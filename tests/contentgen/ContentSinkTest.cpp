@@ -36,8 +36,9 @@ class ContentSinkTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_strDir = (fs::temp_directory_path() / ("contentsink-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+        m_strDir = (fs::temp_directory_path() /
+                    ("contentsink-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                     "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
                        .string();
         fs::remove_all(m_strDir);
     }
@@ -46,12 +47,6 @@ protected:
     std::string m_strDir;
 };
 } // namespace
-
-TEST(ContentName, StripsTheContentFolderAndUsesForwardSlashes)
-{
-    EXPECT_EQ(CContentSink::ContentName(".\\content\\mmo\\eye.mrm"), "mmo/eye.mrm");
-    EXPECT_EQ(CContentSink::ContentName(".\\content\\credits.mri"), "credits.mri");
-}
 
 TEST(ChooseMode, PicksPlainKeyOrRunsByHowMuchIsClear)
 {
@@ -64,14 +59,14 @@ TEST_F(ContentSinkTest, StagesPicturesWithTheirPackArguments)
 {
     CContentSink sink(m_strDir);
     sink.AddPicture(".\\content\\wall\\boot.mri", WithClearShare(60));
-    sink.AddPicture(".\\content\\wall\\wall.mri", WithClearShare(0));
+    sink.AddPicture(".\\content\\credits.mri", WithClearShare(0));
     ASSERT_TRUE(sink.Finish());
     EXPECT_TRUE(fs::exists(m_strDir + "/wall/boot.png"));
     const std::string strArgs = ReadText(m_strDir + "/wall/boot.mri.args");
     EXPECT_EQ(strArgs.substr(0, strArgs.find("# ")), "pack\nwall/boot.png\n@OUT@\n--rle\n");
-    const std::string strPlain = ReadText(m_strDir + "/wall/wall.mri.args");
-    EXPECT_EQ(strPlain.substr(0, strPlain.find("# ")), "pack\nwall/wall.png\n@OUT@\n");
-    EXPECT_EQ(sink.Outputs(), (std::set<std::string>{"wall/boot.mri", "wall/wall.mri"}));
+    const std::string strPlain = ReadText(m_strDir + "/credits.mri.args");
+    EXPECT_EQ(strPlain.substr(0, strPlain.find("# ")), "pack\ncredits.png\n@OUT@\n");
+    EXPECT_EQ(sink.Outputs(), (std::set<std::string>{"credits.mri", "wall/boot.mri"}));
     EXPECT_NE(ReadText(m_strDir + "/manifest.txt").find("wall/boot.mri rle 10x10"), std::string::npos);
 }
 
@@ -84,7 +79,8 @@ TEST_F(ContentSinkTest, StagesFrameSetsInOrder)
     sink.AddFrameSet(".\\content\\mmo\\eye.mrm", 13, frames);
     ASSERT_TRUE(sink.Finish());
     const std::string strArgs = ReadText(m_strDir + "/mmo/eye.mrm.args");
-    EXPECT_EQ(strArgs.substr(0, strArgs.find("# ")), "packset\n@OUT@\n--fps\n13\nmmo/eye/000.png\nmmo/eye/001.png\n");
+    EXPECT_EQ(strArgs.substr(0, strArgs.find("# ")),
+              "packset\n@OUT@\n--fps\n13\nmmo/eye/000.png\nmmo/eye/001.png\n");
 }
 
 TEST_F(ContentSinkTest, RewritesOnlyWhatChanged)

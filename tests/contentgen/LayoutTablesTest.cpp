@@ -1,5 +1,6 @@
-// LayoutTablesTest.cpp: the layout tables resolve the points the scenes are known to resolve
-// (first area in list order wins, edges included), and every area and sprite lies on screen.
+// LayoutTablesTest.cpp: every area and sprite of the layout tables lies on screen, the wall's
+// areas are apart, a pair of glasses' areas hang together and the arrows show over their areas.
+// Which area a point picks is tested by clicking through the scenes (tests/game).
 #include "game/layout/AvenueLayout.h"
 #include "game/layout/MakeoverLayout.h"
 #include "game/layout/WallLayout.h"
@@ -47,15 +48,8 @@ std::vector<NamedRect> AvenueHotspots()
 
 std::vector<NamedRect> WallHotspots()
 {
-    return {{"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
-}
-
-std::string FirstHit(const std::vector<NamedRect>& list, int x, int y)
-{
-    for (const NamedRect& area : list)
-        if (area.rc.Contains(x, y))
-            return area.strName;
-    return "";
+    return {
+        {"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
 }
 
 void ExpectOnScreen(const std::string& strName, const LayoutRect& rc)
@@ -68,37 +62,6 @@ void ExpectOnScreen(const std::string& strName, const LayoutRect& rc)
     EXPECT_LE(rc.bottom, Platform::kScreenHeight) << strName;
 }
 } // namespace
-
-TEST(LayoutTables, PointsResolveToTheFirstAreaThatHoldsThem)
-{
-    struct Case
-    {
-        std::vector<NamedRect> list;
-        int x;
-        int y;
-        const char* pszExpected;
-    };
-    const std::vector<Case> cases = {
-        {MakeoverHotspots(), 122, 40, "eye 2"},   // in eye areas 2 and 3
-        {MakeoverHotspots(), 130, 60, "eye 3"},   // eye area 3 wins over eye area 7
-        {MakeoverHotspots(), 125, 32, "eye 3"},
-        {MakeoverHotspots(), 25, 160, "lip 0"},   // in lip areas 0 and 1
-        {MakeoverHotspots(), 20, 250, "glasses 0"},
-        {MakeoverHotspots(), 130, 335, "hair forward"},
-        {MakeoverHotspots(), 130, 336, ""},       // the right arrow area is only 18 rows high
-        {MakeoverHotspots(), 57, 355, "hair back"},
-        {AvenueHotspots(), 22, 27, "hh left"},
-        {AvenueHotspots(), 67, 70, "hh left"},
-        {AvenueHotspots(), 68, 70, ""},
-        {AvenueHotspots(), 344, 479, "exit"},
-        {WallHotspots(), 308, 373, "boot"},
-        {WallHotspots(), 405, 477, "boot"},
-        {WallHotspots(), 462, 86, "makeover"},
-        {WallHotspots(), 130, 38, "avenue"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(FirstHit(c.list, c.x, c.y), c.pszExpected) << c.x << ", " << c.y;
-}
 
 TEST(LayoutTables, WallAreasDoNotOverlap)
 {
@@ -127,7 +90,8 @@ TEST(LayoutTables, AreasLieOnScreenAndEachGlassesPairHangsTogether)
             for (int j = 0; j < 3; ++j)
             {
                 const LayoutRect b = MakeoverLayout::GlassesArea(3 * g + j);
-                bTouches |= j != i && !(a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top);
+                bTouches |=
+                    j != i && !(a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top);
             }
             EXPECT_TRUE(bTouches) << "glasses pair " << g << " area " << i;
         }
