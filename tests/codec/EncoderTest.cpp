@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <random>
 #include <vector>
@@ -62,24 +63,40 @@ const Input INPUTS[] = {
      [](size_t i, std::mt19937& rng) { return uint8_t((i / 5000) * 17 + rng() % (1 + i / 5000)); }},
 };
 
-TEST(EncoderTest, RoundTripsAtEveryLevel)
+TEST(EncoderTest, RoundTripsAtEveryLevelAndWithSmallBlocksAndFrequentUpdates)
 {
-    for (const Input& input : INPUTS)
+    const struct
     {
-        const std::vector<uint8_t> data = Make(input.nSize, input.gen);
-        for (int nLevel : {0, 2, 5, 9})
+        int nLevel;
+        size_t nBlockSize;
+        size_t nUpdateInterval;
+        size_t nMaxInput;
+    } kSettings[] = {{0, 0, 0, SIZE_MAX},
+                     {2, 0, 0, SIZE_MAX},
+                     {5, 0, 0, SIZE_MAX},
+                     {9, 0, 0, SIZE_MAX},
+                     {9, 1000, 250, 70000}};
+    for (const Input& input : INPUTS)
+        for (const auto& setting : kSettings)
         {
+            SCOPED_TRACE(::testing::Message() << input.pszName << " at level " << setting.nLevel
+                                              << ", blocks of " << setting.nBlockSize);
+            const std::vector<uint8_t> data = Make(std::min(input.nSize, setting.nMaxInput), input.gen);
             MRVEncoder::Options options;
-            options.nLevel = nLevel;
+            options.nLevel = setting.nLevel;
+            options.nBlockSize = setting.nBlockSize;
+            options.nUpdateInterval = setting.nUpdateInterval;
             const std::vector<uint8_t> stream = MRVEncoder::Encode(data.data(), data.size(), options);
             const DecodeResult r = DecodePayload(stream, data.size() + 64);
-            ASSERT_TRUE(r.bOk) << input.pszName << " at level " << nLevel;
-            EXPECT_EQ(r.bytes, data) << input.pszName << " at level " << nLevel;
+            ASSERT_TRUE(r.bOk);
+            EXPECT_EQ(r.bytes, data);
+            if (setting.nBlockSize != 0)
+            {
+                EXPECT_GE(size_t(r.nBlocks), data.size() / setting.nBlockSize);
+            }
             // Image records refuse buffers larger than their stream's largest expansion.
-            EXPECT_LE(data.size(), MRVCodec::MaxDecodedSize(stream.size()))
-                << input.pszName << " at level " << nLevel;
+            EXPECT_LE(data.size(), MRVCodec::MaxDecodedSize(stream.size()));
         }
-    }
 }
 
 // The most compressible input comes close to the largest expansion a stream can have, and
@@ -90,22 +107,6 @@ TEST(EncoderTest, FlatInputApproachesTheLargestExpansion)
     const std::vector<uint8_t> stream = MRVEncoder::Encode(data.data(), data.size());
     EXPECT_LE(data.size(), MRVCodec::MaxDecodedSize(stream.size()));
     EXPECT_GT(data.size(), MRVCodec::MaxDecodedSize(stream.size()) * 9 / 10);
-}
-
-TEST(EncoderTest, RoundTripsWithSmallBlocksAndFrequentUpdates)
-{
-    for (const Input& input : INPUTS)
-    {
-        const std::vector<uint8_t> data = Make(std::min<size_t>(input.nSize, 70000), input.gen);
-        MRVEncoder::Options options;
-        options.nBlockSize = 1000;
-        options.nUpdateInterval = 250;
-        const std::vector<uint8_t> stream = MRVEncoder::Encode(data.data(), data.size(), options);
-        const DecodeResult r = DecodePayload(stream, data.size());
-        ASSERT_TRUE(r.bOk) << input.pszName;
-        EXPECT_EQ(r.bytes, data) << input.pszName;
-        EXPECT_GE(size_t(r.nBlocks), data.size() / 1000) << input.pszName;
-    }
 }
 
 TEST(EncoderTest, EveryShortLengthMeetsTheLastByteRule)
