@@ -80,18 +80,6 @@ TEST(Normalise, SetsThePeakExactlyAndLeavesSilenceAlone)
         ASSERT_EQ(fSample, 0.0f);
 }
 
-TEST(MasterToLoudness, ReachesTheRmsTargetUnderTheCeiling)
-{
-    Samples tone = AudioGenTest::Sine(220.0, 2.0, 0.01f);
-    MasterToLoudness(tone, -20.0f, -6.0f);
-    EXPECT_NEAR(GainToDb(ActiveRmsOf(tone)), -20.0f, 0.1f);
-
-    // A target whose peaks would pass the ceiling is limited instead.
-    Samples loud = AudioGenTest::Sine(220.0, 2.0, 0.01f);
-    MasterToLoudness(loud, -3.0f, -6.0f);
-    EXPECT_LE(PeakOf(loud), DbToGain(-6.0f));
-}
-
 TEST(Mixer, MixIntoGrowsTheDestinationAndAddsAtTheOffset)
 {
     Samples dest(4, 1.0f);

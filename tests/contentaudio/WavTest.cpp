@@ -22,36 +22,15 @@ Bytes SampleBytes(std::initializer_list<int16_t> samples)
     return bytes;
 }
 
-TEST(WavWriter, HeaderDescribesMono16BitPcm)
+TEST(WavWriter, HeaderHoldsTheSizesAndRatesTheReadersDoNotCheck)
 {
+    // Tag, channels, bits, rate and data size are read back below and by mrvtool's sound
+    // command; the RIFF size, byte rate and block alignment only by other programs.
     const Bytes v = EncodeWav16({1, -1, 32767, -32768, 0}, 22050);
     ASSERT_EQ(v.size(), 44u + 10u);
-    EXPECT_EQ(std::string(v.begin(), v.begin() + 4), "RIFF");
-    EXPECT_EQ(std::string(v.begin() + 8, v.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(std::string(v.begin() + 36, v.begin() + 40), "data");
-    const struct
-    {
-        size_t nOffset;
-        int nBytes;
-        uint32_t dwValue;
-    } kFields[] = {
-        {4, 4, 36 + 10}, // RIFF size
-        {16, 4, 16},     // fmt size
-        {20, 2, 1},      // PCM
-        {22, 2, 1},      // channels
-        {24, 4, 22050},  // rate
-        {28, 4, 44100},  // bytes per second
-        {32, 2, 2},      // block alignment
-        {34, 2, 16},     // bits
-        {40, 4, 10},     // data size
-        {44, 2, 1},      // first sample
-        {46, 2, 0xFFFF}, // -1, little-endian two's complement
-        {50, 2, 0x8000}, // -32768
-    };
-    for (const auto& f : kFields)
-        EXPECT_EQ(f.nBytes == 4 ? Platform::ReadLE32(&v[f.nOffset]) : Platform::ReadLE16(&v[f.nOffset]),
-                  f.dwValue)
-            << "offset " << f.nOffset;
+    EXPECT_EQ(Platform::ReadLE32(&v[4]), 36u + 10u);
+    EXPECT_EQ(Platform::ReadLE32(&v[28]), 44100u);
+    EXPECT_EQ(Platform::ReadLE16(&v[32]), 2u);
 }
 
 TEST(WavWriter, SamplesRoundToTheNearestStepAndClampThroughTheReader)
@@ -91,25 +70,15 @@ TEST(WavWriter, UnwritablePathIsReported)
     EXPECT_NE(strError.find("/nonexistent-folder/x.wav"), std::string::npos);
 }
 
-TEST(WavReader, SkipsOtherChunksAndCutsAnOversizedDataLength)
+TEST(WavReader, SkipsOtherChunksCutsAnOversizedDataLengthAndAveragesChannels)
 {
     // Programs writing to a pipe cannot know the length and declare a huge one.
-    Bytes v = ToolTest::Wave(1, 1, 44100, 16, SampleBytes({100, -100, 200}));
-    Platform::WriteLE32(&v[v.size() - 10], 0x7FFFFFFF);
+    Bytes v = ToolTest::Wave(1, 2, 44100, 16, SampleBytes({1000, 3000, -500, -1500, 7}));
+    Platform::WriteLE32(&v[v.size() - 14], 0x7FFFFFFF);
     SDecodedWav decoded;
     std::string strError;
     ASSERT_TRUE(DecodeWav16(v, decoded, strError)) << strError;
     EXPECT_EQ(decoded.nSampleRate, 44100);
-    ASSERT_EQ(decoded.samples.size(), 3u);
-    EXPECT_FLOAT_EQ(decoded.samples[2], 200.0f / 32767.0f);
-}
-
-TEST(WavReader, AveragesChannelsToMono)
-{
-    const Bytes v = ToolTest::Wave(1, 2, 44100, 16, SampleBytes({1000, 3000, -500, -1500, 7}));
-    SDecodedWav decoded;
-    std::string strError;
-    ASSERT_TRUE(DecodeWav16(v, decoded, strError)) << strError;
     ASSERT_EQ(decoded.samples.size(), 2u); // the odd trailing sample is no full frame
     EXPECT_FLOAT_EQ(decoded.samples[0], 2000.0f / 32767.0f);
     EXPECT_FLOAT_EQ(decoded.samples[1], -1000.0f / 32767.0f);
