@@ -231,16 +231,17 @@ TEST_F(ContentFiles, SoundsAreInTheGameFormat)
         paths.push_back(pszTrack);
     for (const char* pszPath : paths)
     {
-        SoundHeader header;
+        MRVSoundHeader header;
+        std::vector<int16_t> samples;
         std::string strError;
-        ASSERT_TRUE(LoadSoundHeader(pszPath, &header, &strError)) << pszPath << ": " << strError;
-        EXPECT_EQ(header.wFormatTag, 1) << pszPath;
-        EXPECT_EQ(header.nChannels, 1) << pszPath;
-        EXPECT_EQ(header.nSamplesPerSec, 22050u) << pszPath;
-        EXPECT_EQ(header.wBitsPerSample, 16) << pszPath;
+        ASSERT_TRUE(LoadSound(pszPath, &header, &samples, &strError)) << pszPath << ": " << strError;
+        EXPECT_EQ(header.format.wFormatTag, 1) << pszPath;
+        EXPECT_EQ(header.format.nChannels, 1) << pszPath;
+        EXPECT_EQ(header.format.nSamplesPerSec, 22050u) << pszPath;
+        EXPECT_EQ(header.format.wBitsPerSample, 16) << pszPath;
         // Whole-loaded and streamed playback agree only when the length covers the file.
-        EXPECT_EQ(header.nDataLength, header.nFileSize - 26) << pszPath;
-        EXPECT_GT(header.nDataLength, 0u) << pszPath;
+        EXPECT_EQ(header.dwDataLength, samples.size() * 2) << pszPath;
+        EXPECT_FALSE(samples.empty()) << pszPath;
     }
 }
 

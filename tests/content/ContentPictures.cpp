@@ -7,7 +7,6 @@
 #include "assets/MRVRunCoding.h"
 #include "graphics/MRVImage.h"
 #include "platform/ByteOrder.h"
-#include "sound/MRVSoundFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,9 +17,15 @@ namespace
 {
 using Platform::ReadLE16;
 
-// Raw payloads map one to one; run-coded payloads are read with the game's own run rules.
-bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pError)
+// Raw payloads map one to one (the loader has checked their size); run-coded payloads are
+// read with the game's own run rules.
+bool DecodeImage(CMRVImage& image, DecodedPicture* pOut, std::string* pError)
 {
+    if (image.IsCompressed() && !image.Decompress(nullptr))
+    {
+        *pError = "compressed payload does not decode";
+        return false;
+    }
     pOut->nWidth = image.GetWidth();
     pOut->nHeight = image.GetHeight();
     pOut->dwFlags = image.GetFlags();
@@ -31,11 +36,6 @@ bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pEr
     const size_t nSize = image.GetBufferSize();
     if (image.GetFlags() & MRVIMAGE_RAW)
     {
-        if (nSize < nCount * 2)
-        {
-            *pError = "raw payload shorter than the picture";
-            return false;
-        }
         const bool bKeyed = (image.GetFlags() & MRVIMAGE_COLORKEY) != 0;
         for (size_t i = 0; i < nCount; ++i)
         {
@@ -67,30 +67,12 @@ bool DecodePixels(const CMRVImage& image, DecodedPicture* pOut, std::string* pEr
     return true;
 }
 
-bool DecodeImage(CMRVImage& image, DecodedPicture* pOut, std::string* pError)
-{
-    if (image.IsCompressed() && !image.Decompress(nullptr))
-    {
-        *pError = "compressed payload does not decode";
-        return false;
-    }
-    return DecodePixels(image, pOut, pError);
-}
 } // namespace
 
 std::string ContentFile(const char* pszGamePath)
 {
     // The game's paths start with ".\content\"; the build's content folder is named content.
     return std::string(VELVINA_CONTENT_DIR) + "/../" + Platform::NativePath(pszGamePath);
-}
-
-bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    if (!in)
-        return false;
-    pBytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
 }
 
 bool LoadPicture(const char* pszGamePath, DecodedPicture* pOut, std::string* pError)
@@ -132,39 +114,17 @@ bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames,
     return true;
 }
 
-bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError)
+bool LoadSound(const char* pszGamePath, MRVSoundHeader* pHeader, std::vector<int16_t>* pSamples,
+               std::string* pError)
 {
-    std::vector<uint8_t> bytes;
-    MRVSoundHeader header;
-    if (!ReadFileBytes(ContentFile(pszGamePath), &bytes) ||
-        !ParseSoundHeader(bytes.data(), bytes.size(), &header))
+    std::ifstream in(ContentFile(pszGamePath), std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!ParseSoundHeader(bytes.data(), bytes.size(), pHeader))
     {
         *pError = "missing or shorter than its header";
         return false;
     }
-    pOut->wFormatTag = header.format.wFormatTag;
-    pOut->nChannels = header.format.nChannels;
-    pOut->nSamplesPerSec = header.format.nSamplesPerSec;
-    pOut->wBitsPerSample = header.format.wBitsPerSample;
-    pOut->nDataLength = header.dwDataLength;
-    pOut->nFileSize = bytes.size();
-    return true;
-}
-
-bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, std::string* pError)
-{
-    SoundHeader header;
-    if (!LoadSoundHeader(pszGamePath, &header, pError))
-        return false;
-    if (header.wFormatTag != 1 || header.nChannels != 1 || header.wBitsPerSample != 16 ||
-        header.nDataLength > header.nFileSize - kSoundHeaderSize)
-    {
-        *pError = "not 16-bit mono PCM covered by the file";
-        return false;
-    }
-    std::vector<uint8_t> bytes;
-    ReadFileBytes(ContentFile(pszGamePath), &bytes);
-    pSamples->resize(header.nDataLength / 2);
+    pSamples->resize((bytes.size() - kSoundHeaderSize) / 2);
     for (size_t i = 0; i < pSamples->size(); ++i)
         (*pSamples)[i] = int16_t(ReadLE16(&bytes[kSoundHeaderSize + 2 * i]));
     return true;

@@ -1,7 +1,9 @@
 // ContentPictures.h: reading the built content back for the content tests: file paths from
 // the game's ".\content\..." form, decoded pictures as plain 5-6-5 pixel grids, frame sets,
-// sound headers and samples.
+// sounds.
 #pragma once
+
+#include "sound/MRVSoundFile.h"
 
 #include <cstdint>
 #include <string>
@@ -20,29 +22,17 @@ struct DecodedPicture
     bool IsOpaque(int x, int y) const { return opaque[size_t(y) * nWidth + x]; }
 };
 
-struct SoundHeader
-{
-    uint16_t wFormatTag = 0;
-    uint16_t nChannels = 0;
-    uint32_t nSamplesPerSec = 0;
-    uint16_t wBitsPerSample = 0;
-    uint32_t nDataLength = 0;
-    size_t nFileSize = 0;
-};
-
 // <content dir>/mmo/eye.mrm for ".\content\mmo\eye.mrm".
 std::string ContentFile(const char* pszGamePath);
-
-bool ReadFileBytes(const std::string& strPath, std::vector<uint8_t>* pBytes);
 
 // Loads and decodes a .mri file with the game's image class; false with a reason on failure.
 bool LoadPicture(const char* pszGamePath, DecodedPicture* pOut, std::string* pError);
 // Loads and decodes every frame of a .mrm file; the frame rate comes back in *pFrameRate.
 bool LoadFrameSet(const char* pszGamePath, std::vector<DecodedPicture>* pFrames, int* pFrameRate,
                   std::string* pError);
-bool LoadSoundHeader(const char* pszGamePath, SoundHeader* pOut, std::string* pError);
-// The 16-bit mono samples of a sound file, as the game's mixer reads them.
-bool LoadSoundSamples(const char* pszGamePath, std::vector<int16_t>* pSamples, std::string* pError);
+// The header of a sound file and every 16-bit sample after it, whatever the header says.
+bool LoadSound(const char* pszGamePath, MRVSoundHeader* pHeader, std::vector<int16_t>* pSamples,
+               std::string* pError);
 
 // Pixels of the rectangle (edges inclusive, clipped to the picture) that differ sharply from
 // their right or lower neighbour: outlines and shapes, as opposed to a smooth backdrop.

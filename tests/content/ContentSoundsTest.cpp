@@ -28,9 +28,10 @@ const char* const kVoices[] = {SignInLayout::pszGreeting,    SignInLayout::pszFa
 
 Pcm LoadPcm(const char* pszGamePath)
 {
+    MRVSoundHeader header;
     Pcm samples;
     std::string strError;
-    EXPECT_TRUE(LoadSoundSamples(pszGamePath, &samples, &strError)) << pszGamePath << ": " << strError;
+    EXPECT_TRUE(LoadSound(pszGamePath, &header, &samples, &strError)) << pszGamePath << ": " << strError;
     return samples;
 }
 
