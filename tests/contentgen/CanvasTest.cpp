@@ -18,36 +18,29 @@ CCanvas Filled(int w, int h, uint32_t dwArgb)
 }
 } // namespace
 
-TEST(Canvas, FlattenOverKeepsCoveredPixelsOpaqueAndDropsTheRest)
+TEST(Canvas, FlattenOverKeepsCoveredPixelsOpaqueOverTheUnderlayAtTheSpritePosition)
 {
-    // Premultiplied layer pixels over a blue underlay.
+    // Premultiplied layer pixels over a blue underlay with one green pixel at x = 2.
     struct Case
     {
         uint32_t dwLayer;
+        int x;
         uint32_t dwExpected; // 0: transparent
     };
     const Case cases[] = {
-        {0xFFFF0000u, 0xFFFF0000u}, // opaque red stays red
-        {0x00000000u, 0x00000000u}, // clear stays clear
-        {0x40400000u, 0x00000000u}, // a quarter covered: below the threshold, clear
-        {0x80800000u, 0xFF80007Fu}, // half red over blue: blended and made opaque
+        {0xFFFF0000u, 1, 0xFFFF0000u}, // opaque red stays red
+        {0x00000000u, 1, 0x00000000u}, // clear stays clear
+        {0x40400000u, 1, 0x00000000u}, // a quarter covered: below the threshold, clear
+        {0x80800000u, 1, 0xFF80007Fu}, // half red over blue: blended and made opaque
+        {0x80000000u, 2, 0xFF007F00u}, // half black over the green pixel
     };
-    const CCanvas under = Filled(4, 1, 0xFF0000FFu);
+    CCanvas under = Filled(4, 1, 0xFF0000FFu);
+    under.SetPixel(2, 0, 0xFF00FF00u);
     for (const Case& c : cases)
     {
         CCanvas layer = Filled(1, 1, c.dwLayer);
-        const CCanvas out = FlattenOver(layer, under, 2, 0);
-        EXPECT_EQ(out.Pixel(0, 0), c.dwExpected) << std::hex << c.dwLayer;
+        EXPECT_EQ(FlattenOver(layer, under, c.x, 0).Pixel(0, 0), c.dwExpected) << std::hex << c.dwLayer;
     }
-}
-
-TEST(Canvas, FlattenOverSamplesTheUnderlayAtTheSpritePosition)
-{
-    CCanvas under = Filled(3, 1, 0xFF000000u);
-    under.SetPixel(2, 0, 0xFF00FF00u);
-    const CCanvas layer = Filled(1, 1, 0x80000000u); // half black
-    EXPECT_EQ(FlattenOver(layer, under, 2, 0).Pixel(0, 0), 0xFF007F00u);
-    EXPECT_EQ(FlattenOver(layer, under, 0, 0).Pixel(0, 0), 0xFF000000u);
 }
 
 TEST(Canvas, CropOutsideTheCanvasIsTransparent)

@@ -48,39 +48,37 @@ protected:
 };
 } // namespace
 
-TEST(ChooseMode, PicksPlainKeyOrRunsByHowMuchIsClear)
+TEST_F(ContentSinkTest, StagesPicturesAndFrameSetsWithTheirPackArguments)
 {
-    EXPECT_EQ(CContentSink::ChooseMode(WithClearShare(0)), PackMode::Plain);
-    EXPECT_EQ(CContentSink::ChooseMode(WithClearShare(10)), PackMode::ColourKey);
-    EXPECT_EQ(CContentSink::ChooseMode(WithClearShare(60)), PackMode::RunCoded);
-}
-
-TEST_F(ContentSinkTest, StagesPicturesWithTheirPackArguments)
-{
+    // The pack mode follows how much of a picture is clear: nothing, a little or a good part.
     CContentSink sink(m_strDir);
     sink.AddPicture(".\\content\\wall\\boot.mri", WithClearShare(60));
+    sink.AddPicture(".\\content\\key.mri", WithClearShare(10));
     sink.AddPicture(".\\content\\credits.mri", WithClearShare(0));
-    ASSERT_TRUE(sink.Finish());
-    EXPECT_TRUE(fs::exists(m_strDir + "/wall/boot.png"));
-    const std::string strArgs = ReadText(m_strDir + "/wall/boot.mri.args");
-    EXPECT_EQ(strArgs.substr(0, strArgs.find("# ")), "pack\nwall/boot.png\n@OUT@\n--rle\n");
-    const std::string strPlain = ReadText(m_strDir + "/credits.mri.args");
-    EXPECT_EQ(strPlain.substr(0, strPlain.find("# ")), "pack\ncredits.png\n@OUT@\n");
-    EXPECT_EQ(sink.Outputs(), (std::set<std::string>{"credits.mri", "wall/boot.mri"}));
-    EXPECT_NE(ReadText(m_strDir + "/manifest.txt").find("wall/boot.mri rle 10x10"), std::string::npos);
-}
-
-TEST_F(ContentSinkTest, StagesFrameSetsInOrder)
-{
-    CContentSink sink(m_strDir);
     std::vector<CCanvas> frames;
     frames.push_back(WithClearShare(0));
     frames.push_back(WithClearShare(50));
     sink.AddFrameSet(".\\content\\mmo\\eye.mrm", 13, frames);
     ASSERT_TRUE(sink.Finish());
-    const std::string strArgs = ReadText(m_strDir + "/mmo/eye.mrm.args");
-    EXPECT_EQ(strArgs.substr(0, strArgs.find("# ")),
-              "packset\n@OUT@\n--fps\n13\nmmo/eye/000.png\nmmo/eye/001.png\n");
+    EXPECT_TRUE(fs::exists(m_strDir + "/wall/boot.png"));
+    const struct
+    {
+        const char* pszFile;
+        const char* pszArgs;
+    } kCases[] = {
+        {"wall/boot.mri.args", "pack\nwall/boot.png\n@OUT@\n--rle\n"},
+        {"key.mri.args", "pack\nkey.png\n@OUT@\n--key\n"},
+        {"credits.mri.args", "pack\ncredits.png\n@OUT@\n"},
+        {"mmo/eye.mrm.args", "packset\n@OUT@\n--fps\n13\nmmo/eye/000.png\nmmo/eye/001.png\n"},
+    };
+    for (const auto& test : kCases)
+    {
+        const std::string strArgs = ReadText(m_strDir + "/" + test.pszFile);
+        EXPECT_EQ(strArgs.substr(0, strArgs.find("# ")), test.pszArgs);
+    }
+    EXPECT_EQ(sink.Outputs(),
+              (std::set<std::string>{"credits.mri", "key.mri", "mmo/eye.mrm", "wall/boot.mri"}));
+    EXPECT_NE(ReadText(m_strDir + "/manifest.txt").find("wall/boot.mri rle 10x10"), std::string::npos);
 }
 
 TEST_F(ContentSinkTest, RewritesOnlyWhatChanged)

@@ -19,25 +19,27 @@ struct NamedRect
     LayoutRect rc;
 };
 
-// Hot-spot lists in the order the scenes register them.
-std::vector<NamedRect> MakeoverHotspots()
+std::vector<NamedRect> WallAreas()
+{
+    return {
+        {"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
+}
+
+std::vector<NamedRect> AllAreas()
 {
     using namespace MakeoverLayout;
-    std::vector<NamedRect> list = {{"exit", rcExit}, {"before", rcBefore}};
+    std::vector<NamedRect> list = WallAreas();
+    list.insert(list.end(), {{"makeover exit", rcExit},
+                             {"before", rcBefore},
+                             {"hair back", rcHairBack},
+                             {"hair forward", rcHairForward},
+                             {"avenue exit", AvenueLayout::rcExit}});
     for (int k = 0; k < nEyeStyles; ++k)
         list.push_back({"eye " + std::to_string(k), arcEyes[k]});
     for (int k = 0; k < nLipStyles; ++k)
         list.push_back({"lip " + std::to_string(k), LipArea(k)});
     for (int i = 0; i < nGlassesAreas; ++i)
-        list.push_back({"glasses " + std::to_string(GlassesPairOfArea(i)), GlassesArea(i)});
-    list.push_back({"hair back", rcHairBack});
-    list.push_back({"hair forward", rcHairForward});
-    return list;
-}
-
-std::vector<NamedRect> AvenueHotspots()
-{
-    std::vector<NamedRect> list = {{"exit", AvenueLayout::rcExit}};
+        list.push_back({"glasses area " + std::to_string(i), GlassesArea(i)});
     for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
     {
         list.push_back({std::string(row.pszName) + " left", row.rcLeftArrow});
@@ -45,27 +47,11 @@ std::vector<NamedRect> AvenueHotspots()
     }
     return list;
 }
-
-std::vector<NamedRect> WallHotspots()
-{
-    return {
-        {"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
-}
-
-void ExpectOnScreen(const std::string& strName, const LayoutRect& rc)
-{
-    EXPECT_LE(rc.left, rc.right) << strName;
-    EXPECT_LE(rc.top, rc.bottom) << strName;
-    EXPECT_GE(rc.left, 0) << strName;
-    EXPECT_GE(rc.top, 0) << strName;
-    EXPECT_LT(rc.right, Platform::kScreenWidth) << strName;
-    EXPECT_LE(rc.bottom, Platform::kScreenHeight) << strName;
-}
 } // namespace
 
 TEST(LayoutTables, WallAreasDoNotOverlap)
 {
-    const std::vector<NamedRect> list = WallHotspots();
+    const std::vector<NamedRect> list = WallAreas();
     for (size_t i = 0; i < list.size(); ++i)
         for (size_t j = i + 1; j < list.size(); ++j)
         {
@@ -78,9 +64,16 @@ TEST(LayoutTables, WallAreasDoNotOverlap)
 
 TEST(LayoutTables, AreasLieOnScreenAndEachGlassesPairHangsTogether)
 {
-    for (const auto& list : {MakeoverHotspots(), AvenueHotspots(), WallHotspots()})
-        for (const NamedRect& area : list)
-            ExpectOnScreen(area.strName, area.rc);
+    for (const NamedRect& area : AllAreas())
+    {
+        SCOPED_TRACE(area.strName);
+        EXPECT_LE(area.rc.left, area.rc.right);
+        EXPECT_LE(area.rc.top, area.rc.bottom);
+        EXPECT_GE(area.rc.left, 0);
+        EXPECT_GE(area.rc.top, 0);
+        EXPECT_LT(area.rc.right, Platform::kScreenWidth);
+        EXPECT_LE(area.rc.bottom, Platform::kScreenHeight);
+    }
     // The three areas of a pair of glasses touch or overlap one another.
     for (int g = 0; g < MakeoverLayout::nGlasses; ++g)
         for (int i = 0; i < 3; ++i)
