@@ -3,6 +3,7 @@
 // sounds are in the game's format, every hot spot shows drawn content, every highlight is a
 // lit copy of what lies under it at its exact position, and layers stay where they belong.
 #include "ContentPictures.h"
+#include "tests/contentgen/SceneAreas.h"
 
 #include "graphics/MRVImage.h"
 
@@ -21,47 +22,6 @@
 
 namespace
 {
-struct Hotspot
-{
-    const char* pszBackground;
-    LayoutRect rc;
-    std::string strName;
-};
-
-std::vector<Hotspot> AllHotspots()
-{
-    std::vector<Hotspot> spots = {
-        {SplashLayout::pszBackground, SplashLayout::rcButton, "splash button"},
-        {SignInLayout::pszBackground, SignInLayout::rcFarewell, "sign-in farewell"},
-        {SignInLayout::pszBackground, SignInLayout::rcContinue, "sign-in continue"},
-        {WallLayout::pszBackground, WallLayout::rcBoot, "wall boot"},
-        {WallLayout::pszBackground, WallLayout::rcMakeover, "wall makeover"},
-        {WallLayout::pszBackground, WallLayout::rcAvenue, "wall avenue"},
-        {MakeoverLayout::pszBackground, MakeoverLayout::rcExit, "makeover exit"},
-        {MakeoverLayout::pszBackground, MakeoverLayout::rcBefore, "makeover before"},
-        {MakeoverLayout::pszBackground, MakeoverLayout::rcHairBack, "makeover hair back"},
-        {MakeoverLayout::pszBackground, MakeoverLayout::rcHairForward, "makeover hair forward"},
-        {AvenueLayout::pszBackground, AvenueLayout::rcExit, "avenue exit"},
-    };
-    for (int k = 0; k < MakeoverLayout::nEyeStyles; ++k)
-        spots.push_back(
-            {MakeoverLayout::pszBackground, MakeoverLayout::arcEyes[k], "eye " + std::to_string(k)});
-    for (int k = 0; k < MakeoverLayout::nLipStyles; ++k)
-        spots.push_back(
-            {MakeoverLayout::pszBackground, MakeoverLayout::LipArea(k), "lip " + std::to_string(k)});
-    for (int i = 0; i < MakeoverLayout::nGlassesAreas; ++i)
-        spots.push_back({MakeoverLayout::pszBackground, MakeoverLayout::GlassesArea(i),
-                         "glasses area " + std::to_string(i)});
-    for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
-    {
-        spots.push_back(
-            {AvenueLayout::pszBackground, row.rcLeftArrow, std::string(row.pszName) + " left arrow"});
-        spots.push_back(
-            {AvenueLayout::pszBackground, row.rcRightArrow, std::string(row.pszName) + " right arrow"});
-    }
-    return spots;
-}
-
 // A highlight shown over the background at pt while the pointer is over rc.
 struct Highlight
 {
@@ -247,7 +207,7 @@ TEST_F(ContentFiles, SoundsAreInTheGameFormat)
 
 TEST_F(ContentFiles, EveryHotspotShowsDrawnContent)
 {
-    for (const Hotspot& spot : AllHotspots())
+    for (const SceneArea& spot : AllSceneAreas())
     {
         const DecodedPicture& background = Picture(spot.pszBackground);
         const int nArea = (spot.rc.right - spot.rc.left + 1) * (spot.rc.bottom - spot.rc.top + 1);
@@ -305,7 +265,7 @@ TEST_F(ContentFiles, FaceLayersLeaveTheVanityUncovered)
 {
     using namespace MakeoverLayout;
     std::vector<LayoutRect> spots;
-    for (const Hotspot& spot : AllHotspots())
+    for (const SceneArea& spot : AllSceneAreas())
         if (std::string(spot.pszBackground) == pszBackground)
             spots.push_back(spot.rc);
     for (const char* pszPath : {pszEyes, pszLips, pszGlasses, pszHair})

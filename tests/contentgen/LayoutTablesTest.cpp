@@ -1,57 +1,21 @@
 // LayoutTablesTest.cpp: every area and sprite of the layout tables lies on screen, the wall's
 // areas are apart, a pair of glasses' areas hang together and the arrows show over their areas.
 // Which area a point picks is tested by clicking through the scenes (tests/game).
-#include "game/layout/AvenueLayout.h"
-#include "game/layout/MakeoverLayout.h"
-#include "game/layout/WallLayout.h"
+#include "SceneAreas.h"
+
 #include "platform/ScreenFormat.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-namespace
-{
-struct NamedRect
-{
-    std::string strName;
-    LayoutRect rc;
-};
-
-std::vector<NamedRect> WallAreas()
-{
-    return {
-        {"boot", WallLayout::rcBoot}, {"makeover", WallLayout::rcMakeover}, {"avenue", WallLayout::rcAvenue}};
-}
-
-std::vector<NamedRect> AllAreas()
-{
-    using namespace MakeoverLayout;
-    std::vector<NamedRect> list = WallAreas();
-    list.insert(list.end(), {{"makeover exit", rcExit},
-                             {"before", rcBefore},
-                             {"hair back", rcHairBack},
-                             {"hair forward", rcHairForward},
-                             {"avenue exit", AvenueLayout::rcExit}});
-    for (int k = 0; k < nEyeStyles; ++k)
-        list.push_back({"eye " + std::to_string(k), arcEyes[k]});
-    for (int k = 0; k < nLipStyles; ++k)
-        list.push_back({"lip " + std::to_string(k), LipArea(k)});
-    for (int i = 0; i < nGlassesAreas; ++i)
-        list.push_back({"glasses area " + std::to_string(i), GlassesArea(i)});
-    for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
-    {
-        list.push_back({std::string(row.pszName) + " left", row.rcLeftArrow});
-        list.push_back({std::string(row.pszName) + " right", row.rcRightArrow});
-    }
-    return list;
-}
-} // namespace
+#include <algorithm>
 
 TEST(LayoutTables, WallAreasDoNotOverlap)
 {
-    const std::vector<NamedRect> list = WallAreas();
+    std::vector<SceneArea> list = AllSceneAreas();
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [](const SceneArea& area)
+                              { return std::string(area.pszBackground) != WallLayout::pszBackground; }),
+               list.end());
     for (size_t i = 0; i < list.size(); ++i)
         for (size_t j = i + 1; j < list.size(); ++j)
         {
@@ -64,7 +28,7 @@ TEST(LayoutTables, WallAreasDoNotOverlap)
 
 TEST(LayoutTables, AreasLieOnScreenAndEachGlassesPairHangsTogether)
 {
-    for (const NamedRect& area : AllAreas())
+    for (const SceneArea& area : AllSceneAreas())
     {
         SCOPED_TRACE(area.strName);
         EXPECT_LE(area.rc.left, area.rc.right);
