@@ -111,23 +111,3 @@ TEST(RunLists, CheckedReadingNamesTheFirstBrokenRule)
         EXPECT_STRNE(RunFaultText(check.fault), "unknown fault");
     }
 }
-
-// The drawing walk reads the same records but draws what a damaged list describes up to its
-// first unreadable record, including the pixels present of a run cut short.
-TEST(RunLists, ReaderHandsOutWhatIsPresentAndStops)
-{
-    using namespace MRVRunCoding;
-    const Bytes runs = {0, 0, 0, 0, 0, 0, 1, 0, 5, 0, 0, 0, 0xAA, 0xAA, 0xBB, 0xBB, 0xCC};
-    CRunReader reader(runs.data(), runs.size());
-    MRVRunCoding::Run run;
-    ASSERT_TRUE(reader.Next(run));
-    EXPECT_EQ(run.nCount, 0u);
-    ASSERT_TRUE(reader.Next(run));
-    EXPECT_EQ(run.nType, RUN_OPAQUE);
-    EXPECT_EQ(run.nCount, 5u);
-    EXPECT_EQ(run.nPresent, 2u);
-    EXPECT_EQ(run.nPixelOffset, 12u);
-    EXPECT_FALSE(reader.Next(run));
-    EXPECT_EQ(reader.Fault(), RUNFAULT_PIXELS_CUT_SHORT);
-    EXPECT_EQ(reader.RecordOffset(), 6u);
-}
