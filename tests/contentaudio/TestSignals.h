@@ -18,11 +18,13 @@ inline double MeasureHz(const AudioGen::Samples& samples)
     return static_cast<double>(nCrossings) / AudioGen::FramesToSeconds(samples.size());
 }
 
-inline AudioGen::Samples Sine(double dHz, double dSeconds, float fAmplitude, int nRate = AudioGen::kSampleRate)
+inline AudioGen::Samples Sine(double dHz, double dSeconds, float fAmplitude,
+                              int nRate = AudioGen::kSampleRate)
 {
     AudioGen::Samples out(static_cast<size_t>(dSeconds * nRate));
     for (size_t i = 0; i < out.size(); ++i)
-        out[i] = fAmplitude * static_cast<float>(std::sin(2.0 * AudioGen::kPi * dHz * static_cast<double>(i) / nRate));
+        out[i] = fAmplitude *
+                 static_cast<float>(std::sin(2.0 * AudioGen::kPi * dHz * static_cast<double>(i) / nRate));
     return out;
 }
-}  // namespace AudioGenTest
+} // namespace AudioGenTest
