@@ -1,54 +1,24 @@
 // FuzzMriLoader.cpp: arbitrary bytes as a .mri file through CMRVImage::Load and Decompress,
 // and through the bounded LoadFromMemory, which must accept and decode exactly the same.
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
 
 #include "assets/MRVCodecModel.h"
 #include "graphics/MRVImage.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-
-namespace
-{
-
-// One file per fuzzing process, removed when the process ends.
-struct TempFile
-{
-    std::string strPath = "/tmp/fuzz_mri_loader_" + std::to_string(getpid()) + ".mri";
-    ~TempFile() { std::remove(strPath.c_str()); }
-};
-
-const std::string& TempPath()
-{
-    static const TempFile file;
-    return file.strPath;
-}
-
-bool WriteTempFile(const uint8_t* pData, size_t nSize)
-{
-    FILE* pFile = std::fopen(TempPath().c_str(), "wb");
-    if (!pFile)
-        return false;
-    const bool bWritten = std::fwrite(pData, 1, nSize, pFile) == nSize;
-    return std::fclose(pFile) == 0 && bWritten;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    AssetFuzz::SilenceTraces();
-    if (!WriteTempFile(pData, nSize))
+    FuzzSupport::SilenceTraces();
+    const std::string strPath = FuzzSupport::WriteScratchFile("fuzz_mri_loader.mri", pData, nSize);
+    if (strPath.empty())
         return 0;
 
     CMRVImage fromFile;
     CMRVImage fromMemory;
-    const BOOL bFileLoaded = fromFile.Load(TempPath().c_str());
+    const BOOL bFileLoaded = fromFile.Load(strPath.c_str());
     const BOOL bMemoryLoaded = fromMemory.LoadFromMemory(pData, nSize);
     if (bFileLoaded != bMemoryLoaded)
         std::abort();

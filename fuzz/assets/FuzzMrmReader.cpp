@@ -1,6 +1,6 @@
 // FuzzMrmReader.cpp: arbitrary bytes as a .mrm frame set, every frame loaded and decoded the
 // way an animation does it, with one scratch buffer grown to the largest frame.
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
 
 #include "assets/MRVFrameSet.h"
 #include "graphics/MRVImage.h"
@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    AssetFuzz::SilenceTraces();
+    FuzzSupport::SilenceTraces();
     CMRVFrameSet frames;
     if (!frames.LoadFromMemory(pData, nSize))
         return 0;

@@ -27,7 +27,8 @@ long DecodePayload(const uint8_t* pIn, DWORD dwInSize, std::vector<BYTE>& out)
     {
         const DWORD dwInBefore = dwInLeft;
         const DWORD dwOutBefore = dwOutLeft;
-        if (!dec.DecodeBlock(out.data() + (out.size() - dwOutLeft), &dwOutLeft, pIn + (dwInSize - dwInLeft), &dwInLeft))
+        if (!dec.DecodeBlock(out.data() + (out.size() - dwOutLeft), &dwOutLeft, pIn + (dwInSize - dwInLeft),
+                             &dwInLeft))
         {
             if (dwInLeft != dwInBefore || dwOutLeft != dwOutBefore)
                 std::abort(); // a failing block must leave both counts alone

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     DWORD dwInLeft = DWORD(stream.size());
     do
     {
-        if (!dec.DecodeBlock(out.data() + (nInput - dwOutLeft), &dwOutLeft, stream.data() + (stream.size() - dwInLeft), &dwInLeft))
+        if (!dec.DecodeBlock(out.data() + (nInput - dwOutLeft), &dwOutLeft,
+                             stream.data() + (stream.size() - dwInLeft), &dwInLeft))
             std::abort();
     } while (dwInLeft != 0);
     if (dwOutLeft != 0 || !std::equal(out.begin(), out.end(), pInput))

@@ -1,15 +1,12 @@
 // FuzzAnimationLoad.cpp: arbitrary bytes as a frame-set file, loaded into an animation that is
 // then stepped and drawn into a 640 x 480 screen image.
-#include "graphics/MRVImage.h"
+#include "fuzz/FuzzSupport.h"
 #include "graphics/MRVAnimation.h"
-#include "platform/Backend.h"
-#include "trace/TraceSink.h"
+#include "graphics/MRVImage.h"
 #include "platform/ScreenFormat.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace
 {
@@ -23,32 +20,15 @@ public:
     DWORD m_dwNow = 0;
 };
 
-class QuietSink : public Trace::ITraceSink
-{
-public:
-    void Write(const char*) override {}
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     static FuzzClock clock;
-    static QuietSink sink;
-    static const std::string strPath = "/tmp/fuzz_animation_load_" + std::to_string(getpid()) + ".mrm";
-    static const Platform::Backend s_Backend = [] {
-        Platform::Backend backend;
-        backend.pClock = &clock;
-        backend.pTraceSink = &sink;
-        return backend;
-    }();
-    static Platform::CScopedBackend s_Scope(s_Backend);
-
-    FILE* pFile = std::fopen(strPath.c_str(), "wb");
-    if (pFile == nullptr)
+    FuzzSupport::SilenceTraces(&clock);
+    const std::string strPath = FuzzSupport::WriteScratchFile("fuzz_animation_load.mrm", pData, nSize);
+    if (strPath.empty())
         return 0;
-    std::fwrite(pData, 1, nSize, pFile);
-    std::fclose(pFile);
 
     // The last input byte picks the display and the draw mode, so that the file itself is
     // unchanged by the choice.
@@ -59,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         return 0;
 
     static CMRVImage screen;
-    if (screen.GetPixels() == nullptr && !screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE))
+    if (screen.GetPixels() == nullptr &&
+        !screen.Create(Platform::kScreenWidth, Platform::kScreenHeight, FALSE))
         return 0;
     animation.SetTarget(&screen);
     animation.SetPosition(static_cast<int8_t>(nChoice) * 3, 100, 0);

@@ -1,6 +1,7 @@
 // FuzzRunCodedDraw.cpp: arbitrary picture payloads drawn with arbitrary rectangles into a
 // guarded 640 x 480 buffer. Any write outside the screen area, or any read outside the
 // payload (AddressSanitizer), is a failure.
+#include "fuzz/FuzzSupport.h"
 #include "graphics/MRVImage.h"
 #include "graphics/MRVImageDraw.h"
 #include "platform/ScreenFormat.h"
@@ -19,20 +20,6 @@ constexpr int H = Platform::kScreenHeight;
 constexpr int PITCH = W + 60; // pixels per buffer row: 60 guard columns right of the screen
 constexpr int GUARD_ROWS = 4;
 constexpr WORD GUARD = 0xA5A5;
-
-class Reader
-{
-public:
-    Reader(const uint8_t* pData, size_t nSize) : m_pData(pData), m_nSize(nSize) {}
-    uint8_t Byte() { return m_nSize > 0 ? (--m_nSize, *m_pData++) : 0; }
-    int16_t Short() { return static_cast<int16_t>(Byte() | (Byte() << 8)); }
-    const uint8_t* Rest() const { return m_pData; }
-    size_t RestSize() const { return m_nSize; }
-
-private:
-    const uint8_t* m_pData;
-    size_t m_nSize;
-};
 
 std::vector<BYTE> Record(DWORD dwFlags, int nWidth, int nHeight, const uint8_t* pPayload, size_t nSize)
 {
@@ -74,7 +61,7 @@ bool GuardIntact(const std::vector<WORD>& buffer)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    Reader in(pData, nSize);
+    FuzzSupport::Reader in(pData, nSize);
     const uint8_t nKind = in.Byte();
     const uint8_t nOperation = in.Byte();
     int nWidth = static_cast<uint16_t>(in.Short());

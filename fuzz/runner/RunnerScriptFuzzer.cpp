@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     const int nLines = static_cast<int>(std::count(strText.begin(), strText.end(), '\n')) + 1;
     for (const Runner::Command& command : commands)
     {
-        if (command.nLine < 1 || command.nLine > nLines || command.nX < 0 || command.nX > 639 || command.nY < 0 ||
-            command.nY > 479)
+        if (command.nLine < 1 || command.nLine > nLines || command.nX < 0 || command.nX > 639 ||
+            command.nY < 0 || command.nY > 479)
             std::abort();
         if (command.kind == Runner::CommandKind::Key && command.dwValue > 255)
             std::abort();

@@ -2,10 +2,11 @@
 // the dirty list holds) changed by arbitrary moves, hides and frame changes. After every
 // incremental frame the surface must equal a model that paints the background and then every
 // shown sprite in layer order; any difference aborts.
+#include "fuzz/FuzzSupport.h"
 #include "graphics/MRVImage.h"
 #include "graphics/MRVSprite.h"
-#include "scene/Scene.h"
 #include "platform/ScreenFormat.h"
+#include "scene/Scene.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -20,20 +21,15 @@ namespace
 constexpr int W = Platform::kScreenWidth;
 constexpr int H = Platform::kScreenHeight;
 
-class Reader
+// A coordinate from -96 to 735 (x) or -96 to 575 (y): on, across or off the screen edges.
+int X(FuzzSupport::Reader& in)
 {
-public:
-    Reader(const uint8_t* pData, size_t nSize) : m_pData(pData), m_nSize(nSize) {}
-    bool Empty() const { return m_nSize == 0; }
-    int Byte() { return m_nSize > 0 ? (--m_nSize, *m_pData++) : 0; }
-    // A coordinate from -96 to 735 (x) or -96 to 575 (y): on, across or off the screen edges.
-    int X() { return (Byte() | (Byte() << 8)) % (W + 192) - 96; }
-    int Y() { return (Byte() | (Byte() << 8)) % (H + 192) - 96; }
-
-private:
-    const uint8_t* m_pData;
-    size_t m_nSize;
-};
+    return static_cast<uint16_t>(in.Short()) % (W + 192) - 96;
+}
+int Y(FuzzSupport::Reader& in)
+{
+    return static_cast<uint16_t>(in.Short()) % (H + 192) - 96;
+}
 
 class CFuzzScene : public CScene
 {
@@ -53,7 +49,8 @@ struct FuzzSprite
     CMRVSprite spr;
 };
 
-void PaintModel(std::vector<WORD>& model, const CMRVImage& imgBackground, const std::vector<FuzzSprite*>& paintOrder)
+void PaintModel(std::vector<WORD>& model, const CMRVImage& imgBackground,
+                const std::vector<FuzzSprite*>& paintOrder)
 {
     std::memcpy(model.data(), imgBackground.GetPixels(), model.size() * sizeof(WORD));
     for (const FuzzSprite* p : paintOrder)
@@ -79,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
             s_imgBackground.GetPixelWords()[i] = BackgroundPixel(i % W, i / W);
     }
 
-    Reader in(pData, nSize);
+    FuzzSupport::Reader in(pData, nSize);
     CFuzzScene scene;
     scene.SetBackground(&s_imgBackground, 0xF800, 0x07E0, 0x001F);
 
@@ -98,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
                       WORD(0x8000 + i * 4 + f));
         }
         const int nLayer = in.Byte() % 4;
-        p->spr.SetPosition(in.X(), in.Y(), nLayer);
+        p->spr.SetPosition(X(in), Y(in), nLayer);
         p->spr.AddFrame(&p->imgFrames[0], nullptr);
         p->spr.AddFrame(&p->imgFrames[1], nullptr);
         p->spr.SetState(in.Byte() % 4 == 0 ? MRVSPRITE_HIDDEN : MRVSPRITE_SHOWN);
@@ -123,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         switch (in.Byte() % 5)
         {
         case 0:
-            spr.SetPosition(in.X(), in.Y(), MRVSPRITE_KEEP_LAYER);
+            spr.SetPosition(X(in), Y(in), MRVSPRITE_KEEP_LAYER);
             break;
         case 1:
             spr.SetState(spr.IsHidden() ? MRVSPRITE_SHOWN : MRVSPRITE_HIDDEN);

@@ -14,15 +14,11 @@
 //   fuzz_compose: each scene's hot spots as sprites, shown, hidden, moved and redrawn.
 #include "assets/MRVFrameSet.h"
 #include "assets/MRVRecord.h"
-#include "game/layout/AvenueLayout.h"
-#include "game/layout/MakeoverLayout.h"
-#include "game/layout/SignInLayout.h"
-#include "game/layout/SplashLayout.h"
-#include "game/layout/WallLayout.h"
 #include "graphics/MRVImage.h"
 #include "platform/ByteOrder.h"
 #include "platform/ScreenFormat.h"
 #include "sound/MRVSoundFile.h"
+#include "tests/contentgen/SceneAreas.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -160,25 +156,19 @@ Bytes ComposeSeed(const std::vector<LayoutRect>& spots)
     return seed;
 }
 
+// A compose seed for each scene's hot spots.
 void AddComposeSeeds(CCorpus& corpus)
 {
-    namespace ML = MakeoverLayout;
-    std::vector<LayoutRect> makeover = {ML::rcExit, ML::rcBefore, ML::rcHairBack, ML::rcHairForward};
-    for (int k = 0; k < ML::nEyeStyles; ++k)
-        makeover.push_back(ML::arcEyes[k]);
-    for (int k = 0; k < ML::nLipStyles; ++k)
-        makeover.push_back(ML::LipArea(k));
-    for (int k = 0; k < ML::nGlassesAreas; ++k)
-        makeover.push_back(ML::GlassesArea(k));
-    std::vector<LayoutRect> avenue = {AvenueLayout::rcExit};
-    for (const AvenueLayout::AvenueRow& row : AvenueLayout::aRows)
-        avenue.insert(avenue.end(), {row.rcLeftArrow, row.rcRightArrow});
-    corpus.Write("fuzz_compose", "splash", ComposeSeed({SplashLayout::rcButton}));
-    corpus.Write("fuzz_compose", "signin", ComposeSeed({SignInLayout::rcFarewell, SignInLayout::rcContinue}));
-    corpus.Write("fuzz_compose", "wall",
-                 ComposeSeed({WallLayout::rcBoot, WallLayout::rcMakeover, WallLayout::rcAvenue}));
-    corpus.Write("fuzz_compose", "makeover", ComposeSeed(makeover));
-    corpus.Write("fuzz_compose", "avenue", ComposeSeed(avenue));
+    const std::vector<SceneArea> areas = AllSceneAreas();
+    for (size_t nFirst = 0, nEnd = 0; nFirst < areas.size(); nFirst = nEnd)
+    {
+        std::vector<LayoutRect> spots;
+        for (nEnd = nFirst; nEnd < areas.size() && areas[nEnd].pszBackground == areas[nFirst].pszBackground;
+             ++nEnd)
+            spots.push_back(areas[nEnd].rc);
+        const std::string strBackground = areas[nFirst].pszBackground; // ".\\content\\mmo\\makeover.mri"
+        corpus.Write("fuzz_compose", strBackground.substr(strBackground.rfind('\\') + 1), ComposeSeed(spots));
+    }
 }
 
 } // namespace

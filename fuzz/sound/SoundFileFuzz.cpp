@@ -1,8 +1,8 @@
 // SoundFileFuzz.cpp: arbitrary bytes as a sound file, through both readers and into the mixer
 // with whatever format the header claims (including position notifications and looping).
 #include "platform/AudioDevice.h"
-#include "sound/MRVSoundFile.h"
 #include "platform/mixer/SoftwareMixer.h"
+#include "sound/MRVSoundFile.h"
 
 #include <cstdint>
 #include <cstring>
@@ -15,7 +15,8 @@ namespace
 void MixAsBuffer(const MRVSoundHeader& header, const BYTE* pData, DWORD dwLength, BYTE bControl)
 {
     CSoftwareMixer mixer;
-    const Platform::AudioBufferDesc desc = {Platform::AUDIO_BUFFER_CTRLPOSITIONNOTIFY, dwLength, &header.format};
+    const Platform::AudioBufferDesc desc = {Platform::AUDIO_BUFFER_CTRLPOSITIONNOTIFY, dwLength,
+                                            &header.format};
     Platform::IAudioBuffer* pBuffer = mixer.CreateBuffer(desc);
     if (!pBuffer)
         return;
