@@ -163,18 +163,6 @@ TEST(DecompressorTest, MatchesCrossTheWindowEndBetweenBlocks)
     EXPECT_EQ(r.bytes, expected);
 }
 
-TEST(DecompressorTest, SecondBlockUsesHistoryAndModelOfTheFirst)
-{
-    const int widths[16] = {1, 2, 3, 3, 4, 4, 4, 4, 5, 5, 6, 6, 7, 8, 8, 8};
-    CStreamBuilder b;
-    b.Literals(Text("velvet velvet")).Update(widths).Literals(Text("ribbon")).End();
-    b.Match(13, 19).Literals(Text("!")).Update().Match(6, 7).End().Finish();
-    const DecodeResult r = DecodePayload(b.Bytes(), 100);
-    ASSERT_TRUE(r.bOk);
-    EXPECT_GE(r.nBlocks, 2);
-    EXPECT_EQ(std::string(r.bytes.begin(), r.bytes.end()), "velvet velvetribbonvelvet velvet!velvet");
-}
-
 TEST(DecompressorTest, UpdateRightBeforeTheEndAppliesToTheNextBlock)
 {
     const int widths[16] = {0, 0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8};
