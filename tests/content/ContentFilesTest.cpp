@@ -5,10 +5,7 @@
 #include "ContentPictures.h"
 #include "tests/contentgen/SceneAreas.h"
 
-#include "graphics/MRVImage.h"
-
 #include "game/layout/AvenueLayout.h"
-#include "game/layout/CreditsLayout.h"
 #include "game/layout/MakeoverLayout.h"
 #include "game/layout/SceneMusic.h"
 #include "game/layout/SignInLayout.h"
@@ -111,19 +108,6 @@ bool SameFrame(const DecodedPicture& a, const DecodedPicture& b)
     return a.nWidth == b.nWidth && a.nHeight == b.nHeight && a.pixels == b.pixels && a.opaque == b.opaque;
 }
 } // namespace
-
-TEST_F(ContentFiles, BackgroundsAreFullScreenOpaquePictures)
-{
-    for (const char* pszPath :
-         {SplashLayout::pszBackground, SignInLayout::pszBackground, WallLayout::pszBackground,
-          MakeoverLayout::pszBackground, AvenueLayout::pszBackground, CreditsLayout::pszBackground})
-    {
-        const DecodedPicture& picture = Picture(pszPath);
-        EXPECT_EQ(picture.nWidth, Platform::kScreenWidth) << pszPath;
-        EXPECT_EQ(picture.nHeight, Platform::kScreenHeight) << pszPath;
-        EXPECT_EQ(picture.dwFlags, uint32_t(MRVIMAGE_RAW)) << pszPath << " must be plain raw pixels";
-    }
-}
 
 // The highlights are checked below; these pictures have no background copy to compare with.
 TEST_F(ContentFiles, BackdropAndArrowPicturesShowSomething)

@@ -28,7 +28,6 @@ bool DecodeImage(CMRVImage& image, DecodedPicture* pOut, std::string* pError)
     }
     pOut->nWidth = image.GetWidth();
     pOut->nHeight = image.GetHeight();
-    pOut->dwFlags = image.GetFlags();
     const size_t nCount = size_t(pOut->nWidth) * pOut->nHeight;
     pOut->pixels.assign(nCount, 0);
     pOut->opaque.assign(nCount, false);

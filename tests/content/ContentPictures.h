@@ -14,7 +14,6 @@ struct DecodedPicture
 {
     int nWidth = 0;
     int nHeight = 0;
-    uint32_t dwFlags = 0; // the record's flags after decoding
     std::vector<uint16_t> pixels;
     std::vector<bool> opaque;
 
