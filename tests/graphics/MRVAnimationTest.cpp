@@ -125,6 +125,8 @@ TEST_F(MRVAnimationTest, FrameRateZeroIsRefused)
     animation.SetFrameRate(0);
     EXPECT_EQ(animation.m_nFramePeriod, 250);
     EXPECT_NE(m_Trace.Text().find("CMRVAnimation::SetFrameRate"), std::string::npos);
+    animation.SetFrameRate(13);
+    EXPECT_EQ(animation.m_nFramePeriod, 76); // truncated, not rounded
     animation.SetFrameRate(5000);
     EXPECT_EQ(animation.m_nFramePeriod, 1); // never 0
     m_Clock.m_dwNow += 10;

@@ -136,7 +136,8 @@ TEST_F(SoundEngineTest, BrokenFilesFailTheSetUpAndStaySilent)
                 continue;
             SCOPED_TRACE(std::string(file.pszName) + (bStream ? " streamed" : " whole"));
             const std::string strPath = (m_Folder / file.pszName).string();
-            if (std::string(file.pszName) != "missing")
+            const bool bMissing = std::string(file.pszName) == "missing";
+            if (!bMissing)
                 WriteFile(file.pszName, file.bytes);
             m_Trace.Clear();
             CMRVSoundObject* pSound =
@@ -147,7 +148,7 @@ TEST_F(SoundEngineTest, BrokenFilesFailTheSetUpAndStaySilent)
                 EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound));
                 EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
                 EXPECT_EQ(TraceCount("Unable to open " + strPath + " in CMRVStreamingSound object"),
-                          std::string(file.pszName) == "missing" ? 1u : 0u);
+                          bMissing ? 1u : 0u);
             }
             else
             {
