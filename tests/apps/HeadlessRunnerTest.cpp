@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -61,14 +60,6 @@ std::vector<int> Pixel(const std::string& strPath, int nX, int nY)
         return {};
     const uint8_t* p = image.At(nX, nY);
     return {p[0], p[1], p[2]};
-}
-
-std::string ReadFile(const std::string& strPath)
-{
-    std::ifstream file(strPath);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 class HeadlessRunnerTest : public ::testing::Test
@@ -129,7 +120,7 @@ TEST_F(HeadlessRunnerTest, ScriptWaitsMovesClicksAndTakesShots)
                                               Path("after.png") + "\n");
     EXPECT_EQ(Run({"--script", strScript}), 0);
 
-    EXPECT_EQ(ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n150 quit 0\n");
+    EXPECT_EQ(GameTest::ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n150 quit 0\n");
     EXPECT_EQ(Pixel(Path("before.png"), 100, 200), (std::vector<int>{255, 0, 0}));
     EXPECT_EQ(Pixel(Path("after.png"), 100, 200), (std::vector<int>{255, 255, 255}));
     EXPECT_EQ(Pixel(Path("after.png"), 500, 50), (std::vector<int>{255, 255, 255}));
@@ -154,7 +145,7 @@ TEST_F(HeadlessRunnerTest, WaitsBeyondMaxMsDoNotWrapTheTimeline)
     const std::string strScript =
         WriteScript("wait 2147483647\nwait 2147483647\nwait 10\nshot " + Path("late.png") + "\n");
     EXPECT_EQ(Run({"--script", strScript, "--max-ms", "300"}), Runner::kExitTimedOut);
-    EXPECT_EQ(ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n300 quit 0\n");
+    EXPECT_EQ(GameTest::ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n300 quit 0\n");
     EXPECT_FALSE(std::filesystem::exists(Path("late.png")));
 }
 
