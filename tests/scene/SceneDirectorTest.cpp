@@ -1,5 +1,5 @@
-// SceneDirectorTest.cpp: the director's state table, its first-frame rule and its behaviour
-// with no scene, driven through recording scenes registered in its factory table.
+// SceneDirectorTest.cpp: the director's state table and its behaviour with no scene, driven
+// through recording scenes registered in its factory table.
 #include "scene/SceneDirector.h"
 #include "platform/Backend.h"
 #include "platform/headless/HeadlessWindow.h"
@@ -138,15 +138,6 @@ protected:
     std::unique_ptr<CSceneDirector> m_pDirector;
     WORD m_Pixels[4] = {};
 };
-
-TEST_F(SceneDirectorTest, StartLoadsTheSplashBeforeItBecomesCurrentAndForwardsInput)
-{
-    EXPECT_TRUE(Round().empty()); // nothing happens before Start
-    EXPECT_FALSE(m_pDirector->HasScene());
-    m_pDirector->Start();
-    EXPECT_EQ(g_Rec.events, (Events{"0 load 63488 2016 31", "scene 0 Splash"}));
-    EXPECT_EQ(Round(), (Events{"0 draw full", "0 mouse 1 458757 1", "0 key 32 3"}));
-}
 
 TEST_F(SceneDirectorTest, StateTable)
 {
