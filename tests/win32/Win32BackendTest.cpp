@@ -2,14 +2,11 @@
 #include "platform/Backend.h"
 #include "platform/Threads.h"
 #include "platform/win32/Win32Api.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32SingleInstance.h"
 #include "platform/win32/Win32Window.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <string>
 #include <vector>
 
 using namespace Platform;
@@ -77,28 +74,6 @@ TEST(Win32Threads, TerminateEndsAWorkerThatDoesNotStop)
     const DWORD dwQuickStart = ::GetTickCount();
     quick.Terminate();
     EXPECT_LT(::GetTickCount() - dwQuickStart, 500u);
-}
-
-TEST(Win32SingleInstance, SecondHolderOfTheNameIsRefused)
-{
-    const std::string strName = "VelvinaTest " + std::to_string(::GetCurrentProcessId());
-    CWin32SingleInstance first;
-    CWin32SingleInstance second;
-    EXPECT_TRUE(first.Acquire(strName.c_str()));
-    EXPECT_FALSE(second.Acquire(strName.c_str()));
-    EXPECT_TRUE(second.Acquire((strName + " other").c_str()));
-}
-
-TEST(Win32Clock, TimeMovesWithSleep)
-{
-    CWin32Clock clock;
-    const DWORD dwStart = clock.TimeGetTime();
-    const DWORD dwTicks = clock.GetTickCount();
-    clock.Sleep(50);
-    const DWORD dwSlept = clock.TimeGetTime() - dwStart;
-    EXPECT_GE(dwSlept, 45u);
-    EXPECT_LT(dwSlept, 2000u);
-    EXPECT_GE(clock.GetTickCount() - dwTicks, 40u);
 }
 
 // The window's procedure as the shell's would be: records what reaches it, closes on WM_CLOSE
