@@ -148,14 +148,9 @@ struct CMRVDecompressor::OutputCursor
 };
 
 CMRVDecompressor::CMRVDecompressor()
-    : m_pWindow(new BYTE[WINDOW_SIZE]()),
-      m_dwWindowPos(0),
-      m_pCounts(new WORD[SYMBOL_COUNT]()),
-      m_nClassWidth{},
-      m_nClassFirst{},
-      m_pCodeTable(new WORD[SYMBOL_COUNT]),
-      m_dwBitBuffer(0),
-      m_nBitCount(0),
+    : m_pWindow(new BYTE[WINDOW_SIZE]()), m_dwWindowPos(0),
+      m_pCounts(new WORD[SYMBOL_COUNT]()), m_nClassWidth{}, m_nClassFirst{},
+      m_pCodeTable(new WORD[SYMBOL_COUNT]), m_dwBitBuffer(0), m_nBitCount(0),
       m_pDecodeTable(new uint32_t[DECODE_TABLE_SIZE])
 {
     std::copy(INITIAL_CLASS_WIDTHS, INITIAL_CLASS_WIDTHS + CLASS_COUNT, m_nClassWidth);
@@ -213,7 +208,8 @@ BOOL CMRVDecompressor::DecodeBlock(BYTE* pOut, DWORD* pOutLeft, const BYTE* pIn,
     const uint64_t nConsumed = reader.Consumed();
     const uint64_t nBytesRead = (nConsumed + 7) / 8;
     m_nBitCount = int(nBytesRead * 8 - nConsumed);
-    m_dwBitBuffer = m_nBitCount == 0 ? 0 : uint32_t(reader.qwBits >> 32) & (0xFFFFFFFFu << (32 - m_nBitCount));
+    m_dwBitBuffer =
+        m_nBitCount == 0 ? 0 : uint32_t(reader.qwBits >> 32) & (0xFFFFFFFFu << (32 - m_nBitCount));
     if (pOutLeft)
         *pOutLeft -= nWritten;
     if (pInLeft)
@@ -309,7 +305,8 @@ done:
 // new output position, or null when the output has no room. Bytes from before this call's
 // output (pStart) come from the window. A distance of 0 is read as a full window back, so that
 // rule-breaking streams still give a fixed result.
-BYTE* CMRVDecompressor::CopyMatch(BYTE* p, const BYTE* pStart, const BYTE* pEnd, uint32_t nLength, uint32_t nDistance) const
+BYTE* CMRVDecompressor::CopyMatch(BYTE* p, const BYTE* pStart, const BYTE* pEnd, uint32_t nLength,
+                                  uint32_t nDistance) const
 {
     if (nLength > uint32_t(pEnd - p))
         return nullptr;

@@ -30,18 +30,19 @@ private:
     struct OutputCursor;
 
     BOOL DecodeSymbols(BitReader& reader, OutputCursor& out);
-    BYTE* CopyMatch(BYTE* p, const BYTE* pStart, const BYTE* pEnd, uint32_t nLength, uint32_t nDistance) const;
+    BYTE* CopyMatch(BYTE* p, const BYTE* pStart, const BYTE* pEnd, uint32_t nLength,
+                    uint32_t nDistance) const;
     BOOL ReadModelUpdate(BitReader& reader);
     void BuildDecodeTable();
     void StoreHistory(const BYTE* pOutStart, uint32_t nWritten);
 
-    BYTE* m_pWindow;        // 64 KB history, cleared at construction
-    DWORD m_dwWindowPos;    // bytes ever written to the history
-    WORD* m_pCounts;        // per-symbol counts, 16-bit wrapping
+    BYTE* m_pWindow;     // 64 KB history, cleared at construction
+    DWORD m_dwWindowPos; // bytes ever written to the history
+    WORD* m_pCounts;     // per-symbol counts, 16-bit wrapping
     int m_nClassWidth[MRVCodec::CLASS_COUNT];
     int m_nClassFirst[MRVCodec::CLASS_COUNT];
-    WORD* m_pCodeTable;     // code -> symbol
-    DWORD m_dwBitBuffer;    // unread bits of the last block's final byte, at the top
-    int m_nBitCount;        // how many such bits there are
+    WORD* m_pCodeTable;       // code -> symbol
+    DWORD m_dwBitBuffer;      // unread bits of the last block's final byte, at the top
+    int m_nBitCount;          // how many such bits there are
     uint32_t* m_pDecodeTable; // next 12 bits -> symbol and code length, rebuilt on each update
 };

@@ -1,8 +1,8 @@
 // CoreSound.cpp: the shell's calls into the sound engine.
 #include "core/CoreSound.h"
 
-#include "trace/DebugTrace.h"
 #include "sound/MRVSoundEngine.h"
+#include "trace/DebugTrace.h"
 
 namespace
 {

@@ -96,7 +96,8 @@ BOOL SetupDisplay(HWND hwnd)
 {
     if (!g_pDirectDraw->SetCooperativeLevel(hwnd, TRUE))
         return FailDisplay(hwnd, "Error, SetCooperativeLevel FAILED");
-    if (!g_pDirectDraw->SetDisplayMode(Platform::kScreenWidth, Platform::kScreenHeight, Platform::kScreenBitsPerPixel))
+    if (!g_pDirectDraw->SetDisplayMode(Platform::kScreenWidth, Platform::kScreenHeight,
+                                       Platform::kScreenBitsPerPixel))
         return FailDisplay(hwnd, "Error, SetDisplayMode FAILED");
 
     g_rcSource = {0, 0, Platform::kScreenWidth, Platform::kScreenHeight};

@@ -1,10 +1,10 @@
 // MainLoop.cpp: the message pump with fixed 33-ms game ticks and their catch-up rule, and the
 // pacing of frames to the display's refresh so that an idle game sleeps.
 #include "core/Core.h"
-#include "trace/DebugTrace.h"
 #include "platform/Backend.h"
 #include "platform/Clock.h"
 #include "scene/SceneDirector.h"
+#include "trace/DebugTrace.h"
 
 DWORD g_dwFramePeriod = 33;
 DWORD g_dwLastTickTime = 0;

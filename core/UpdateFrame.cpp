@@ -1,8 +1,8 @@
 // UpdateFrame.cpp: drawing the current scene into the locked back surface, and copying the
 // finished frame to the screen, each recovering from lost surfaces.
 #include "core/Core.h"
-#include "trace/DebugTrace.h"
 #include "scene/SceneDirector.h"
+#include "trace/DebugTrace.h"
 
 BOOL g_bFullRedraw = TRUE;
 

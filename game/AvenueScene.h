@@ -6,9 +6,9 @@
 // sound/ and game/layout/AvenueLayout.h.
 #pragma once
 
-#include "graphics/MRVImage.h"
 #include "game/layout/AvenueLayout.h"
 #include "graphics/MRVAnimation.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "graphics/MRVSprite.h"
 #include "scene/HotspotList.h"

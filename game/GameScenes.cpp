@@ -16,6 +16,7 @@ void RegisterGameScenes()
     g_SceneDirector.SetSceneFactory(SCENESTATE_SIGNIN, &CreateLoadedScene<CSignInScene>, "CSignInScene");
     g_SceneDirector.SetSceneFactory(SCENESTATE_WALL, &CreateLoadedScene<CWallScene>, "CWallScene");
     g_SceneDirector.SetSceneFactory(SCENESTATE_AVENUE, &CreateLoadedScene<CAvenueScene>, "CAvenueScene");
-    g_SceneDirector.SetSceneFactory(SCENESTATE_MAKEOVER, &CreateLoadedScene<CMakeoverScene>, "CMakeoverScene");
+    g_SceneDirector.SetSceneFactory(SCENESTATE_MAKEOVER, &CreateLoadedScene<CMakeoverScene>,
+                                    "CMakeoverScene");
     g_SceneDirector.SetSceneFactory(SCENESTATE_CREDITS, &CreateLoadedScene<CCreditsScene>, "CCreditsScene");
 }

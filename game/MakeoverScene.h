@@ -5,9 +5,9 @@
 // and the music rotates. Depends on scene/, graphics/, sound/ and game/layout/MakeoverLayout.h.
 #pragma once
 
-#include "graphics/MRVImage.h"
 #include "game/layout/MakeoverLayout.h"
 #include "graphics/MRVAnimation.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "graphics/MRVSprite.h"
 #include "scene/HotspotList.h"

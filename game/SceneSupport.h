@@ -4,8 +4,8 @@
 // graphics/, scene/, sound/ and the layout tables.
 #pragma once
 
-#include "graphics/MRVImage.h"
 #include "game/layout/LayoutTypes.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "platform/WinTypes.h"
 

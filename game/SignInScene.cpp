@@ -18,15 +18,8 @@ constexpr int kExitContinue = 2;
 } // namespace
 
 CSignInScene::CSignInScene()
-    : m_nExitCode(0),
-      m_bFarewell(FALSE),
-      m_bContinue(FALSE),
-      m_dwLeaveDelay(0),
-      m_dwLeaveDeadline(0),
-      m_hPrevCursor(nullptr),
-      m_pGreeting(nullptr),
-      m_pFarewellVoice(nullptr),
-      m_pContinueSound(nullptr),
+    : m_nExitCode(0), m_bFarewell(FALSE), m_bContinue(FALSE), m_dwLeaveDelay(0), m_dwLeaveDeadline(0),
+      m_hPrevCursor(nullptr), m_pGreeting(nullptr), m_pFarewellVoice(nullptr), m_pContinueSound(nullptr),
       m_pMusic(nullptr)
 {
 }

@@ -5,8 +5,8 @@
 // choice is made; the scene leaves a second after the choice (after the farewell voice).
 #pragma once
 
-#include "graphics/MRVImage.h"
 #include "graphics/MRVAnimation.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVRect.h"
 #include "graphics/MRVSprite.h"
 #include "scene/HotspotList.h"

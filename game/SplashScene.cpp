@@ -1,12 +1,12 @@
 // SplashScene.cpp: loading the title screen, its button and its music loop.
 #include "game/SplashScene.h"
 
-#include "trace/DebugTrace.h"
 #include "game/MusicRotation.h"
 #include "game/SceneSupport.h"
 #include "game/layout/SplashLayout.h"
 #include "platform/WindowService.h"
 #include "sound/MRVSoundEngine.h"
+#include "trace/DebugTrace.h"
 
 CSPlashScene::CSPlashScene() : m_nExitCode(0), m_hPrevCursor(nullptr), m_pMusic(nullptr) {}
 

@@ -12,11 +12,7 @@
 BOOL g_bWelcomePlayed = FALSE;
 
 CWallScene::CWallScene()
-    : m_nExitCode(0),
-      m_hPrevCursor(nullptr),
-      m_pWelcomeBack(nullptr),
-      m_pMusic(nullptr),
-      m_pWelcome(nullptr),
+    : m_nExitCode(0), m_hPrevCursor(nullptr), m_pWelcomeBack(nullptr), m_pMusic(nullptr), m_pWelcome(nullptr),
       m_pBootSound(nullptr)
 {
 }
@@ -38,10 +34,12 @@ void CWallScene::Load(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
     LoadSceneBackground(m_imgBackground, WallLayout::pszBackground);
     SetBackground(&m_imgBackground, dwRedMask, dwGreenMask, dwBlueMask);
 
-    PrepareSceneImage(m_imgBoot, WallLayout::pszBoot, m_nPixelFormat, m_dwRedMask, m_dwGreenMask, m_dwBlueMask);
+    PrepareSceneImage(m_imgBoot, WallLayout::pszBoot, m_nPixelFormat, m_dwRedMask, m_dwGreenMask,
+                      m_dwBlueMask);
     PrepareSceneImage(m_imgMakeover, WallLayout::pszMakeover, m_nPixelFormat, m_dwRedMask, m_dwGreenMask,
                       m_dwBlueMask);
-    PrepareSceneImage(m_imgAvenue, WallLayout::pszAvenue, m_nPixelFormat, m_dwRedMask, m_dwGreenMask, m_dwBlueMask);
+    PrepareSceneImage(m_imgAvenue, WallLayout::pszAvenue, m_nPixelFormat, m_dwRedMask, m_dwGreenMask,
+                      m_dwBlueMask);
     AddHighlightSprite(*this, m_sprBoot, m_imgBoot, WallLayout::ptBoot, MRVSPRITE_DRAW_PLAIN);
     AddHighlightSprite(*this, m_sprMakeover, m_imgMakeover, WallLayout::ptMakeover, MRVSPRITE_DRAW_PLAIN);
     AddHighlightSprite(*this, m_sprAvenue, m_imgAvenue, WallLayout::ptAvenue, MRVSPRITE_DRAW_PLAIN);

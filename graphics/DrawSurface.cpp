@@ -86,7 +86,7 @@ bool ClipDrawRect(DrawRect& r, int nSrcWidth, int nSrcHeight, const Surface& des
     if (w <= 0 || h <= 0)
         return false;
     r = DrawRect{static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(sx),
-                 static_cast<int>(sy), static_cast<int>(w), static_cast<int>(h)};
+                 static_cast<int>(sy), static_cast<int>(w),  static_cast<int>(h)};
     return true;
 }
 

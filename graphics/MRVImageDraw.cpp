@@ -4,8 +4,8 @@
 // Every draw is clipped to the source picture and to the destination (a pitched buffer is the
 // 640 x 480 screen, an image its own size), so a wrong rectangle cannot write outside either.
 // A picture that is still compressed, or whose flags name no pixel layout, draws nothing.
-#include "graphics/MRVImage.h"
 #include "graphics/DrawSurface.h"
+#include "graphics/MRVImage.h"
 #include "graphics/PixelRows.h"
 #include "graphics/RunCodedWalk.h"
 #include "platform/ScreenFormat.h"
@@ -40,13 +40,16 @@ template <class RowOp>
 void ForEachRunPiece(const CMRVImage& source, const Surface& dest, const DrawRect& r, RowOp&& op)
 {
     const int nRight = r.sx + r.w;
-    WalkOpaqueRuns(source.GetPixels(), RunCodedPayloadSize(source), source.GetWidth(), source.GetHeight(), r.sy,
-                   r.sy + r.h, [&](int x, int y, WORD* pPixels, int n) {
+    WalkOpaqueRuns(source.GetPixels(), RunCodedPayloadSize(source), source.GetWidth(), source.GetHeight(),
+                   r.sy, r.sy + r.h,
+                   [&](int x, int y, WORD* pPixels, int n)
+                   {
                        const int nFirst = std::max(x, r.sx);
                        const int nEnd = std::min(x + n, nRight);
                        if (nFirst >= nEnd)
                            return;
-                       op(dest.Row(r.dy + y - r.sy) + (r.dx + nFirst - r.sx), pPixels + (nFirst - x), nEnd - nFirst);
+                       op(dest.Row(r.dy + y - r.sy) + (r.dx + nFirst - r.sx), pPixels + (nFirst - x),
+                          nEnd - nFirst);
                    });
 }
 
@@ -75,7 +78,8 @@ void BlendInto(const CMRVImage& source, const Surface& dest, DrawRect r, int nAl
     if (HasRawPixels(source))
     {
         if (HasColorKey(source))
-            ForEachRawRow(source, dest, r, [&](WORD* d, const WORD* s, int n) { blender.MixKeyedRow(d, s, n); });
+            ForEachRawRow(source, dest, r,
+                          [&](WORD* d, const WORD* s, int n) { blender.MixKeyedRow(d, s, n); });
         else
             ForEachRawRow(source, dest, r, [&](WORD* d, const WORD* s, int n) { blender.MixRow(d, s, n); });
     }
@@ -90,8 +94,9 @@ constexpr size_t SCREEN_ROW_BYTES = Platform::kScreenWidth * sizeof(WORD);
 // A whole-screen copy needs a decoded 640 x 480 picture with all its pixels.
 bool IsWholeScreen(const CMRVImage& image)
 {
-    return !image.IsCompressed() && image.GetWidth() == Platform::kScreenWidth && image.GetHeight() == Platform::kScreenHeight &&
-           image.GetPixels() != nullptr && image.GetBufferSize() >= SCREEN_ROW_BYTES * Platform::kScreenHeight;
+    return !image.IsCompressed() && image.GetWidth() == Platform::kScreenWidth &&
+           image.GetHeight() == Platform::kScreenHeight && image.GetPixels() != nullptr &&
+           image.GetBufferSize() >= SCREEN_ROW_BYTES * Platform::kScreenHeight;
 }
 
 } // namespace
@@ -106,7 +111,8 @@ void CMRVImage::BlitTo(CMRVImage* pTarget, int dx, int dy, int sx, int sy, int w
     DrawInto(*this, SurfaceFromImage(pTarget), DrawRect{dx, dy, sx, sy, w, h});
 }
 
-void CMRVImage::BlendBlit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h, int nAlpha) const
+void CMRVImage::BlendBlit(WORD* pDest, LONG nPitch, int dx, int dy, int sx, int sy, int w, int h,
+                          int nAlpha) const
 {
     BlendInto(*this, SurfaceFromBuffer(pDest, nPitch), DrawRect{dx, dy, sx, sy, w, h}, nAlpha);
 }

@@ -3,8 +3,8 @@
 //
 // Both skip destination rows outside 1..478 (relative to where they measure from) and are
 // also clipped to the source picture and to the destination's size.
-#include "graphics/MRVImage.h"
 #include "graphics/DrawSurface.h"
+#include "graphics/MRVImage.h"
 #include "graphics/MRVImageDraw.h"
 #include "platform/ScreenFormat.h"
 
@@ -19,7 +19,8 @@ namespace
 {
 
 constexpr int WAVE_STEPS = 20;
-constexpr int WAVE_OFFSETS[WAVE_STEPS] = {0, 1, 2, 3, 4, 4, 3, 2, 1, 0, -1, -2, -3, -4, -5, -5, -4, -3, -2, -1};
+constexpr int WAVE_OFFSETS[WAVE_STEPS] = {0,  1,  2,  3,  4,  4,  3,  2,  1,  0,
+                                          -1, -2, -3, -4, -5, -5, -4, -3, -2, -1};
 
 // Rows an effect may write, relative to where it measures from: 1 to 478.
 bool IsEffectRow(int64_t y)
@@ -75,7 +76,8 @@ void WaveInto(const CMRVImage& source, const Surface& dest, int sx, int sy, int 
 
 // Column c of the rectangle moves down by the second value of the column's entry in the
 // image's offset table, which holds one (unused, offset) pair per image column.
-void ColumnShiftInto(const CMRVImage& source, const Surface& dest, int dx, int dy, int sx, int sy, int w, int h)
+void ColumnShiftInto(const CMRVImage& source, const Surface& dest, int dx, int dy, int sx, int sy, int w,
+                     int h)
 {
     if (!dest.IsValid() || !HasRawPixels(source) || (source.GetFlags() & MRVIMAGE_COLORKEY) != 0 ||
         source.m_pColumnOffsets == nullptr)

@@ -4,21 +4,9 @@
 #include "graphics/MRVImage.h"
 
 CMRVSprite::CMRVSprite()
-    : m_Frames(),
-      m_rcUpdate(),
-      m_pTarget(nullptr),
-      m_nX(0),
-      m_nY(0),
-      m_nLayer(0),
-      m_bAlwaysDirty(FALSE),
-      m_nDrawMode(MRVSPRITE_DRAW_NORMAL),
-      m_nState(0),
-      m_nFrameCount(0),
-      m_nCurrentFrame(0),
-      m_nWidth(0),
-      m_nHeight(0),
-      m_nAlpha(0),
-      m_bLoop(FALSE)
+    : m_Frames(), m_rcUpdate(), m_pTarget(nullptr), m_nX(0), m_nY(0), m_nLayer(0), m_bAlwaysDirty(FALSE),
+      m_nDrawMode(MRVSPRITE_DRAW_NORMAL), m_nState(0), m_nFrameCount(0), m_nCurrentFrame(0), m_nWidth(0),
+      m_nHeight(0), m_nAlpha(0), m_bLoop(FALSE)
 {
 }
 
@@ -28,7 +16,8 @@ BOOL CMRVSprite::AddFrame(CMRVImage* pImage, const CMRVRect* pRect)
 {
     if (m_nFrameCount >= MRVSPRITE_MAX_FRAMES || pImage == nullptr)
         return FALSE;
-    const CMRVRect rcSource = pRect != nullptr ? *pRect : CMRVRect(0, 0, pImage->GetWidth(), pImage->GetHeight());
+    const CMRVRect rcSource =
+        pRect != nullptr ? *pRect : CMRVRect(0, 0, pImage->GetWidth(), pImage->GetHeight());
     m_Frames[m_nFrameCount].pImage = pImage;
     m_Frames[m_nFrameCount].rcSource = rcSource;
     ++m_nFrameCount;

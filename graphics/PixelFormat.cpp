@@ -3,8 +3,8 @@
 // Every pixel p becomes ((p >> 1) & (red | green)) | (p & blue): with the 5-5-5 masks this
 // moves red down one bit, keeps the top five bits of green and keeps blue; 0 stays 0, so the
 // colour key survives. Done once per picture, after decoding, so drawing never converts.
-#include "graphics/MRVImage.h"
 #include "graphics/DrawSurface.h"
+#include "graphics/MRVImage.h"
 #include "graphics/RunCodedWalk.h"
 
 #include <algorithm>
@@ -38,14 +38,15 @@ void CMRVImage::ConvertPixelFormat(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwB
     {
         if (m_pPixels == nullptr)
             return;
-        const size_t nPixels = std::min<size_t>(static_cast<size_t>(m_wWidth) * m_wHeight, m_dwBufferSize / 2);
+        const size_t nPixels =
+            std::min<size_t>(static_cast<size_t>(m_wWidth) * m_wHeight, m_dwBufferSize / 2);
         ConvertRow(GetPixelWords(), nPixels, wHighMask, wBlueMask);
     }
     else if (MRVDraw::HasRunCodedPixels(*this))
     {
-        MRVDraw::WalkOpaqueRuns(m_pPixels, MRVDraw::RunCodedPayloadSize(*this), m_wWidth, m_wHeight, m_wHeight,
-                                [&](int, int, WORD* pRun, int n) {
-                                    ConvertRow(pRun, static_cast<size_t>(n), wHighMask, wBlueMask);
-                                });
+        MRVDraw::WalkOpaqueRuns(m_pPixels, MRVDraw::RunCodedPayloadSize(*this), m_wWidth, m_wHeight,
+                                m_wHeight,
+                                [&](int, int, WORD* pRun, int n)
+                                { ConvertRow(pRun, static_cast<size_t>(n), wHighMask, wBlueMask); });
     }
 }

@@ -1,8 +1,8 @@
 // PixelRows.h: the inner loops of the drawing operations, one row of 16-bit pixels at a time.
 #pragma once
 
-#include "platform/WinTypes.h"
 #include "platform/ScreenFormat.h"
+#include "platform/WinTypes.h"
 
 #include <cstdint>
 #include <cstring>

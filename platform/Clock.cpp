@@ -25,7 +25,8 @@ private:
     static DWORD Now()
     {
         using namespace std::chrono;
-        return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        return static_cast<DWORD>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
 };
 } // namespace

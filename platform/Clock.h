@@ -27,8 +27,17 @@ IClock& RealClock();
 // The installed backend's clock, or the real one.
 IClock& CurrentClock();
 
-inline DWORD TimeGetTime() { return CurrentClock().TimeGetTime(); }
-inline void Sleep(DWORD dwMilliseconds) { CurrentClock().Sleep(dwMilliseconds); }
-inline DWORD GetTickCount() { return CurrentClock().GetTickCount(); }
+inline DWORD TimeGetTime()
+{
+    return CurrentClock().TimeGetTime();
+}
+inline void Sleep(DWORD dwMilliseconds)
+{
+    CurrentClock().Sleep(dwMilliseconds);
+}
+inline DWORD GetTickCount()
+{
+    return CurrentClock().GetTickCount();
+}
 
 } // namespace Platform

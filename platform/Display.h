@@ -35,11 +35,11 @@ enum : DWORD
 // What the device can do, for the diagnostic trace only.
 struct DisplayCaps
 {
-    BOOL bNoHardware;      // no hardware acceleration at all
-    BOOL bColorFill;       // the device fills rectangles with a colour
-    BOOL bHardwareBlit;    // copies are done by the device
-    BOOL bVerticalBlank;   // the device reports the vertical blank
-    BOOL bPageFlip;        // surfaces can be flipped
+    BOOL bNoHardware;    // no hardware acceleration at all
+    BOOL bColorFill;     // the device fills rectangles with a colour
+    BOOL bHardwareBlit;  // copies are done by the device
+    BOOL bVerticalBlank; // the device reports the vertical blank
+    BOOL bPageFlip;      // surfaces can be flipped
     DWORD dwVideoMemoryTotal;
 };
 

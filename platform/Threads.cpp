@@ -38,7 +38,8 @@ DWORD CEventGroup::WaitAny(DWORD dwTimeoutMs)
     State& state = *m_pState;
     std::unique_lock<std::mutex> lock(state.m_Mutex);
     const bool bTimed = dwTimeoutMs != kWaitInfinite;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(bTimed ? dwTimeoutMs : 0);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(bTimed ? dwTimeoutMs : 0);
     state.EnterWaitLocked(bTimed);
 
     DWORD dwResult = kWaitTimeout;

@@ -31,17 +31,9 @@ void ClearRegion(CMRVImage* pScreen, const CMRVRect& rc)
 } // namespace
 
 CScene::CScene()
-    : m_nPixelFormat(SCENE_PIXELFORMAT_555),
-      m_dwRedMask(0),
-      m_dwGreenMask(0),
-      m_dwBlueMask(0),
-      m_pCurrentNode(nullptr),
-      m_pFirstNode(nullptr),
-      m_rcDirty(),
-      m_pBackground(nullptr),
-      m_pScreen(nullptr),
-      m_rcScreen(0, 0, 0, 0),
-      m_ptMouse{0, 0}
+    : m_nPixelFormat(SCENE_PIXELFORMAT_555), m_dwRedMask(0), m_dwGreenMask(0), m_dwBlueMask(0),
+      m_pCurrentNode(nullptr), m_pFirstNode(nullptr), m_rcDirty(), m_pBackground(nullptr), m_pScreen(nullptr),
+      m_rcScreen(0, 0, 0, 0), m_ptMouse{0, 0}
 {
 }
 
@@ -167,7 +159,8 @@ void CScene::RetargetSprites()
 BOOL CScene::HasUsableBackground() const
 {
     return m_pBackground && !m_pBackground->IsCompressed() && m_pBackground->GetPixels() &&
-           m_pBackground->GetWidth() == Platform::kScreenWidth && m_pBackground->GetHeight() == Platform::kScreenHeight &&
+           m_pBackground->GetWidth() == Platform::kScreenWidth &&
+           m_pBackground->GetHeight() == Platform::kScreenHeight &&
            m_pBackground->GetBufferSize() >= SCREEN_BYTES;
 }
 
@@ -275,7 +268,8 @@ void CScene::RestoreBackground(int nCount)
         if (!rc.Intersect(rc, m_rcScreen))
             continue;
         if (bBackground)
-            m_pBackground->BlitTo(m_pScreen, rc.left, rc.top, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+            m_pBackground->BlitTo(m_pScreen, rc.left, rc.top, rc.left, rc.top, rc.right - rc.left,
+                                  rc.bottom - rc.top);
         else
             ClearRegion(m_pScreen, rc);
     }
@@ -303,6 +297,7 @@ void CScene::ShowDirtyRects(WORD* pPixels, LONG nPitch, int nCount) const
     for (int i = 0; i < nCount; ++i)
     {
         const CMRVRect& rc = m_rcDirty[i];
-        m_pScreen->Blit(pPixels, nPitch, rc.left, rc.top, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        m_pScreen->Blit(pPixels, nPitch, rc.left, rc.top, rc.left, rc.top, rc.right - rc.left,
+                        rc.bottom - rc.top);
     }
 }

@@ -16,15 +16,8 @@ constexpr int NEXT_QUIT = -2; // the credits have finished: close the window
 } // namespace
 
 CSceneDirector::CSceneDirector()
-    : m_hWnd(nullptr),
-      m_bFirstFrame(FALSE),
-      m_nState(SCENESTATE_SPLASH),
-      m_dwRedMask(0),
-      m_dwGreenMask(0),
-      m_dwBlueMask(0),
-      m_bHasScene(FALSE),
-      m_pScene(nullptr),
-      m_Factories()
+    : m_hWnd(nullptr), m_bFirstFrame(FALSE), m_nState(SCENESTATE_SPLASH), m_dwRedMask(0), m_dwGreenMask(0),
+      m_dwBlueMask(0), m_bHasScene(FALSE), m_pScene(nullptr), m_Factories()
 {
 }
 

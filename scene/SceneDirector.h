@@ -29,8 +29,7 @@ enum : int
 typedef CScene* (*PFNCREATESCENE)(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask);
 
 // The usual factory: default-construct TScene, then call its own Load with the masks.
-template <class TScene>
-CScene* CreateLoadedScene(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
+template <class TScene> CScene* CreateLoadedScene(DWORD dwRedMask, DWORD dwGreenMask, DWORD dwBlueMask)
 {
     std::unique_ptr<TScene> pScene(new TScene);
     pScene->Load(dwRedMask, dwGreenMask, dwBlueMask);

@@ -11,7 +11,7 @@ PACKAGES=(
   libsdl2-dev
   libcairo2-dev fonts-dejavu-core
   espeak-ng
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xdotool openbox x11-utils desktop-file-utils
   emscripten nodejs python3 chromium
   time

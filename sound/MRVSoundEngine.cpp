@@ -1,13 +1,13 @@
 // MRVSoundEngine.cpp: the engine's life, its sound list and the operations on one sound.
 #include "sound/MRVSoundEngine.h"
 
-#include "trace/DebugTrace.h"
 #include "file/MRVFile.h"
 #include "platform/Backend.h"
 #include "platform/Clock.h"
 #include "platform/ScreenFormat.h"
 #include "sound/MRVSoundFile.h"
 #include "sound/MRVStreamingSound.h"
+#include "trace/DebugTrace.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,7 +27,7 @@ constexpr DWORD kShutdownPollMs = 55;
 constexpr DWORD kShutdownLimitMs = 1000;
 
 const char* const kLocateError = "Error: Attempt to access sound that could not be found in the sound list, "
-                                  "failure in CMRVSoundEngine::LocateSoundElement.";
+                                 "failure in CMRVSoundEngine::LocateSoundElement.";
 const char* const kInitSoundError = "Error: Failed to init sound object in CMRVSoundEngine::InitSoundObject";
 
 } // namespace
@@ -111,7 +111,8 @@ BOOL CMRVSoundEngine::Init(HWND hWnd)
         DebugTrace("Unable to create Listener surface in CMRVSoundEngine");
         return FALSE;
     }
-    const WaveFormat output = {kWaveFormatPcm, 1, Platform::kAudioOutputRate, Platform::kAudioOutputRate * 2, 2, 16, 0};
+    const WaveFormat output = {
+        kWaveFormatPcm, 1, Platform::kAudioOutputRate, Platform::kAudioOutputRate * 2, 2, 16, 0};
     m_pPrimaryBuffer->SetFormat(output);
     return TRUE;
 }
@@ -221,7 +222,8 @@ BOOL CMRVSoundEngine::InitStreamingSoundObject(CMRVSoundObject* pSoundObject)
     }
     if (!pElement->m_pStreamingSound)
     {
-        DebugTrace("Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject");
+        DebugTrace(
+            "Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject");
         return FALSE;
     }
     // A worker only for a stream that was set up: one without events would have nothing to
@@ -341,9 +343,9 @@ void CMRVSoundEngine::RemoveSoundObject(CMRVSoundObject* pSoundObject)
     if (pElement->m_pStreamingSound)
     {
         if (pElement->m_pStreamingSound->IsRunning())
-            ShutdownStreamingThread(pElement->m_pStreamingSound,
-                                    "Warning, unable to shutdown streaming thread in CMRVSoundEngine::RemoveSoundObject",
-                                    FALSE);
+            ShutdownStreamingThread(
+                pElement->m_pStreamingSound,
+                "Warning, unable to shutdown streaming thread in CMRVSoundEngine::RemoveSoundObject", FALSE);
         delete pElement->m_pStreamingSound;
         pElement->m_pStreamingSound = nullptr;
     }
@@ -358,8 +360,9 @@ void CMRVSoundEngine::FlushSounds()
     {
         CMRVStreamingSound* pStreamingSound = (*m_itCursor)->m_pStreamingSound;
         if (pStreamingSound && pStreamingSound->IsRunning())
-            ShutdownStreamingThread(pStreamingSound,
-                                    "Warning, unable to shutdown streaming thread in CMRVSoundEngine::FlushSounds", TRUE);
+            ShutdownStreamingThread(
+                pStreamingSound,
+                "Warning, unable to shutdown streaming thread in CMRVSoundEngine::FlushSounds", TRUE);
     }
     for (m_itCursor = m_Sounds.begin(); m_itCursor != m_Sounds.end(); ++m_itCursor)
     {

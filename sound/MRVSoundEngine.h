@@ -97,7 +97,8 @@ private:
     CMRVSoundElement* StopElement(CMRVSoundObject* pSoundObject);
     void CheckForLostBuffers(CMRVSoundObject* pSoundObject);
     // Asks the worker to end and waits for it, at most about a second, then ends it for good.
-    void ShutdownStreamingThread(CMRVStreamingSound* pStreamingSound, const char* pszWarning, BOOL bStartBeforeSignal);
+    void ShutdownStreamingThread(CMRVStreamingSound* pStreamingSound, const char* pszWarning,
+                                 BOOL bStartBeforeSignal);
     CMRVSoundObject* AddElement(BOOL bStreaming);
     static void DestroyElement(CMRVSoundElement* pElement);
 

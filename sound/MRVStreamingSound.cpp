@@ -2,9 +2,9 @@
 #include "sound/MRVStreamingSound.h"
 
 #include "platform/Backend.h"
-#include "trace/DebugTrace.h"
 #include "sound/MRVSoundEngine.h"
 #include "sound/MRVSoundFile.h"
+#include "trace/DebugTrace.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,8 +14,9 @@ using namespace Platform;
 namespace
 {
 
-constexpr DWORD kStreamBufferFlags = AUDIO_BUFFER_CTRLFREQUENCY | AUDIO_BUFFER_CTRLPAN | AUDIO_BUFFER_CTRLVOLUME |
-                                     AUDIO_BUFFER_CTRLPOSITIONNOTIFY | AUDIO_BUFFER_GETCURRENTPOSITION2;
+constexpr DWORD kStreamBufferFlags = AUDIO_BUFFER_CTRLFREQUENCY | AUDIO_BUFFER_CTRLPAN |
+                                     AUDIO_BUFFER_CTRLVOLUME | AUDIO_BUFFER_CTRLPOSITIONNOTIFY |
+                                     AUDIO_BUFFER_GETCURRENTPOSITION2;
 // The end-of-stream wait checks the play cursor this often (and whenever a paced device nudges).
 constexpr DWORD kEndPollMs = 2;
 
@@ -27,16 +28,8 @@ BOOL EngineReady()
 } // namespace
 
 CMRVStreamingSound::CMRVStreamingSound()
-    : m_dwPlayCursor(0),
-      m_dwFileLength(0),
-      m_dwEndPosition(0),
-      m_dwEndDistance(0),
-      m_dwFinalHalfDistance(0),
-      m_nHalf(0),
-      m_bStopped(FALSE),
-      m_pElement(nullptr),
-      m_Format(),
-      m_dwHalfFill{0, 0}
+    : m_dwPlayCursor(0), m_dwFileLength(0), m_dwEndPosition(0), m_dwEndDistance(0), m_dwFinalHalfDistance(0),
+      m_nHalf(0), m_bStopped(FALSE), m_pElement(nullptr), m_Format(), m_dwHalfFill{0, 0}
 {
 }
 
@@ -141,7 +134,8 @@ BOOL CMRVStreamingSound::MakeBuffer(const std::vector<BYTE>& data)
     if (!pBuffer)
         return FALSE;
     m_pEvents = std::make_shared<CEventGroup>(3);
-    const AudioNotifyPosition positions[2] = {{0, m_pEvents, kEventWrap}, {kHalfSize, m_pEvents, kEventHalfWay}};
+    const AudioNotifyPosition positions[2] = {{0, m_pEvents, kEventWrap},
+                                              {kHalfSize, m_pEvents, kEventHalfWay}};
     if (pBuffer->SetNotificationPositions(2, positions) != AUDIO_OK)
     {
         pBuffer->Release();

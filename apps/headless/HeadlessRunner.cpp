@@ -7,6 +7,7 @@
 #include "core/Core.h"
 #include "core/CoreSound.h"
 #include "platform/Backend.h"
+#include "platform/ScreenFormat.h"
 #include "platform/headless/HeadlessAudioDevice.h"
 #include "platform/headless/HeadlessClock.h"
 #include "platform/headless/HeadlessDisplay.h"
@@ -14,7 +15,6 @@
 #include "platform/headless/HeadlessWindow.h"
 #include "trace/DebugTrace.h"
 #include "trace/TraceSink.h"
-#include "platform/ScreenFormat.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -87,8 +87,8 @@ class CRunner : private Platform::IGameObserver
 {
 public:
     CRunner(const Options& options, FILE* pJournal)
-        : m_Options(options), m_pJournal(pJournal), m_Window(m_Clock), m_Display(FormatByName(options.strFormat)),
-          m_Audio(m_Clock)
+        : m_Options(options), m_pJournal(pJournal), m_Window(m_Clock),
+          m_Display(FormatByName(options.strFormat)), m_Audio(m_Clock)
     {
     }
 
@@ -110,10 +110,12 @@ public:
             dwTime = ScheduleCommand(commands[i], dwTime, wButtons);
         if (!m_Options.strScript.empty() && dwTime < m_Options.dwMaxMs)
             m_Window.ScheduleMessage(dwTime, WM_CLOSE, 0, 0);
-        m_Window.ScheduleAction(m_Options.dwMaxMs, [this]() {
-            m_bTimedOut = TRUE;
-            m_Window.PostMessage(m_Window.GetHwnd(), WM_CLOSE, 0, 0);
-        });
+        m_Window.ScheduleAction(m_Options.dwMaxMs,
+                                [this]()
+                                {
+                                    m_bTimedOut = TRUE;
+                                    m_Window.PostMessage(m_Window.GetHwnd(), WM_CLOSE, 0, 0);
+                                });
     }
 
     // Runs the game on the headless bundle; pTraceSink receives the trace (null: stderr).
@@ -151,7 +153,10 @@ private:
     {
         Journal("sound play %s %s", strFileName.c_str(), bLoop ? "loop" : "once");
     }
-    void OnSoundStop(const std::string& strFileName) override { Journal("sound stop %s", strFileName.c_str()); }
+    void OnSoundStop(const std::string& strFileName) override
+    {
+        Journal("sound stop %s", strFileName.c_str());
+    }
     void OnSoundEnd(const std::string& strFileName) override { Journal("sound end %s", strFileName.c_str()); }
 
     void Journal(const char* pszFormat, ...) VELVINA_PRINTF_FORMAT(2, 3)
@@ -187,11 +192,13 @@ private:
             break;
         case CommandKind::Press:
             wButtons |= wButton;
-            Mouse(dwTime, command.bRightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, wButtons, command.nX, command.nY);
+            Mouse(dwTime, command.bRightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, wButtons, command.nX,
+                  command.nY);
             break;
         case CommandKind::Release:
             wButtons &= ~wButton;
-            Mouse(dwTime, command.bRightButton ? WM_RBUTTONUP : WM_LBUTTONUP, wButtons, command.nX, command.nY);
+            Mouse(dwTime, command.bRightButton ? WM_RBUTTONUP : WM_LBUTTONUP, wButtons, command.nX,
+                  command.nY);
             break;
         case CommandKind::Click:
             Mouse(dwTime, WM_MOUSEMOVE, wButtons, command.nX, command.nY);
@@ -216,8 +223,8 @@ private:
     {
         const Platform::CHeadlessSurface* pPrimary = m_Display.Primary();
         const std::vector<uint8_t> rgb =
-            AppCommon::FrameToRgb(pPrimary ? pPrimary->Pixels() : nullptr, pPrimary ? pPrimary->PitchPixels() : 0,
-                                  FormatByName(m_Options.strFormat));
+            AppCommon::FrameToRgb(pPrimary ? pPrimary->Pixels() : nullptr,
+                                  pPrimary ? pPrimary->PitchPixels() : 0, FormatByName(m_Options.strFormat));
         if (!AppCommon::WritePngRgb(strFile, Platform::kScreenWidth, Platform::kScreenHeight, rgb))
         {
             std::fprintf(stderr, "velvina-headless: cannot write shot '%s'\n", strFile.c_str());

@@ -17,9 +17,9 @@ struct KeyName
 };
 
 const KeyName kKeyNames[] = {
-    {"VK_BACK", VK_BACK},     {"VK_TAB", VK_TAB},       {"VK_RETURN", VK_RETURN}, {"VK_SHIFT", VK_SHIFT},
-    {"VK_CONTROL", VK_CONTROL}, {"VK_MENU", VK_MENU},   {"VK_ESCAPE", VK_ESCAPE}, {"VK_SPACE", VK_SPACE},
-    {"VK_LEFT", VK_LEFT},     {"VK_UP", VK_UP},         {"VK_RIGHT", VK_RIGHT},   {"VK_DOWN", VK_DOWN},
+    {"VK_BACK", VK_BACK},       {"VK_TAB", VK_TAB},   {"VK_RETURN", VK_RETURN}, {"VK_SHIFT", VK_SHIFT},
+    {"VK_CONTROL", VK_CONTROL}, {"VK_MENU", VK_MENU}, {"VK_ESCAPE", VK_ESCAPE}, {"VK_SPACE", VK_SPACE},
+    {"VK_LEFT", VK_LEFT},       {"VK_UP", VK_UP},     {"VK_RIGHT", VK_RIGHT},   {"VK_DOWN", VK_DOWN},
     {"VK_F4", VK_F4},
 };
 
@@ -46,7 +46,8 @@ BOOL ParsePoint(const std::vector<std::string>& words, size_t nFirst, Command& c
 {
     DWORD dwX = 0;
     DWORD dwY = 0;
-    if (words.size() != nFirst + 2 || !ParseNumber(words[nFirst], 639, dwX) || !ParseNumber(words[nFirst + 1], 479, dwY))
+    if (words.size() != nFirst + 2 || !ParseNumber(words[nFirst], 639, dwX) ||
+        !ParseNumber(words[nFirst + 1], 479, dwY))
         return FALSE;
     command.nX = static_cast<int>(dwX);
     command.nY = static_cast<int>(dwY);
@@ -194,7 +195,9 @@ BOOL ParseOptions(const std::vector<std::string>& args, Options& options, std::s
         else if (strOption == "--audio")
         {
             bGood = bGood && (strValue == "device" || strValue == "none" || strValue == "fail");
-            options.audio = strValue == "none" ? AudioMode::None : strValue == "fail" ? AudioMode::Fail : AudioMode::Device;
+            options.audio = strValue == "none"   ? AudioMode::None
+                            : strValue == "fail" ? AudioMode::Fail
+                                                 : AudioMode::Device;
         }
         else
         {
@@ -203,7 +206,8 @@ BOOL ParseOptions(const std::vector<std::string>& args, Options& options, std::s
         }
         if (!bGood || strValue.empty())
         {
-            strError = bHasValue ? "bad value '" + strValue + "' for " + strOption : "missing value for " + strOption;
+            strError = bHasValue ? "bad value '" + strValue + "' for " + strOption
+                                 : "missing value for " + strOption;
             return FALSE;
         }
     }

@@ -17,7 +17,10 @@ namespace
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+double Seconds(Clock::time_point a, Clock::time_point b)
+{
+    return std::chrono::duration<double>(b - a).count();
+}
 
 // Decodes a whole payload block by block, as the image loader does.
 bool DecodePayload(const std::vector<uint8_t>& stream, std::vector<uint8_t>& out)
@@ -27,7 +30,8 @@ bool DecodePayload(const std::vector<uint8_t>& stream, std::vector<uint8_t>& out
     DWORD dwIn = DWORD(stream.size());
     while (dwIn != 0)
     {
-        if (!dec.DecodeBlock(out.data() + (out.size() - dwOut), &dwOut, stream.data() + (stream.size() - dwIn), &dwIn))
+        if (!dec.DecodeBlock(out.data() + (out.size() - dwOut), &dwOut,
+                             stream.data() + (stream.size() - dwIn), &dwIn))
             return false;
     }
     return dwOut == 0;
@@ -86,13 +90,15 @@ int main()
         nOurs += ours.back().size();
         nTheirs += theirs.back().size();
         nRaw += pic.bytes.size();
-        std::fprintf(stderr, "%-22s raw %7zu  ours %7zu  zlib9 %7zu  ratio %.3f  encode %.0f ms\n", pic.strName.c_str(),
-                     pic.bytes.size(), ours.back().size(), theirs.back().size(),
+        std::fprintf(stderr, "%-22s raw %7zu  ours %7zu  zlib9 %7zu  ratio %.3f  encode %.0f ms\n",
+                     pic.strName.c_str(), pic.bytes.size(), ours.back().size(), theirs.back().size(),
                      double(ours.back().size()) / double(theirs.back().size()), dEncode * 1000);
     }
-    std::fprintf(stderr, "encode: %.0f ms per picture on average, %.0f ms at worst (zlib level 9: %.0f ms on average)\n",
-                 dEncodeSeconds * 1000 / double(pics.size()), dWorstEncode * 1000,
-                 dZlibEncodeSeconds * 1000 / double(pics.size()));
+    std::fprintf(
+        stderr,
+        "encode: %.0f ms per picture on average, %.0f ms at worst (zlib level 9: %.0f ms on average)\n",
+        dEncodeSeconds * 1000 / double(pics.size()), dWorstEncode * 1000,
+        dZlibEncodeSeconds * 1000 / double(pics.size()));
 
     std::vector<uint8_t> out;
     for (size_t i = 0; i < pics.size(); ++i)

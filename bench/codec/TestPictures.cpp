@@ -84,7 +84,10 @@ double Grain(int x, int y, unsigned nSeed, double dAmp)
     return (double(h & 0xFFFF) / 65535.0 * 2 - 1) * dAmp;
 }
 
-bool InRect(int x, int y, int l, int t, int r, int b) { return x >= l && x < r && y >= t && y < b; }
+bool InRect(int x, int y, int l, int t, int r, int b)
+{
+    return x >= l && x < r && y >= t && y < b;
+}
 
 bool OnLine(int x, int y, double x0, double y0, double x1, double y1, double dWidth)
 {
@@ -108,83 +111,104 @@ Rgb Photo(const CValueNoise& coarse, const CValueNoise& fine, int x, int y, unsi
 std::vector<TestPicture> MakeTestPictures()
 {
     std::vector<TestPicture> pics;
-    const Rgb black{0, 0, 0}, white{1, 1, 1}, rose{0.95, 0.55, 0.7}, navy{0.1, 0.15, 0.4}, gold{0.95, 0.8, 0.3};
+    const Rgb black{0, 0, 0}, white{1, 1, 1}, rose{0.95, 0.55, 0.7}, navy{0.1, 0.15, 0.4},
+        gold{0.95, 0.8, 0.3};
 
     pics.push_back(Render("gradient-horizontal", [&](int x, int) { return Mix(navy, rose, x / double(W)); }));
     pics.push_back(Render("gradient-vertical", [&](int, int y) { return Mix(gold, navy, y / double(H)); }));
-    pics.push_back(Render("gradient-diagonal", [&](int x, int y) { return Mix(rose, white, (x + y) / double(W + H)); }));
-    pics.push_back(Render("gradient-radial", [&](int x, int y) {
-        return Mix(white, navy, std::min(1.0, std::hypot(x - 320.0, y - 240.0) / 400.0));
-    }));
-    pics.push_back(Render("gradient-dithered", [&](int x, int y) {
-        return Mix(black, gold, x / double(W) + Grain(x, y, 7, 0.02));
-    }));
+    pics.push_back(
+        Render("gradient-diagonal", [&](int x, int y) { return Mix(rose, white, (x + y) / double(W + H)); }));
+    pics.push_back(
+        Render("gradient-radial", [&](int x, int y)
+               { return Mix(white, navy, std::min(1.0, std::hypot(x - 320.0, y - 240.0) / 400.0)); }));
+    pics.push_back(Render("gradient-dithered", [&](int x, int y)
+                          { return Mix(black, gold, x / double(W) + Grain(x, y, 7, 0.02)); }));
     pics.push_back(Render("flat", [&](int, int) { return rose; }));
-    pics.push_back(Render("flat-panels", [&](int x, int y) {
-        if (InRect(x, y, 40, 40, 300, 200))
-            return navy;
-        if (InRect(x, y, 350, 100, 600, 420))
-            return gold;
-        return InRect(x, y, 80, 260, 280, 440) ? white : rose;
-    }));
+    pics.push_back(Render("flat-panels",
+                          [&](int x, int y)
+                          {
+                              if (InRect(x, y, 40, 40, 300, 200))
+                                  return navy;
+                              if (InRect(x, y, 350, 100, 600, 420))
+                                  return gold;
+                              return InRect(x, y, 80, 260, 280, 440) ? white : rose;
+                          }));
     pics.push_back(Render("stripes", [&](int x, int y) { return ((x / 16 + y / 16) % 2) ? white : navy; }));
     pics.push_back(Render("checker-fine", [&](int x, int y) { return ((x + y) % 2) ? rose : black; }));
     for (unsigned s = 0; s < 4; ++s)
     {
         const CValueNoise coarse(100 + s, 80 + 20 * int(s)), fine(200 + s, 16);
         const double dGrain = 0.01 + 0.015 * s;
-        pics.push_back(Render("photo-" + std::to_string(s), [&, s, dGrain](int x, int y) {
-            return Photo(coarse, fine, x, y, s, dGrain);
-        }));
+        pics.push_back(Render("photo-" + std::to_string(s),
+                              [&, s, dGrain](int x, int y) { return Photo(coarse, fine, x, y, s, dGrain); }));
     }
-    pics.push_back(Render("noise-white", [&](int x, int y) {
-        return Rgb{0.5 + Grain(x, y, 1, 0.5), 0.5 + Grain(x, y, 2, 0.5), 0.5 + Grain(x, y, 3, 0.5)};
-    }));
-    pics.push_back(Render("line-art", [&](int x, int y) {
-        for (int k = 0; k < 12; ++k)
-        {
-            if (OnLine(x, y, 20 + k * 50, 20, 620 - k * 40, 460, 1.5))
-                return black;
-        }
-        const double r = std::hypot(x - 320.0, y - 240.0);
-        return std::fabs(r - 150) < 2 || std::fabs(r - 90) < 1.5 ? navy : white;
-    }));
-    pics.push_back(Render("line-art-grid", [&](int x, int y) {
-        return (x % 40 == 0 || y % 40 == 0) ? navy : (x % 40 < 20 && y % 40 < 20 ? white : Rgb{0.97, 0.95, 0.9});
-    }));
-    pics.push_back(Render("sketch", [&](int x, int y) {
-        const double v = std::sin(x * 0.05) * std::cos(y * 0.07);
-        return std::fabs(v) < 0.04 ? black : white;
-    }));
+    pics.push_back(Render(
+        "noise-white",
+        [&](int x, int y) {
+            return Rgb{0.5 + Grain(x, y, 1, 0.5), 0.5 + Grain(x, y, 2, 0.5), 0.5 + Grain(x, y, 3, 0.5)};
+        }));
+    pics.push_back(Render("line-art",
+                          [&](int x, int y)
+                          {
+                              for (int k = 0; k < 12; ++k)
+                              {
+                                  if (OnLine(x, y, 20 + k * 50, 20, 620 - k * 40, 460, 1.5))
+                                      return black;
+                              }
+                              const double r = std::hypot(x - 320.0, y - 240.0);
+                              return std::fabs(r - 150) < 2 || std::fabs(r - 90) < 1.5 ? navy : white;
+                          }));
+    pics.push_back(Render("line-art-grid",
+                          [&](int x, int y)
+                          {
+                              return (x % 40 == 0 || y % 40 == 0)
+                                         ? navy
+                                         : (x % 40 < 20 && y % 40 < 20 ? white : Rgb{0.97, 0.95, 0.9});
+                          }));
+    pics.push_back(Render("sketch",
+                          [&](int x, int y)
+                          {
+                              const double v = std::sin(x * 0.05) * std::cos(y * 0.07);
+                              return std::fabs(v) < 0.04 ? black : white;
+                          }));
     {
         const CValueNoise coarse(300, 120), fine(301, 24);
-        pics.push_back(Render("mix-photo-panels", [&](int x, int y) {
-            if (InRect(x, y, 0, 400, W, H))
-                return navy;
-            if (InRect(x, y, 420, 40, 620, 380))
-                return Mix(white, rose, (y - 40) / 340.0);
-            return Photo(coarse, fine, x, y, 9, 0.02);
-        }));
-        pics.push_back(Render("mix-gradient-shapes", [&](int x, int y) {
-            if (std::hypot(x - 200.0, y - 200.0) < 100)
-                return gold;
-            if (OnLine(x, y, 0, 479, 639, 0, 3))
-                return black;
-            return Mix(navy, rose, y / double(H));
-        }));
-        pics.push_back(Render("mix-text-like", [&](int x, int y) {
-            const int cx = x % 12, cy = y % 20;
-            const uint32_t nGlyph = uint32_t(x / 12) * 2654435761u ^ uint32_t(y / 20) * 40503u;
-            const bool bInk = cy > 4 && cy < 16 && cx > 1 && cx < 10 && ((nGlyph >> (cx + cy % 8)) & 1);
-            return bInk && InRect(x, y, 40, 40, 600, 440) ? black : Rgb{0.98, 0.96, 0.92};
-        }));
-        pics.push_back(Render("mix-sprite-sheet", [&](int x, int y) {
-            const int tx = x / 80, ty = y / 80;
-            const double r = std::hypot(x % 80 - 40.0, y % 80 - 40.0);
-            if (r > 30)
-                return black; // colour-keyed background
-            return Mix(rose, gold, (tx + ty) / 12.0 + fine.At(x, y) * 0.3);
-        }));
+        pics.push_back(Render("mix-photo-panels",
+                              [&](int x, int y)
+                              {
+                                  if (InRect(x, y, 0, 400, W, H))
+                                      return navy;
+                                  if (InRect(x, y, 420, 40, 620, 380))
+                                      return Mix(white, rose, (y - 40) / 340.0);
+                                  return Photo(coarse, fine, x, y, 9, 0.02);
+                              }));
+        pics.push_back(Render("mix-gradient-shapes",
+                              [&](int x, int y)
+                              {
+                                  if (std::hypot(x - 200.0, y - 200.0) < 100)
+                                      return gold;
+                                  if (OnLine(x, y, 0, 479, 639, 0, 3))
+                                      return black;
+                                  return Mix(navy, rose, y / double(H));
+                              }));
+        pics.push_back(Render(
+            "mix-text-like",
+            [&](int x, int y)
+            {
+                const int cx = x % 12, cy = y % 20;
+                const uint32_t nGlyph = uint32_t(x / 12) * 2654435761u ^ uint32_t(y / 20) * 40503u;
+                const bool bInk = cy > 4 && cy < 16 && cx > 1 && cx < 10 && ((nGlyph >> (cx + cy % 8)) & 1);
+                return bInk && InRect(x, y, 40, 40, 600, 440) ? black : Rgb{0.98, 0.96, 0.92};
+            }));
+        pics.push_back(Render("mix-sprite-sheet",
+                              [&](int x, int y)
+                              {
+                                  const int tx = x / 80, ty = y / 80;
+                                  const double r = std::hypot(x % 80 - 40.0, y % 80 - 40.0);
+                                  if (r > 30)
+                                      return black; // colour-keyed background
+                                  return Mix(rose, gold, (tx + ty) / 12.0 + fine.At(x, y) * 0.3);
+                              }));
     }
     return pics;
 }

@@ -51,7 +51,8 @@ public:
         if (bFullRedraw)
             for (int y = 0; y < 480; ++y)
                 for (int x = 0; x < 640; ++x)
-                    pPixels[y * (nPitch / 2) + x] = static_cast<WORD>((x * 31 / 640) << 11 | (y * 63 / 480) << 5 | 12);
+                    pPixels[y * (nPitch / 2) + x] =
+                        static_cast<WORD>((x * 31 / 640) << 11 | (y * 63 / 480) << 5 | 12);
         if (!g_bFirstFrameSeen)
         {
             g_bFirstFrameSeen = true;

@@ -2,8 +2,8 @@
 // streaming refill, and the SDL device's buffer length. Prints FIGURE lines.
 #include "file/MRVFile.h"
 #include "platform/AudioDevice.h"
-#include "platform/sdl/SdlAudioDevice.h"
 #include "platform/mixer/SoftwareMixer.h"
+#include "platform/sdl/SdlAudioDevice.h"
 
 #include <chrono>
 #include <cmath>
@@ -51,8 +51,9 @@ double CpuSeconds()
 double MixerCorePercent()
 {
     CSoftwareMixer mixer;
-    const WaveFormat formats[8] = {Format(1, 22050, 16), Format(2, 22050, 16), Format(1, 11025, 8), Format(2, 44100, 16),
-                                   Format(1, 48000, 16), Format(2, 8000, 8),   Format(1, 22050, 8), Format(1, 32000, 16)};
+    const WaveFormat formats[8] = {Format(1, 22050, 16), Format(2, 22050, 16), Format(1, 11025, 8),
+                                   Format(2, 44100, 16), Format(1, 48000, 16), Format(2, 8000, 8),
+                                   Format(1, 22050, 8),  Format(1, 32000, 16)};
     for (const WaveFormat& format : formats)
         ToneBuffer(mixer, format);
     const double dwAudioSeconds = 120.0;

@@ -29,4 +29,3 @@ constexpr LayoutRect LayoutRectAt(LayoutPoint ptCorner, int32_t nWidth, int32_t 
 {
     return LayoutRect{ptCorner.x, ptCorner.y, ptCorner.x + nWidth, ptCorner.y + nHeight};
 }
-

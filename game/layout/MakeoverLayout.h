@@ -10,10 +10,10 @@ namespace MakeoverLayout
 constexpr const char* pszBackground = ".\\content\\mmo\\makeover.mri";
 constexpr const char* pszExit = ".\\content\\mmo\\ottoman.mri";
 constexpr const char* pszBefore = ".\\content\\mmo\\before.mri";
-constexpr const char* apszLeftArrow[3] = {
-    ".\\content\\mmo\\mmlt000.mri", ".\\content\\mmo\\mmlt001.mri", ".\\content\\mmo\\mmlt002.mri"};
-constexpr const char* apszRightArrow[3] = {
-    ".\\content\\mmo\\mmrt000.mri", ".\\content\\mmo\\mmrt001.mri", ".\\content\\mmo\\mmrt002.mri"};
+constexpr const char* apszLeftArrow[3] = {".\\content\\mmo\\mmlt000.mri", ".\\content\\mmo\\mmlt001.mri",
+                                          ".\\content\\mmo\\mmlt002.mri"};
+constexpr const char* apszRightArrow[3] = {".\\content\\mmo\\mmrt000.mri", ".\\content\\mmo\\mmrt001.mri",
+                                           ".\\content\\mmo\\mmrt002.mri"};
 constexpr const char* pszEyes = ".\\content\\mmo\\eye.mrm";
 constexpr const char* pszLips = ".\\content\\mmo\\lip.mrm";
 constexpr const char* pszGlasses = ".\\content\\mmo\\glas.mrm";
@@ -41,16 +41,16 @@ constexpr LayoutRect rcBefore{41, 374, 110, 477};
 
 // Eye area k selects eye style k.
 constexpr LayoutRect arcEyes[nEyeStyles] = {
-    {8, 30, 37, 61},    {55, 30, 82, 62},   {100, 32, 124, 61}, {120, 32, 169, 62}, {188, 31, 212, 60},
-    {34, 57, 57, 85},   {75, 57, 101, 87},  {120, 59, 144, 86}, {167, 59, 188, 88}, {210, 59, 233, 87},
-    {7, 86, 32, 113},   {49, 84, 76, 115},  {96, 86, 120, 116}, {139, 84, 166, 115}, {185, 85, 212, 115},
+    {8, 30, 37, 61},  {55, 30, 82, 62},  {100, 32, 124, 61}, {120, 32, 169, 62},  {188, 31, 212, 60},
+    {34, 57, 57, 85}, {75, 57, 101, 87}, {120, 59, 144, 86}, {167, 59, 188, 88},  {210, 59, 233, 87},
+    {7, 86, 32, 113}, {49, 84, 76, 115}, {96, 86, 120, 116}, {139, 84, 166, 115}, {185, 85, 212, 115},
 };
 
 // Lip area k (16 x 32 from its corner) selects lip style k.
 constexpr int nLipAreaWidth = 16;
 constexpr int nLipAreaHeight = 32;
 constexpr LayoutPoint aptLipCorners[nLipStyles] = {
-    {10, 151}, {24, 155}, {40, 161},  {54, 157},  {69, 152},  {84, 153},  {99, 158},  {113, 155},
+    {10, 151},  {24, 155},  {40, 161},  {54, 157},  {69, 152},  {84, 153},  {99, 158},  {113, 155},
     {128, 154}, {144, 156}, {158, 161}, {172, 157}, {187, 153}, {203, 155}, {219, 160},
 };
 

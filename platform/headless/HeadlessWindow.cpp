@@ -20,17 +20,14 @@ int CursorId(HCURSOR hCursor)
 } // namespace
 
 CHeadlessWindow::CHeadlessWindow(CVirtualClock& clock)
-    : m_Clock(clock),
-      m_bFailCreate(FALSE),
-      m_nDestroyCount(0),
-      m_nCursorResource(0),
-      m_nShownCursor(0)
+    : m_Clock(clock), m_bFailCreate(FALSE), m_nDestroyCount(0), m_nCursorResource(0), m_nShownCursor(0)
 {
 }
 
 void CHeadlessWindow::ScheduleMessage(DWORD dwTime, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-    ScheduleAction(dwTime, [this, nMessage, wParam, lParam]() { PostMessage(Handle(), nMessage, wParam, lParam); });
+    ScheduleAction(dwTime,
+                   [this, nMessage, wParam, lParam]() { PostMessage(Handle(), nMessage, wParam, lParam); });
 }
 
 void CHeadlessWindow::ScheduleAction(DWORD dwTime, std::function<void()> fnAction)

@@ -46,7 +46,8 @@ uint32_t CCanvas::Pixel(int x, int y) const
     if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
         return 0;
     Flush();
-    const unsigned char* pRow = cairo_image_surface_get_data(m_pSurface) + y * cairo_image_surface_get_stride(m_pSurface);
+    const unsigned char* pRow =
+        cairo_image_surface_get_data(m_pSurface) + y * cairo_image_surface_get_stride(m_pSurface);
     uint32_t dw;
     std::memcpy(&dw, pRow + x * 4, 4);
     return dw;
@@ -57,7 +58,8 @@ void CCanvas::SetPixel(int x, int y, uint32_t dwArgb)
     if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
         return;
     Flush();
-    unsigned char* pRow = cairo_image_surface_get_data(m_pSurface) + y * cairo_image_surface_get_stride(m_pSurface);
+    unsigned char* pRow =
+        cairo_image_surface_get_data(m_pSurface) + y * cairo_image_surface_get_stride(m_pSurface);
     std::memcpy(pRow + x * 4, &dwArgb, 4);
     MarkDirty();
 }
@@ -135,9 +137,7 @@ std::vector<uint8_t> CCanvas::EncodePng() const
     return bytes;
 }
 
-CDraw::CDraw(CCanvas& canvas) : m_pCr(cairo_create(canvas.Surface()))
-{
-}
+CDraw::CDraw(CCanvas& canvas) : m_pCr(cairo_create(canvas.Surface())) {}
 
 CDraw::~CDraw()
 {
@@ -176,7 +176,8 @@ CCanvas FlattenOver(const CCanvas& layer, const CCanvas& under, int nUnderX, int
             for (int nShift = 0; nShift <= 16; nShift += 8)
             {
                 // Premultiplied "over": top + under * (1 - alpha); the underlay is opaque.
-                const uint32_t c = Channel(dwTop, nShift) + (Channel(dwUnder, nShift) * (255 - nAlpha) + 127) / 255;
+                const uint32_t c =
+                    Channel(dwTop, nShift) + (Channel(dwUnder, nShift) * (255 - nAlpha) + 127) / 255;
                 dwOut |= (c > 255 ? 255 : c) << nShift;
             }
             pOut[x] = dwOut;

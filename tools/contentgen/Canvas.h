@@ -77,4 +77,5 @@ private:
 // picture the sprite is drawn over, sampled at (nUnderX + x, nUnderY + y)) and fully opaque;
 // every other pixel becomes fully transparent. Antialiased edges so blend into the known
 // underlay instead of leaving a dark fringe after the colour key.
-CCanvas FlattenOver(const CCanvas& layer, const CCanvas& under, int nUnderX, int nUnderY, int nThreshold = 72);
+CCanvas FlattenOver(const CCanvas& layer, const CCanvas& under, int nUnderX, int nUnderY,
+                    int nThreshold = 72);

@@ -74,7 +74,8 @@ CCanvas CContactSheet::Render() const
         label.dSize = 10;
         label.bBold = false;
         label.fill = Palette::White;
-        DrawText(cr, x, y + m_thumbs[i].panel.Height() * dScale + nLabelHeight - 3, m_thumbs[i].strLabel, label);
+        DrawText(cr, x, y + m_thumbs[i].panel.Height() * dScale + nLabelHeight - 3, m_thumbs[i].strLabel,
+                 label);
     }
     return sheet;
 }

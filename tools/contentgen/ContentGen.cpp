@@ -28,13 +28,13 @@ namespace
 {
 // Every sound file a scene opens.
 const char* const g_apszSounds[] = {
-    SignInLayout::pszGreeting,           SignInLayout::pszFarewellVoice,     SignInLayout::pszContinueSound,
-    WallLayout::pszWelcome,              WallLayout::pszWelcomeBack,         WallLayout::pszBootSound,
-    MakeoverLayout::pszVoiceOver,        MakeoverLayout::pszExitSound,       MakeoverLayout::pszBeforeSound,
-    MakeoverLayout::pszHairBackSound,    MakeoverLayout::pszHairForwardSound, MakeoverLayout::pszLipsSound,
-    MakeoverLayout::pszGlassesSound,     MakeoverLayout::pszEyesSound,       AvenueLayout::pszBootSound,
-    AvenueLayout::pszClickSound,         AvenueLayout::pszFashionVoice,      SceneMusic::apszTracks[0],
-    SceneMusic::apszTracks[1],           SceneMusic::apszTracks[2],
+    SignInLayout::pszGreeting,        SignInLayout::pszFarewellVoice,      SignInLayout::pszContinueSound,
+    WallLayout::pszWelcome,           WallLayout::pszWelcomeBack,          WallLayout::pszBootSound,
+    MakeoverLayout::pszVoiceOver,     MakeoverLayout::pszExitSound,        MakeoverLayout::pszBeforeSound,
+    MakeoverLayout::pszHairBackSound, MakeoverLayout::pszHairForwardSound, MakeoverLayout::pszLipsSound,
+    MakeoverLayout::pszGlassesSound,  MakeoverLayout::pszEyesSound,        AvenueLayout::pszBootSound,
+    AvenueLayout::pszClickSound,      AvenueLayout::pszFashionVoice,       SceneMusic::apszTracks[0],
+    SceneMusic::apszTracks[1],        SceneMusic::apszTracks[2],
 };
 
 bool StageSounds(CContentSink& sink)
@@ -65,13 +65,15 @@ bool CheckExpected(const CContentSink& sink, const std::string& strListPath)
     for (const std::string& strName : sink.Outputs())
         if (!expected.count(strName))
         {
-            std::fprintf(stderr, "contentgen: %s is generated but not packed by the build\n", strName.c_str());
+            std::fprintf(stderr, "contentgen: %s is generated but not packed by the build\n",
+                         strName.c_str());
             bSame = false;
         }
     for (const std::string& strName : expected)
         if (!sink.Outputs().count(strName))
         {
-            std::fprintf(stderr, "contentgen: the build packs %s but nothing generates it\n", strName.c_str());
+            std::fprintf(stderr, "contentgen: the build packs %s but nothing generates it\n",
+                         strName.c_str());
             bSame = false;
         }
     return bSame;

@@ -87,9 +87,7 @@ const char* ModeName(PackMode mode)
 }
 } // namespace
 
-CContentSink::CContentSink(std::string strStagingDir) : m_strStagingDir(std::move(strStagingDir))
-{
-}
+CContentSink::CContentSink(std::string strStagingDir) : m_strStagingDir(std::move(strStagingDir)) {}
 
 std::string CContentSink::ContentName(const char* pszGamePath)
 {
@@ -117,7 +115,8 @@ void CContentSink::Stage(const std::string& strRelative, const std::vector<uint8
 {
     if (!WriteFileIfChanged(m_strStagingDir + "/" + strRelative, bytes))
     {
-        std::fprintf(stderr, "contentgen: cannot write %s/%s\n", m_strStagingDir.c_str(), strRelative.c_str());
+        std::fprintf(stderr, "contentgen: cannot write %s/%s\n", m_strStagingDir.c_str(),
+                     strRelative.c_str());
         m_bFailed = true;
     }
 }
@@ -178,7 +177,8 @@ void CContentSink::AddFrameSet(const char* pszGamePath, int nFrameRate, const st
     WriteArgs(strName, args, HexHash(nHash));
     const std::string strSize =
         frames.empty() ? "0x0" : std::to_string(frames[0].Width()) + "x" + std::to_string(frames[0].Height());
-    Register(strName, "frames " + std::to_string(frames.size()) + " fps " + std::to_string(nFrameRate) + " " + strSize);
+    Register(strName, "frames " + std::to_string(frames.size()) + " fps " + std::to_string(nFrameRate) + " " +
+                          strSize);
 }
 
 void CContentSink::AddSound(const char* pszGamePath)
@@ -188,7 +188,8 @@ void CContentSink::AddSound(const char* pszGamePath)
     std::vector<uint8_t> wav;
     if (!ReadWholeFile(m_strStagingDir + "/" + strWav, &wav))
     {
-        std::fprintf(stderr, "contentgen: the sound %s/%s is missing\n", m_strStagingDir.c_str(), strWav.c_str());
+        std::fprintf(stderr, "contentgen: the sound %s/%s is missing\n", m_strStagingDir.c_str(),
+                     strWav.c_str());
         m_bFailed = true;
     }
     WriteArgs(strName, {"sound", strWav, "@OUT@"}, HexHash(HashBytes(wav)));

@@ -13,7 +13,7 @@
 
 enum class PackMode
 {
-    Auto,     // plain when opaque, otherwise whichever of key and rle suits the picture
+    Auto, // plain when opaque, otherwise whichever of key and rle suits the picture
     Plain,
     ColourKey,
     RunCoded,
@@ -42,7 +42,8 @@ public:
     static PackMode ChooseMode(const CCanvas& canvas);
 
 private:
-    void WriteArgs(const std::string& strName, const std::vector<std::string>& args, const std::string& strInputs);
+    void WriteArgs(const std::string& strName, const std::vector<std::string>& args,
+                   const std::string& strInputs);
     void Stage(const std::string& strRelative, const std::vector<uint8_t>& bytes);
     void Register(const std::string& strName, const std::string& strManifestLine);
 

@@ -132,8 +132,8 @@ void FillGradientStops(cairo_t* cr, cairo_pattern_t* pGradient, std::initializer
                        bool bKeepPath)
 {
     for (const GradientStop& stop : stops)
-        cairo_pattern_add_color_stop_rgba(pGradient, stop.dOffset, stop.colour.r, stop.colour.g, stop.colour.b,
-                                          stop.colour.a);
+        cairo_pattern_add_color_stop_rgba(pGradient, stop.dOffset, stop.colour.r, stop.colour.g,
+                                          stop.colour.b, stop.colour.a);
     cairo_set_source(cr, pGradient);
     if (bKeepPath)
         cairo_fill_preserve(cr);

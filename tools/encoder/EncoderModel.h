@@ -60,7 +60,10 @@ public:
     void PreviewUpdateOrder(WORD* pCodeTable) const;
 
     // Bits an update costs: the update symbol now plus the unary widths.
-    int UpdateCost(const int* pWidths) const { return CodeLength(MRVCodec::SYMBOL_UPDATE) + CLASS_COUNT + pWidths[CLASS_COUNT - 1]; }
+    int UpdateCost(const int* pWidths) const
+    {
+        return CodeLength(MRVCodec::SYMBOL_UPDATE) + CLASS_COUNT + pWidths[CLASS_COUNT - 1];
+    }
 
 private:
     void SetClassWidths(const int* pWidths);

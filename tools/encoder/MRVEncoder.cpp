@@ -54,13 +54,9 @@ class CPayloadEncoder
 {
 public:
     CPayloadEncoder(const uint8_t* pData, size_t nSize, const Options& options, std::vector<uint8_t>& out)
-        : m_pData(pData),
-          m_nSize(nSize),
-          m_Settings(SettingsFor(options.nLevel, options.nUpdateInterval)),
-          m_nBlockSize(options.nBlockSize != 0 ? options.nBlockSize : DEFAULT_BLOCK_SIZE),
-          m_Writer(out),
-          m_Finder(pData, nSize, m_Settings.nMaxChain, m_Settings.nNiceLength),
-          m_Parser(pData)
+        : m_pData(pData), m_nSize(nSize), m_Settings(SettingsFor(options.nLevel, options.nUpdateInterval)),
+          m_nBlockSize(options.nBlockSize != 0 ? options.nBlockSize : DEFAULT_BLOCK_SIZE), m_Writer(out),
+          m_Finder(pData, nSize, m_Settings.nMaxChain, m_Settings.nNiceLength), m_Parser(pData)
     {
     }
 
@@ -134,7 +130,8 @@ private:
         WORD order[SYMBOL_COUNT];
         m_Model.PreviewUpdateOrder(order);
         int nWidths[CLASS_COUNT];
-        const uint64_t nBitsUpdated = FitWidths(bySymbol, order, nWidths) + uint64_t(m_Model.UpdateCost(nWidths));
+        const uint64_t nBitsUpdated =
+            FitWidths(bySymbol, order, nWidths) + uint64_t(m_Model.UpdateCost(nWidths));
         if (nBitsUpdated >= nBitsNow)
             return;
         if (pCosts && m_Settings.bReparse)

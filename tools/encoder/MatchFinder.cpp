@@ -43,10 +43,7 @@ int CountEqualBytes(uint64_t qwDiff)
 
 // Tables grow with the input up to their full size, so that small pictures cost little.
 CMatchFinder::CMatchFinder(const uint8_t* pData, size_t nSize, int nMaxChain, int nNiceLength)
-    : m_pData(pData),
-      m_nSize(nSize),
-      m_nMaxChain(nMaxChain),
-      m_nNiceLength(nNiceLength),
+    : m_pData(pData), m_nSize(nSize), m_nMaxChain(nMaxChain), m_nNiceLength(nNiceLength),
       m_nHashBits(MIN_HASH_BITS)
 {
     while (m_nHashBits < MAX_HASH_BITS && (size_t(1) << m_nHashBits) < nSize)

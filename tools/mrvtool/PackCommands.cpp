@@ -53,7 +53,7 @@ int RunPack(const Args& args)
 {
     ParsedArgs parsed;
     std::string strError;
-    if (!ParseArgs(args, { "--key", "--rle", "--store" }, {}, &parsed, &strError))
+    if (!ParseArgs(args, {"--key", "--rle", "--store"}, {}, &parsed, &strError))
         return UsageError("pack: " + strError);
     if (parsed.positional.size() != 2)
         return UsageError("pack: needs IN.png and OUT.mri");
@@ -77,13 +77,14 @@ int RunPackSet(const Args& args)
 {
     ParsedArgs parsed;
     std::string strError;
-    if (!ParseArgs(args, {}, { "--fps" }, &parsed, &strError))
+    if (!ParseArgs(args, {}, {"--fps"}, &parsed, &strError))
         return UsageError("packset: " + strError);
     if (!parsed.Has("--fps"))
         return UsageError("packset: needs --fps N");
     const unsigned nFrameRate = ParseFrameRate(parsed.Value("--fps"));
     if (nFrameRate == 0)
-        return UsageError("packset: --fps needs a whole number from 1 to 65535, not '" + parsed.Value("--fps") + "'");
+        return UsageError("packset: --fps needs a whole number from 1 to 65535, not '" +
+                          parsed.Value("--fps") + "'");
     if (parsed.positional.size() < 2)
         return UsageError("packset: needs OUT.mrm and at least one IN.png");
     if (parsed.positional.size() - 1 > 0xFFFF)
@@ -93,8 +94,8 @@ int RunPackSet(const Args& args)
     for (size_t i = 1; i < parsed.positional.size(); ++i)
     {
         records.emplace_back();
-        const int nStatus = PackPng(parsed.positional[i], std::nullopt, MRVPacker::Compression::Required,
-                                    &records.back());
+        const int nStatus =
+            PackPng(parsed.positional[i], std::nullopt, MRVPacker::Compression::Required, &records.back());
         if (nStatus != EXIT_OK)
             return nStatus;
     }

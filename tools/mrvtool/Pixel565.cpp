@@ -40,7 +40,7 @@ uint16_t RgbToVisible565(uint8_t r, uint8_t g, uint8_t b)
     const uint16_t nPixel = RgbTo565(r, g, b);
     if (nPixel != 0 && nPixel != 0x0020)
         return nPixel;
-    static const uint16_t kCandidates[] = { 0x0001, 0x0040, 0x0800 };
+    static const uint16_t kCandidates[] = {0x0001, 0x0040, 0x0800};
     uint16_t nBest = kCandidates[0];
     for (uint16_t nCandidate : kCandidates)
     {

@@ -13,7 +13,8 @@ void DrawCreditsScene(cairo_t* cr)
     PaintSoftBackdrop(cr, 640, 480, Palette::DeepMagenta, Darker(Palette::DeepTeal, 0.25),
                       WithAlpha(Palette::Magenta, 0.6), WithAlpha(Palette::Teal, 0.5));
     PaintPinStripes(cr, 0, 0, 640, 480, WithAlpha(Palette::White, 0.04), 9);
-    DrawFramedCard(cr, 110, 40, 420, 400, 24, WithAlpha(Palette::Cream, 0.95), WithAlpha(Palette::Blush, 0.95));
+    DrawFramedCard(cr, 110, 40, 420, 400, 24, WithAlpha(Palette::Cream, 0.95),
+                   WithAlpha(Palette::Blush, 0.95));
 
     DrawText(cr, 320, 108, "Farewell", TitleStyle(44));
     TextStyle thanks = CentredText(15, Palette::Plum);

@@ -18,8 +18,7 @@ struct LayerSize
 };
 
 // A screen-sized canvas drawn by draw(cr).
-template <typename DrawFn>
-CCanvas RenderScreen(DrawFn draw)
+template <typename DrawFn> CCanvas RenderScreen(DrawFn draw)
 {
     CCanvas canvas(SCREEN_WIDTH, SCREEN_HEIGHT);
     draw(static_cast<cairo_t*>(CDraw(canvas)));
@@ -29,7 +28,8 @@ CCanvas RenderScreen(DrawFn draw)
 // nCount layer frames of the given size with their top-left corner at pt on the screen. Frame i
 // is drawn by draw(cr, i) in screen coordinates and flattened over under (a screen picture).
 template <typename DrawFn>
-std::vector<CCanvas> RenderLayers(const CCanvas& under, LayoutPoint pt, LayerSize size, int nCount, DrawFn draw)
+std::vector<CCanvas> RenderLayers(const CCanvas& under, LayoutPoint pt, LayerSize size, int nCount,
+                                  DrawFn draw)
 {
     std::vector<CCanvas> frames;
     for (int i = 0; i < nCount; ++i)

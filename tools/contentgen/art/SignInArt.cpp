@@ -165,8 +165,8 @@ void DrawPortraitFrame(cairo_t* cr)
 {
     // Gold oval frame with a teal mat behind the host.
     PathEllipse(cr, 161, 210, 122, 150);
-    FillGradient(cr, cairo_pattern_create_radial(161, 170, 10, 161, 210, 150), Colour{0.55, 0.90, 0.88}, Palette::Teal,
-                 false);
+    FillGradient(cr, cairo_pattern_create_radial(161, 170, 10, 161, 210, 150), Colour{0.55, 0.90, 0.88},
+                 Palette::Teal, false);
 }
 
 void DrawFrameRing(cairo_t* cr)
@@ -218,8 +218,8 @@ void DrawSpeechBubble(cairo_t* cr)
 }
 
 // A choice button of nWidth x nHeight, inset by (nInsetX, nInsetY) into the picture at pt.
-void DrawChoice(cairo_t* cr, LayoutPoint pt, int nInsetX, int nInsetY, int nWidth, int nHeight, const char* pszLabel,
-                const Colour& base, bool bLit)
+void DrawChoice(cairo_t* cr, LayoutPoint pt, int nInsetX, int nInsetY, int nWidth, int nHeight,
+                const char* pszLabel, const Colour& base, bool bLit)
 {
     ButtonStyle style;
     style.base = base;

@@ -117,7 +117,8 @@ void DrawSplashScene(cairo_t* cr, bool bButtonLit)
         DrawGlow(cr, b[0], b[1], b[2], WithAlpha(Palette::PaleGold, 0.25));
     DrawGownSilhouette(cr);
     DrawTitle(cr);
-    const double aSparkles[][3] = {{300, 120, 12}, {600, 140, 9}, {560, 300, 14}, {250, 60, 8}, {380, 300, 10}};
+    const double aSparkles[][3] = {
+        {300, 120, 12}, {600, 140, 9}, {560, 300, 14}, {250, 60, 8}, {380, 300, 10}};
     for (const auto& s : aSparkles)
         DrawSparkle(cr, s[0], s[1], s[2], Palette::PaleGold);
     ButtonStyle button;
@@ -125,7 +126,8 @@ void DrawSplashScene(cairo_t* cr, bool bButtonLit)
     button.dFontSize = 30;
     button.bSerif = true;
     const LayoutPoint pt = SplashLayout::ptButton;
-    DrawGlossyButton(cr, pt.x + 4, pt.y + 6, BUTTON_WIDTH - 8, BUTTON_HEIGHT - 12, "Enter", button, bButtonLit);
+    DrawGlossyButton(cr, pt.x + 4, pt.y + 6, BUTTON_WIDTH - 8, BUTTON_HEIGHT - 12, "Enter", button,
+                     bButtonLit);
 }
 } // namespace
 

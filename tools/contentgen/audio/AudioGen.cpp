@@ -55,7 +55,8 @@ bool WriteSound(const std::filesystem::path& root, const std::string& strRelativ
     std::filesystem::create_directories(path.parent_path(), error);
     if (error)
     {
-        std::cerr << "audiogen: cannot create " << path.parent_path().string() << ": " << error.message() << "\n";
+        std::cerr << "audiogen: cannot create " << path.parent_path().string() << ": " << error.message()
+                  << "\n";
         return false;
     }
     std::string strError;
@@ -66,7 +67,7 @@ bool WriteSound(const std::filesystem::path& root, const std::string& strRelativ
     }
     return true;
 }
-}  // namespace
+} // namespace
 
 std::vector<std::string> AllSoundPaths()
 {
@@ -77,7 +78,7 @@ std::vector<std::string> AllSoundPaths()
         vPaths.push_back(RelativePath(sound.pszFolder, sound.pszName));
     return vPaths;
 }
-}  // namespace AudioGen
+} // namespace AudioGen
 
 bool GenerateAllAudio(const std::string& strStagingDir)
 {
@@ -108,6 +109,7 @@ bool GenerateAllAudio(const std::string& strStagingDir)
         bAllWritten = WriteSound(root, strRelative, samples) && bAllWritten;
     }
     for (const SSynthSound& sound : SynthSounds())
-        bAllWritten = WriteSound(root, RelativePath(sound.pszFolder, sound.pszName), sound.make()) && bAllWritten;
+        bAllWritten =
+            WriteSound(root, RelativePath(sound.pszFolder, sound.pszName), sound.make()) && bAllWritten;
     return bAllWritten;
 }

@@ -14,4 +14,4 @@ namespace AudioGen
 {
 // The relative paths ("signin/hotshot.wav", ...) GenerateAllAudio writes, in its order.
 std::vector<std::string> AllSoundPaths();
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -34,4 +34,4 @@ float GainToDb(float fGain)
         return -200.0f;
     return 20.0f * std::log10(fGain);
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -19,4 +19,4 @@ double FramesToSeconds(size_t nFrames);
 double MidiToHz(double dMidiNote);
 float DbToGain(float fDb);
 float GainToDb(float fGain);
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -8,9 +8,7 @@
 
 namespace AudioGen
 {
-CDelayLine::CDelayLine(size_t nLength) : m_vBuffer(std::max<size_t>(nLength, 1), 0.0f), m_nPos(0)
-{
-}
+CDelayLine::CDelayLine(size_t nLength) : m_vBuffer(std::max<size_t>(nLength, 1), 0.0f), m_nPos(0) {}
 
 float CDelayLine::Read() const
 {
@@ -24,10 +22,8 @@ void CDelayLine::Write(float fIn)
 }
 
 CFeedbackDelay::CFeedbackDelay(double dSeconds, float fFeedback, double dDampHz)
-    : m_line(SecondsToFrames(dSeconds)),
-      m_fFeedback(std::clamp(fFeedback, 0.0f, 0.95f)),
-      m_fDampCoeff(static_cast<float>(1.0 - std::exp(-2.0 * kPi * dDampHz / kSampleRate))),
-      m_fDampState(0.0f)
+    : m_line(SecondsToFrames(dSeconds)), m_fFeedback(std::clamp(fFeedback, 0.0f, 0.95f)),
+      m_fDampCoeff(static_cast<float>(1.0 - std::exp(-2.0 * kPi * dDampHz / kSampleRate))), m_fDampState(0.0f)
 {
 }
 
@@ -52,9 +48,7 @@ float CCombFilter::Process(float fIn)
     return fOut;
 }
 
-CAllPassFilter::CAllPassFilter(size_t nLength, float fGain) : m_line(nLength), m_fGain(fGain)
-{
-}
+CAllPassFilter::CAllPassFilter(size_t nLength, float fGain) : m_line(nLength), m_fGain(fGain) {}
 
 float CAllPassFilter::Process(float fIn)
 {
@@ -63,4 +57,4 @@ float CAllPassFilter::Process(float fIn)
     m_line.Write(fIn + m_fGain * fDelayed);
     return fOut;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -65,4 +65,4 @@ private:
     CDelayLine m_line;
     float m_fGain;
 };
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -18,4 +18,4 @@ Samples RenderHat(const SNoteRequest& note, CRandom& rng);
 Samples RenderBrush(const SNoteRequest& note, CRandom& rng);
 // A ride or crash cymbal: dense metallic partials with a long decay.
 Samples RenderCymbal(const SNoteRequest& note, CRandom& rng);
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -90,8 +90,8 @@ Samples HeelStep(float fVelocity, double dTuning, CRandom& rng)
     for (size_t i = 0; i < out.size(); ++i)
     {
         const double dT = FramesToSeconds(i);
-        out[i] = (click.BandPass(rng.NextBipolar()) * 2.5f * ExpDecay(dT, 0.008) + knock.Next() * 0.5f * ExpDecay(dT, 0.025) +
-                  thump.Next() * 0.35f * ExpDecay(dT, 0.04)) *
+        out[i] = (click.BandPass(rng.NextBipolar()) * 2.5f * ExpDecay(dT, 0.008) +
+                  knock.Next() * 0.5f * ExpDecay(dT, 0.025) + thump.Next() * 0.35f * ExpDecay(dT, 0.04)) *
                  fVelocity;
     }
     return out;
@@ -111,7 +111,7 @@ Samples BootSteps(int nSteps, double dGapSeconds, uint32_t dwSeed)
     AddSpace(out, 0.5f, 0.2f, 0.0f, 0.1, 1.0);
     return Finish(out);
 }
-}  // namespace
+} // namespace
 
 Samples MakeArrowClick()
 {
@@ -125,9 +125,10 @@ Samples MakeContinueChime()
 {
     CRandom rng(0xC4137u);
     Samples out;
-    const double kNotes[] = {84.0, 88.0, 91.0};  // C, E, G two octaves above middle C
+    const double kNotes[] = {84.0, 88.0, 91.0}; // C, E, G two octaves above middle C
     for (int i = 0; i < 3; ++i)
-        MixInto(out, Bell(kNotes[i], 0.4, 0.8f + 0.1f * static_cast<float>(i), rng), SecondsToFrames(0.08 * i), 1.0f);
+        MixInto(out, Bell(kNotes[i], 0.4, 0.8f + 0.1f * static_cast<float>(i), rng),
+                SecondsToFrames(0.08 * i), 1.0f);
     AddSpace(out, 0.5f, 0.3f, 0.15f, 0.12, 1.0);
     return Finish(out);
 }
@@ -177,7 +178,8 @@ Samples MakeHairSwish(bool bForward)
     CRandom rng(bForward ? 0x4A1Fu : 0x4A1Bu);
     const double dLow = 700.0;
     const double dHigh = 6000.0;
-    Samples out = bForward ? NoiseSweep(0.4, dLow, dHigh, 0.12, 0.08, rng) : NoiseSweep(0.4, dHigh, dLow, 0.12, 0.08, rng);
+    Samples out = bForward ? NoiseSweep(0.4, dLow, dHigh, 0.12, 0.08, rng)
+                           : NoiseSweep(0.4, dHigh, dLow, 0.12, 0.08, rng);
     AddSpace(out, 0.3f, 0.3f, 0.0f, 0.1, 1.0);
     return Finish(out);
 }
@@ -204,10 +206,10 @@ Samples MakeEyesSparkle()
 {
     CRandom rng(0xE7E5u);
     Samples out;
-    const double kNotes[] = {88.0, 91.0, 93.0, 96.0, 100.0};  // a rising major pentatonic run
+    const double kNotes[] = {88.0, 91.0, 93.0, 96.0, 100.0}; // a rising major pentatonic run
     for (int i = 0; i < 5; ++i)
         MixInto(out, Bell(kNotes[i], 0.25, 0.7f, rng), SecondsToFrames(0.045 * i), 1.0f);
     AddSpace(out, 0.3f, 0.3f, 0.35f, 0.09, 1.0);
     return Finish(out);
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -28,4 +28,4 @@ Samples MakeLipsPop();
 Samples MakeGlassesClink();
 // Eye style pick: a quick rising sparkle.
 Samples MakeEyesSparkle();
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -9,10 +9,10 @@ namespace AudioGen
 {
 struct SNoteRequest
 {
-    double dHz;        // pitch; drums use it as their tuning
-    double dSeconds;   // how long the key is held; drums use it as their decay time
-    float fVelocity;   // 0..1
+    double dHz;      // pitch; drums use it as their tuning
+    double dSeconds; // how long the key is held; drums use it as their decay time
+    float fVelocity; // 0..1
 };
 
 using NoteRenderer = Samples (*)(const SNoteRequest& note, CRandom& rng);
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -24,4 +24,4 @@ Samples RenderPad(const SNoteRequest& note, CRandom& rng);
 Samples RenderLead(const SNoteRequest& note, CRandom& rng);
 // FM bell with inharmonic partials, for chimes and sparkles.
 Samples RenderBell(const SNoteRequest& note, CRandom& rng);
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -16,7 +16,8 @@ void LimitPeaks(Samples& samples, float fCeiling, double dAttackSeconds, double 
     if (samples.empty() || fCeiling <= 0.0f)
         return;
     const float fAttackStep = 1.0f / static_cast<float>(std::max<size_t>(1, SecondsToFrames(dAttackSeconds)));
-    const float fReleaseStep = 1.0f / static_cast<float>(std::max<size_t>(1, SecondsToFrames(dReleaseSeconds)));
+    const float fReleaseStep =
+        1.0f / static_cast<float>(std::max<size_t>(1, SecondsToFrames(dReleaseSeconds)));
 
     std::vector<float> vGain(samples.size());
     for (size_t i = 0; i < samples.size(); ++i)
@@ -64,4 +65,4 @@ void MasterToPeak(Samples& samples, float fSqueezeDb, float fTargetDb)
         LimitPeaks(samples, DbToGain(-fSqueezeDb), 0.002, 0.08);
     NormalisePeak(samples, fTargetDb);
 }
-}  // namespace AudioGen
+} // namespace AudioGen

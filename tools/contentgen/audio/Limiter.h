@@ -21,4 +21,4 @@ void MasterToLoudness(Samples& samples, float fRmsDb, float fCeilingDb);
 // The finishing chain of every sound: squeeze transients that stand more than fSqueezeDb
 // above the rest with the limiter, then normalise to fTargetDb.
 void MasterToPeak(Samples& samples, float fSqueezeDb, float fTargetDb);
-}  // namespace AudioGen
+} // namespace AudioGen

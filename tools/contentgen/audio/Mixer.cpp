@@ -33,7 +33,8 @@ void FadeOut(Samples& samples, double dSeconds)
     for (size_t i = 0; i < nLength; ++i)
     {
         // Counts down to 0 on the final sample.
-        const float fGain = nLength > 1 ? static_cast<float>(nLength - 1 - i) / static_cast<float>(nLength - 1) : 0.0f;
+        const float fGain =
+            nLength > 1 ? static_cast<float>(nLength - 1 - i) / static_cast<float>(nLength - 1) : 0.0f;
         samples[nStart + i] *= fGain;
     }
 }
@@ -91,4 +92,4 @@ float ActiveRmsOf(const Samples& samples)
     }
     return nCount == 0 ? 0.0f : static_cast<float>(std::sqrt(dSum / static_cast<double>(nCount)));
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -27,4 +27,4 @@ float RmsOf(const Samples& samples, size_t nBegin, size_t nEnd);
 // RMS over only the 50 ms windows louder than -45 dBFS: how loud a sound is while it sounds,
 // whatever the pauses between phrases.
 float ActiveRmsOf(const Samples& samples);
-}  // namespace AudioGen
+} // namespace AudioGen

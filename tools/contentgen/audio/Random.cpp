@@ -29,4 +29,4 @@ float CRandom::NextBipolar()
 {
     return NextUnit() * 2.0f - 1.0f;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

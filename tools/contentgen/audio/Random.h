@@ -21,4 +21,4 @@ public:
 private:
     uint32_t m_dwState;
 };
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -19,14 +19,15 @@ Samples LowPassAtRate(const Samples& input, double dCutoffFraction)
     double dSum = 0.0;
     for (int n = -kHalfTaps; n <= kHalfTaps; ++n)
     {
-        const double dSinc = n == 0 ? 2.0 * dCutoffFraction : std::sin(2.0 * kPi * dCutoffFraction * n) / (kPi * n);
+        const double dSinc =
+            n == 0 ? 2.0 * dCutoffFraction : std::sin(2.0 * kPi * dCutoffFraction * n) / (kPi * n);
         const double dX = static_cast<double>(n + kHalfTaps) / (2.0 * kHalfTaps);
         const double dWindow = 0.42 - 0.5 * std::cos(2.0 * kPi * dX) + 0.08 * std::cos(4.0 * kPi * dX);
         vTaps[static_cast<size_t>(n + kHalfTaps)] = static_cast<float>(dSinc * dWindow);
         dSum += dSinc * dWindow;
     }
     for (float& fTap : vTaps)
-        fTap = static_cast<float>(fTap / dSum);  // unity gain for low tones
+        fTap = static_cast<float>(fTap / dSum); // unity gain for low tones
 
     const auto nSize = static_cast<std::ptrdiff_t>(input.size());
     Samples out(input.size(), 0.0f);
@@ -43,7 +44,7 @@ Samples LowPassAtRate(const Samples& input, double dCutoffFraction)
     }
     return out;
 }
-}  // namespace
+} // namespace
 
 Samples Resample(const Samples& input, int nFromRate, int nToRate)
 {
@@ -51,7 +52,8 @@ Samples Resample(const Samples& input, int nFromRate, int nToRate)
         return input;
     const Samples source = nToRate < nFromRate ? LowPassAtRate(input, 0.45 * nToRate / nFromRate) : input;
     const double dStep = static_cast<double>(nFromRate) / nToRate;
-    const size_t nOutFrames = static_cast<size_t>(std::floor(static_cast<double>(input.size() - 1) / dStep)) + 1;
+    const size_t nOutFrames =
+        static_cast<size_t>(std::floor(static_cast<double>(input.size() - 1) / dStep)) + 1;
     Samples out(nOutFrames);
     for (size_t i = 0; i < nOutFrames; ++i)
     {
@@ -63,4 +65,4 @@ Samples Resample(const Samples& input, int nFromRate, int nToRate)
     }
     return out;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -14,7 +14,7 @@ namespace
 constexpr size_t kCombLengths[] = {557, 593, 641, 683, 733, 787};
 constexpr size_t kAllPassLengths[] = {263, 131, 107};
 constexpr float kInputGain = 0.12f;
-}  // namespace
+} // namespace
 
 CReverb::CReverb(float fRoomSize, float fDamping)
 {
@@ -36,4 +36,4 @@ float CReverb::Process(float fIn)
         fSum = allPass.Process(fSum);
     return fSum;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -19,4 +19,4 @@ private:
     std::vector<CCombFilter> m_vCombs;
     std::vector<CAllPassFilter> m_vAllPasses;
 };
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -45,14 +45,15 @@ bool RunProgram(std::vector<std::string> vArgs, std::string& strError)
     }
     return true;
 }
-}  // namespace
+} // namespace
 
-bool Speak(const SSpeechVoice& voice, const std::string& strText, const std::string& strScratchPath, Samples& out,
-           std::string& strError)
+bool Speak(const SSpeechVoice& voice, const std::string& strText, const std::string& strScratchPath,
+           Samples& out, std::string& strError)
 {
-    const bool bRan = RunProgram({"espeak-ng", "-v", voice.strVoice, "-s", std::to_string(voice.nWordsPerMinute), "-p",
-                                  std::to_string(voice.nPitch), "-w", strScratchPath, "--", strText},
-                                 strError);
+    const bool bRan =
+        RunProgram({"espeak-ng", "-v", voice.strVoice, "-s", std::to_string(voice.nWordsPerMinute), "-p",
+                    std::to_string(voice.nPitch), "-w", strScratchPath, "--", strText},
+                   strError);
     SDecodedWav decoded;
     const bool bRead = bRan && ReadWav16(strScratchPath, decoded, strError);
     // The scratch file goes whatever happened, so a failed run leaves nothing behind.
@@ -67,4 +68,4 @@ bool Speak(const SSpeechVoice& voice, const std::string& strText, const std::str
     }
     return true;
 }
-}  // namespace AudioGen
+} // namespace AudioGen

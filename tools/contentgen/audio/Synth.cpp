@@ -43,7 +43,7 @@ float SineOfPhase(double dPhase)
 {
     return std::sin(static_cast<float>(2.0 * kPi * dPhase));
 }
-}  // namespace
+} // namespace
 
 float ExpDecay(double dTime, double dTimeConstant)
 {
@@ -104,8 +104,7 @@ float COscillatorBank::Next()
 }
 
 CFmVoice::CFmVoice(double dCarrierHz, double dModulatorRatio)
-    : m_dCarrierPhase(0.0),
-      m_dModulatorPhase(0.0),
+    : m_dCarrierPhase(0.0), m_dModulatorPhase(0.0),
       // Increments are kept below one cycle; a whole extra cycle per sample sounds the same.
       m_dCarrierInc(WrapPhase(dCarrierHz / kSampleRate)),
       m_dModulatorInc(WrapPhase(dCarrierHz * dModulatorRatio / kSampleRate))
@@ -122,11 +121,7 @@ float CFmVoice::Next(float fModIndex)
 }
 
 CEnvelope::CEnvelope(const SAdsr& adsr, double dGateSeconds)
-    : m_adsr(adsr),
-      m_dGate(std::max(0.0, dGateSeconds)),
-      m_dTime(0.0),
-      m_fLevel(0.0f),
-      m_fReleaseStart(0.0f),
+    : m_adsr(adsr), m_dGate(std::max(0.0, dGateSeconds)), m_dTime(0.0), m_fLevel(0.0f), m_fReleaseStart(0.0f),
       m_bReleasing(false)
 {
 }
@@ -182,14 +177,8 @@ double CEnvelope::TotalSeconds() const
 }
 
 CStateVariableFilter::CStateVariableFilter(double dCutoffHz, double dResonanceQ)
-    : m_dQ(std::max(0.5, dResonanceQ)),
-      m_dG(0.0),
-      m_dK(1.0 / m_dQ),
-      m_dIc1(0.0),
-      m_dIc2(0.0),
-      m_fLow(0.0f),
-      m_fBand(0.0f),
-      m_fHigh(0.0f)
+    : m_dQ(std::max(0.5, dResonanceQ)), m_dG(0.0), m_dK(1.0 / m_dQ), m_dIc1(0.0), m_dIc2(0.0), m_fLow(0.0f),
+      m_fBand(0.0f), m_fHigh(0.0f)
 {
     SetCutoff(dCutoffHz);
 }
@@ -232,8 +221,7 @@ float CStateVariableFilter::HighPass(float fIn)
 }
 
 COnePole::COnePole(double dCutoffHz)
-    : m_fCoefficient(static_cast<float>(1.0 - std::exp(-2.0 * kPi * dCutoffHz / kSampleRate))),
-      m_fState(0.0f)
+    : m_fCoefficient(static_cast<float>(1.0 - std::exp(-2.0 * kPi * dCutoffHz / kSampleRate))), m_fState(0.0f)
 {
 }
 
@@ -247,4 +235,4 @@ float COnePole::HighPass(float fIn)
 {
     return fIn - LowPass(fIn);
 }
-}  // namespace AudioGen
+} // namespace AudioGen

@@ -32,8 +32,8 @@ public:
 
 private:
     EWaveform m_eWave;
-    double m_dPhase;      // 0..1
-    double m_dIncrement;  // cycles per sample
+    double m_dPhase;     // 0..1
+    double m_dIncrement; // cycles per sample
 };
 
 // Several oscillators of one waveform summed and scaled back to unit level: detuned saws for
@@ -68,10 +68,10 @@ private:
 
 struct SAdsr
 {
-    double dAttack;   // seconds from 0 to 1
-    double dDecay;    // seconds from 1 to the sustain level
-    float fSustain;   // level held while the gate is open
-    double dRelease;  // seconds from the level at gate end to 0
+    double dAttack;  // seconds from 0 to 1
+    double dDecay;   // seconds from 1 to the sustain level
+    float fSustain;  // level held while the gate is open
+    double dRelease; // seconds from the level at gate end to 0
 };
 
 // Linear-attack, exponential-shaped decay and release envelope. The gate closes after a fixed
@@ -133,4 +133,4 @@ private:
     float m_fCoefficient;
     float m_fState;
 };
-}  // namespace AudioGen
+} // namespace AudioGen

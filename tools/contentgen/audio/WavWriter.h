@@ -18,4 +18,4 @@ std::vector<uint8_t> EncodeWav16(const std::vector<int16_t>& vPcm, int nSampleRa
 // Writes the file, unless it already holds exactly these bytes (then its time stamp stays);
 // on failure returns false and sets strError.
 bool WriteWav16(const std::string& strPath, const Samples& samples, int nSampleRate, std::string& strError);
-}  // namespace AudioGen
+} // namespace AudioGen
