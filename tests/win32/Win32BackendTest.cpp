@@ -2,6 +2,7 @@
 #include "platform/Backend.h"
 #include "platform/Threads.h"
 #include "platform/win32/Win32Api.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Window.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,20 @@ TEST(Win32Threads, TerminateEndsAWorkerThatDoesNotStop)
     const DWORD dwQuickStart = ::GetTickCount();
     quick.Terminate();
     EXPECT_LT(::GetTickCount() - dwQuickStart, 500u);
+}
+
+// The game's pauses (the boot's, the exits') rest on Sleep: no other check would notice one
+// that returns at once.
+TEST(Win32Clock, TimeMovesWithSleep)
+{
+    CWin32Clock clock;
+    const DWORD dwStart = clock.TimeGetTime();
+    const DWORD dwTicks = clock.GetTickCount();
+    clock.Sleep(50);
+    const DWORD dwSlept = clock.TimeGetTime() - dwStart;
+    EXPECT_GE(dwSlept, 45u);
+    EXPECT_LT(dwSlept, 2000u);
+    EXPECT_GE(clock.GetTickCount() - dwTicks, 40u);
 }
 
 // The window's procedure as the shell's would be: records what reaches it, closes on WM_CLOSE
