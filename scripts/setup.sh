@@ -38,9 +38,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The browser test's driver (puppeteer-core, which uses Debian's chromium), exactly as locked.
+# npm also trusts the certificates the system trusts, for networks whose proxy re-signs TLS
+# with a certificate added to the system's store.
 web_dir="$(cd "$(dirname "$0")/.." && pwd)/apps/web"
 stamp="$web_dir/node_modules/.installed-lock.json"
 if ! cmp -s "$web_dir/package-lock.json" "$stamp" 2>/dev/null; then
-  npm ci --prefix "$web_dir" --no-audit --no-fund --loglevel=error >/dev/null
+  NODE_EXTRA_CA_CERTS=${NODE_EXTRA_CA_CERTS:-/etc/ssl/certs/ca-certificates.crt} \
+    npm ci --prefix "$web_dir" --no-audit --no-fund --loglevel=error >/dev/null
   cp "$web_dir/package-lock.json" "$stamp"
 fi

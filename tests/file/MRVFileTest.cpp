@@ -51,15 +51,12 @@ TEST_F(MRVFileTest, RejectsInvalidModesAccessBeforeShare)
         // An invalid access field wins over an invalid share field.
         {0x03, 3, pszAccess},
         {0x53, 3, pszAccess},
-        {0x73, 3, pszAccess},
         {0x8003, 3, pszAccess},
         {0x50, 2, pszShare},
-        {0x60, 2, pszShare},
         {0x70, 2, pszShare},
         {0x1052, 2, pszShare},
         // The file is missing, and OpenNoTruncate alone does not create it.
         {0x0, 4, kOpenFailedText},
-        {0x2000, 4, kOpenFailedText},
         {0x2002, 4, kOpenFailedText},
     };
     for (const Case& c : cases)
@@ -94,7 +91,6 @@ TEST_F(MRVFileTest, DecodesAccessAndCreationFromTheModeWord)
         {0x0001, true, false, true, 10},
         {0x0002, true, true, true, 10},
         {0x8000, true, true, false, 10},
-        {0x0010, true, true, false, 10},
         {0x00C2, true, true, true, 10},
         {0xFFFF4F0C, true, true, false, 10},
         // Creation: OpenCreate empties or creates; with OpenNoTruncate it keeps the contents.

@@ -123,12 +123,6 @@ inline std::vector<BYTE> CompressedRawFrame(int nWidth, int nHeight, WORD wPixel
                       MRVEncoder::Encode(raw.data(), raw.size()), static_cast<DWORD>(raw.size()));
 }
 
-// A .mrm file image: header, then one length-prefixed record per frame.
-inline std::vector<BYTE> MakeFrameSet(uint16_t nFrameRate, const std::vector<std::vector<BYTE>>& records)
-{
-    return AssetTest::FrameSet(nFrameRate, records);
-}
-
 // Game time that moves only when the test says so.
 class FakeClock : public Platform::IClock
 {

@@ -6,18 +6,10 @@
 #include "platform/Backend.h"
 #include "trace/TraceSink.h"
 
-#include <filesystem>
-#include <fstream>
-
 using namespace GraphicsTest;
 
 namespace
 {
-
-std::vector<BYTE> Compressed(const std::vector<BYTE>& data)
-{
-    return MRVEncoder::Encode(data.data(), data.size());
-}
 
 // A distinct pixel for each of six frames.
 WORD FramePixel(int nIndex)
@@ -31,33 +23,15 @@ class MRVAnimationTest : public testing::Test
 protected:
     MRVAnimationTest() : m_Scope(Bundle()) {}
 
-    ~MRVAnimationTest() override
-    {
-        std::error_code error;
-        for (const std::string& strPath : m_Files)
-            std::filesystem::remove(strPath, error);
-    }
-
-    std::string WriteFile(const std::vector<BYTE>& bytes)
-    {
-        // Named after the test, so that test processes running side by side never share one.
-        const std::string strName = testing::UnitTest::GetInstance()->current_test_info()->name();
-        const std::string strPath = (std::filesystem::temp_directory_path() /
-                                     ("graphics_" + strName + "_" + std::to_string(m_Files.size()) + ".mrm"))
-                                        .string();
-        std::ofstream(strPath, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        m_Files.push_back(strPath);
-        return strPath;
-    }
-
     // A set of nFrames 4 x 2 frames, frame i filled with FramePixel(i).
-    std::string WriteFrames(int nFrames, uint16_t nFrameRate)
+    static std::string WriteFrames(int nFrames, uint16_t nFrameRate)
     {
         std::vector<std::vector<BYTE>> records;
         for (int i = 0; i < nFrames; ++i)
             records.push_back(CompressedRawFrame(4, 2, FramePixel(i)));
-        return WriteFile(MakeFrameSet(nFrameRate, records));
+        return AssetTest::WriteTempFile(std::to_string(nFrames) + "_frames_at_" + std::to_string(nFrameRate) +
+                                            ".mrm",
+                                        AssetTest::FrameSet(nFrameRate, records));
     }
 
     Platform::Backend Bundle()
@@ -71,7 +45,6 @@ protected:
     FakeClock m_Clock;
     Trace::CaptureTraceSink m_Trace;
     Platform::CScopedBackend m_Scope;
-    std::vector<std::string> m_Files;
 };
 
 TEST_F(MRVAnimationTest, LoadDecodesEveryFrameAndConvertsOnlyFor555)
@@ -153,7 +126,7 @@ TEST_F(MRVAnimationTest, FrameRateZeroIsRefused)
     EXPECT_EQ(animation.m_nFramePeriod, 250);
     EXPECT_NE(m_Trace.Text().find("CMRVAnimation::SetFrameRate"), std::string::npos);
     animation.SetFrameRate(13);
-    EXPECT_EQ(animation.m_nFramePeriod, 76);
+    EXPECT_EQ(animation.m_nFramePeriod, 76); // truncated, not rounded
     animation.SetFrameRate(5000);
     EXPECT_EQ(animation.m_nFramePeriod, 1); // never 0
     m_Clock.m_dwNow += 10;
@@ -186,7 +159,9 @@ TEST_F(MRVAnimationTest, FrameThatFailsToDecodeIsAddedButDrawsNothing)
     // Bytes that are not a valid stream (code 274 or more at once) for a raw 4 x 2 picture.
     records.push_back(MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RAW, 4, 2, {0xFF, 0xFF, 0xFF, 0xFF}, 16));
     CMRVAnimation animation;
-    ASSERT_TRUE(animation.Load(WriteFile(MakeFrameSet(5, records)).c_str(), 0xF800, 0x07E0, 0x001F));
+    ASSERT_TRUE(
+        animation.Load(AssetTest::WriteTempFile("undecodable.mrm", AssetTest::FrameSet(5, records)).c_str(),
+                       0xF800, 0x07E0, 0x001F));
     EXPECT_EQ(animation.m_nFrameCount, 2);
     EXPECT_TRUE(animation.m_pFrames[1].IsCompressed());
 
@@ -207,15 +182,18 @@ TEST_F(MRVAnimationTest, FrameThatFailsToDecodeIsAddedButDrawsNothing)
 
 TEST_F(MRVAnimationTest, DamagedFilesFailToLoad)
 {
-    const std::vector<BYTE> good = MakeFrameSet(5, {CompressedRawFrame(4, 2, FramePixel(0))});
+    const std::vector<BYTE> good = AssetTest::FrameSet(5, {CompressedRawFrame(4, 2, FramePixel(0))});
     std::vector<BYTE> truncated(good.begin(), good.end() - 3);
+    const BYTE kEndOnly[] = {2, 0, 0, 0, 0, 0};
     // A frame asking for 1 GB of decoded pixels from a few bytes.
-    std::vector<BYTE> huge = MakeFrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
-                                                         Compressed({2, 0, 0, 0, 0, 0}), 1u << 30)});
+    std::vector<BYTE> huge =
+        AssetTest::FrameSet(5, {MakeRecord(MRVIMAGE_COMPRESSED | MRVIMAGE_RUNCODED, 8, 8,
+                                           MRVEncoder::Encode(kEndOnly, sizeof(kEndOnly)), 1u << 30)});
     for (const std::vector<BYTE>& bytes : {truncated, huge})
     {
         CMRVAnimation animation;
-        EXPECT_FALSE(animation.Load(WriteFile(bytes).c_str(), 0xF800, 0x07E0, 0x001F));
+        EXPECT_FALSE(
+            animation.Load(AssetTest::WriteTempFile("damaged.mrm", bytes).c_str(), 0xF800, 0x07E0, 0x001F));
         EXPECT_EQ(animation.m_nFrameCount, 0);
     }
     EXPECT_NE(m_Trace.Text().find("Frame too large"), std::string::npos);

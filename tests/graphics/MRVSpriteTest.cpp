@@ -84,7 +84,10 @@ struct DrawFixture
         EXPECT_TRUE(sprite.AddFrame(picture.get(), nullptr));
     }
     WORD At(int x, int y) const { return target.GetPixelWords()[y * 20 + x]; }
-    int Changed() const { return 400 - int(std::count(target.GetPixelWords(), target.GetPixelWords() + 400, 0)); }
+    int Changed() const
+    {
+        return 400 - int(std::count(target.GetPixelWords(), target.GetPixelWords() + 400, 0));
+    }
 
     std::unique_ptr<CMRVImage> picture;
     CMRVImage target;

@@ -43,33 +43,17 @@ TEST(PosixSingleInstanceTest, SecondHolderIsRefusedAndFindsTheFirst)
     EXPECT_EQ(Platform::CPosixSingleInstance::HolderProcessId(strName.c_str()), 0);
 }
 
-// Sets or removes an environment variable for the life of the object.
-class CScopedEnv
+// No display to connect to, and SDL_VIDEODRIVER as given (null: unset). These tests are the
+// only ones in this program that start SDL video, so the variables need not be put back.
+void SetVideoEnvironment(const char* pszDriver)
 {
-public:
-    CScopedEnv(const char* pszName, const char* pszValue) : m_strName(pszName)
-    {
-        const char* pszOld = std::getenv(pszName);
-        m_bHad = pszOld != nullptr;
-        m_strOld = pszOld ? pszOld : "";
-        if (pszValue)
-            setenv(pszName, pszValue, 1);
-        else
-            unsetenv(pszName);
-    }
-    ~CScopedEnv()
-    {
-        if (m_bHad)
-            setenv(m_strName.c_str(), m_strOld.c_str(), 1);
-        else
-            unsetenv(m_strName.c_str());
-    }
-
-private:
-    std::string m_strName;
-    std::string m_strOld;
-    bool m_bHad;
-};
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    if (pszDriver)
+        setenv("SDL_VIDEODRIVER", pszDriver, 1);
+    else
+        unsetenv("SDL_VIDEODRIVER");
+}
 
 TEST(SdlVideoDriverTest, DriversThatShowNothingAreRefusedUnlessAllowed)
 {
@@ -86,12 +70,10 @@ TEST(SdlVideoDriverTest, DriversThatShowNothingAreRefusedUnlessAllowed)
         {"offscreen", TRUE, nullptr},
         {"no-such-driver", FALSE, "no-such-driver"},
     };
-    CScopedEnv display("DISPLAY", nullptr);
-    CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(std::string(c.pszDriver) + (c.bAllowInvisible ? " allowed" : ""));
-        CScopedEnv driver("SDL_VIDEODRIVER", c.pszDriver);
+        SetVideoEnvironment(c.pszDriver);
         std::string strReason;
         const BOOL bStarted = Platform::StartVisibleVideo(c.bAllowInvisible, &strReason);
         EXPECT_EQ(bStarted != FALSE, c.pszReason == nullptr) << strReason;
@@ -106,9 +88,7 @@ TEST(SdlVideoDriverTest, DriversThatShowNothingAreRefusedUnlessAllowed)
 
 TEST(SdlVideoDriverTest, WithoutADisplayEveryVisibleDriverIsTriedAndNoneIsFakedBySDL)
 {
-    CScopedEnv display("DISPLAY", nullptr);
-    CScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
-    CScopedEnv driver("SDL_VIDEODRIVER", nullptr);
+    SetVideoEnvironment(nullptr);
     std::string strReason;
     if (Platform::StartVisibleVideo(FALSE, &strReason))
     {

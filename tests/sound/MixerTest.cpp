@@ -50,9 +50,14 @@ TEST(MixerTest, ConvertsEveryFormatToMono16)
         {"8-bit stereo", PcmFormat(2, 22050, 8), {0xFF, 0x00, 0x90, 0x90}, {-128, 16 * 256, 0}},
         {"16-bit stereo", PcmFormat(2, 22050, 16), SampleBytes({1000, 3000, -7, -9}), {2000, -8, 0}},
         // Doubling the rate: every source frame, then the point half-way to the next one.
-        {"16-bit mono, half rate", PcmFormat(1, 11025, 16), SampleBytes({100, 300, -100}), {100, 200, 300, 100, -100}},
+        {"16-bit mono, half rate",
+         PcmFormat(1, 11025, 16),
+         SampleBytes({100, 300, -100}),
+         {100, 200, 300, 100, -100}},
         // Halving the rate: each output frame is the mean of the two frames it covers.
-        {"16-bit mono, double rate", PcmFormat(1, 44100, 16), SampleBytes({100, 300, -100, -300, 5, 7}),
+        {"16-bit mono, double rate",
+         PcmFormat(1, 44100, 16),
+         SampleBytes({100, 300, -100, -300, 5, 7}),
          {200, -200, 6, 0}},
     };
     for (const ConversionCase& test : cases)
@@ -72,7 +77,8 @@ TEST(MixerTest, OtherRatesKeepTheirDuration)
     for (DWORD dwRate : rates)
     {
         CSoftwareMixer mixer;
-        IAudioBuffer* pBuffer = MakeBuffer(mixer, PcmFormat(1, dwRate, 16), SampleBytes(std::vector<int16_t>(dwRate, 500)));
+        IAudioBuffer* pBuffer =
+            MakeBuffer(mixer, PcmFormat(1, dwRate, 16), SampleBytes(std::vector<int16_t>(dwRate, 500)));
         pBuffer->Play(0);
         const std::vector<int16_t> out = MixFrames(mixer, 23000);
         const size_t nHeard = static_cast<size_t>(std::count(out.begin(), out.end(), int16_t(500)));
@@ -123,7 +129,8 @@ TEST(MixerTest, NotificationsFireAsTheCursorPassesThem)
 {
     CSoftwareMixer mixer;
     const WaveFormat format = PcmFormat(1, 22050, 16);
-    IAudioBuffer* pBuffer = MakeBuffer(mixer, format, std::vector<BYTE>(400), AUDIO_BUFFER_CTRLPOSITIONNOTIFY);
+    IAudioBuffer* pBuffer =
+        MakeBuffer(mixer, format, std::vector<BYTE>(400), AUDIO_BUFFER_CTRLPOSITIONNOTIFY);
     auto pEvents = std::make_shared<CEventGroup>(3);
     const AudioNotifyPosition positions[2] = {{0, pEvents, 1}, {200, pEvents, 0}};
     ASSERT_EQ(pBuffer->SetNotificationPositions(2, positions), AUDIO_OK);
@@ -176,8 +183,13 @@ TEST(MixerTest, RejectsFormatsItCannotPlay)
     badAlign.nBlockAlign = 3;
     WaveFormat notPcm = PcmFormat(1, 22050, 16);
     notPcm.wFormatTag = 3;
-    const WaveFormat formats[] = {notPcm, PcmFormat(0, 22050, 16), PcmFormat(6, 22050, 16), PcmFormat(1, 22050, 24),
-                                  PcmFormat(1, 99, 16), PcmFormat(1, 200001, 16), badAlign};
+    const WaveFormat formats[] = {notPcm,
+                                  PcmFormat(0, 22050, 16),
+                                  PcmFormat(6, 22050, 16),
+                                  PcmFormat(1, 22050, 24),
+                                  PcmFormat(1, 99, 16),
+                                  PcmFormat(1, 200001, 16),
+                                  badAlign};
     CSoftwareMixer mixer;
     for (const WaveFormat& format : formats)
     {

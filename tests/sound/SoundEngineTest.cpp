@@ -6,8 +6,9 @@ using namespace SoundTest;
 namespace
 {
 
-const char* const kLocateText = "Error: Attempt to access sound that could not be found in the sound list, failure in "
-                                "CMRVSoundEngine::LocateSoundElement.";
+const char* const kLocateText =
+    "Error: Attempt to access sound that could not be found in the sound list, failure in "
+    "CMRVSoundEngine::LocateSoundElement.";
 const char* const kInitText = "Error: Failed to init sound object in CMRVSoundEngine::InitSoundObject";
 
 class SoundEngineTest : public EngineFixture
@@ -84,15 +85,18 @@ TEST_F(SoundEngineTest, UnknownSoundIsTracedByEveryCallButRemoveAndWholeSoundDoe
     EXPECT_EQ(TraceCount(kLocateText), 4u);
     EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pStranger));
     EXPECT_EQ(TraceCount(kLocateText), 5u);
-    EXPECT_EQ(TraceCount("Error: Failed to init sound object in CMRVSoundEngine::InitStreamingSoundObject"), 1u);
+    EXPECT_EQ(TraceCount("Error: Failed to init sound object in CMRVSoundEngine::InitStreamingSoundObject"),
+              1u);
     const size_t nTraces = m_Trace.Messages().size();
     g_pSoundEngine->RemoveSoundObject(pStranger);
     EXPECT_EQ(m_Trace.Messages().size(), nTraces);
 
     // A whole-loaded sound of this engine is refused a streaming set-up.
     EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(AddWhole(WriteSamples("a.mrs", TestSamples(100)))));
-    EXPECT_EQ(TraceCount("Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
-              1u);
+    EXPECT_EQ(
+        TraceCount(
+            "Error: pElement->m_pStreamingSound not valid in CMRVSoundEngine::InitStreamingSoundObject"),
+        1u);
 }
 
 TEST_F(SoundEngineTest, UninitialisedSoundPlaysNothingAndReportsSuccess)
@@ -105,52 +109,63 @@ TEST_F(SoundEngineTest, UninitialisedSoundPlaysNothingAndReportsSuccess)
     EXPECT_TRUE(m_Observer.Lines().empty());
 }
 
-struct BrokenWholeFile
-{
-    const char* pszName;
-    std::vector<BYTE> bytes;
-    bool bWrite; // false: the file does not exist
-};
-
-TEST_F(SoundEngineTest, BrokenWholeFilesAreTracedAndStaySilent)
+// Missing, empty, short and unplayable files, whole-loaded and streamed: the set-up fails (a
+// whole sound traces it, a missing stream names its file once), play stays silent and the
+// removal is quiet.
+TEST_F(SoundEngineTest, BrokenFilesFailTheSetUpAndStaySilent)
 {
     ASSERT_TRUE(StartEngine());
     const std::vector<BYTE> header = SoundFileBytes(kOutputFormat, {});
-    const std::vector<BrokenWholeFile> files = {
-        {"missing", {}, false},
+    const struct
+    {
+        const char* pszName;
+        std::vector<BYTE> bytes; // empty for "missing": not written
+        bool bStreamed;          // also refused as a stream (a stream of no data just ends)
+    } files[] = {
+        {"missing", {}, true},
         {"empty", {}, true},
         {"short", std::vector<BYTE>(header.begin(), header.begin() + 25), true},
-        {"no data", header, true},
-        {"unplayable", SoundFileBytes(PcmFormat(1, 22050, 12), SampleBytes(TestSamples(100))), true},
+        {"no data", header, false},
+        {"12 bits", SoundFileBytes(PcmFormat(1, 22050, 12), SampleBytes(TestSamples(100))), true},
+        {"3 channels", SoundFileBytes(PcmFormat(3, 22050, 16), SampleBytes(TestSamples(100))), true},
     };
-    for (const BrokenWholeFile& file : files)
-    {
-        const std::string strPath = (m_Folder / file.pszName).string();
-        if (file.bWrite)
-            WriteFile(file.pszName, file.bytes);
-        CMRVSoundObject* pSound = AddWhole(strPath);
-        m_Trace.Clear();
-        EXPECT_FALSE(g_pSoundEngine->InitSoundObject(pSound)) << file.pszName;
-        EXPECT_EQ(TraceCount(kInitText), 1u) << file.pszName;
-        EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, FALSE));
-        EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound)) << file.pszName;
-        g_pSoundEngine->RemoveSoundObject(pSound);
-    }
+    for (bool bStream : {false, true})
+        for (const auto& file : files)
+        {
+            if (bStream && !file.bStreamed)
+                continue;
+            SCOPED_TRACE(std::string(file.pszName) + (bStream ? " streamed" : " whole"));
+            const std::string strPath = (m_Folder / file.pszName).string();
+            const bool bMissing = std::string(file.pszName) == "missing";
+            if (!bMissing)
+                WriteFile(file.pszName, file.bytes);
+            m_Trace.Clear();
+            CMRVSoundObject* pSound =
+                bStream ? g_pSoundEngine->AddStreamingSoundObject() : g_pSoundEngine->AddSoundObject();
+            pSound->SetFileName(strPath.c_str());
+            if (bStream)
+            {
+                EXPECT_FALSE(g_pSoundEngine->InitStreamingSoundObject(pSound));
+                EXPECT_FALSE(g_pSoundEngine->IsStreamingThreadRunning(pSound));
+                EXPECT_EQ(TraceCount("Unable to open " + strPath + " in CMRVStreamingSound object"),
+                          bMissing ? 1u : 0u);
+            }
+            else
+            {
+                EXPECT_FALSE(g_pSoundEngine->InitSoundObject(pSound));
+                EXPECT_EQ(TraceCount(kInitText), 1u);
+            }
+            EXPECT_TRUE(g_pSoundEngine->PlaySound(pSound, !bStream));
+            AdvanceMs(100);
+            EXPECT_FALSE(g_pSoundEngine->IsSoundPlaying(pSound));
+            const size_t nTraces = m_Trace.Messages().size();
+            g_pSoundEngine->RemoveSoundObject(pSound);
+            EXPECT_EQ(m_Trace.Messages().size(), nTraces); // no shut-down warning
+        }
 }
 
-TEST_F(SoundEngineTest, PlayingAPlayingSoundContinuesFromItsPosition)
-{
-    ASSERT_TRUE(StartEngine());
-    const std::vector<int16_t> samples = TestSamples(22050, 6);
-    CMRVSoundObject* pSound = AddWhole(WriteSamples("a.mrs", samples));
-    ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
-    g_pSoundEngine->PlaySound(pSound, FALSE);
-    AdvanceMs(300);
-    g_pSoundEngine->PlaySound(pSound, FALSE);
-    AdvanceMs(1000);
-    EXPECT_TRUE(OutputStartsWith(samples));
-}
-
+// Playing a playing sound goes on from where it is; a stopped one resumes; a finished one
+// starts over.
 TEST_F(SoundEngineTest, StoppedSoundResumesAndFinishedSoundStartsOver)
 {
     ASSERT_TRUE(StartEngine());
@@ -159,7 +174,9 @@ TEST_F(SoundEngineTest, StoppedSoundResumesAndFinishedSoundStartsOver)
     CMRVSoundObject* pSound = AddWhole(strPath);
     ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pSound));
     g_pSoundEngine->PlaySound(pSound, FALSE);
-    AdvanceMs(50);
+    AdvanceMs(30);
+    g_pSoundEngine->PlaySound(pSound, FALSE);
+    AdvanceMs(20);
     EXPECT_TRUE(g_pSoundEngine->StopSound(pSound));
     AdvanceMs(50); // silence while stopped
     g_pSoundEngine->PlaySound(pSound, FALSE);
@@ -178,8 +195,9 @@ TEST_F(SoundEngineTest, StoppedSoundResumesAndFinishedSoundStartsOver)
     expected.insert(expected.end(), samples.begin(), samples.end());
     EXPECT_EQ(heard, expected);
     const std::vector<std::string> lines = m_Observer.Lines();
-    EXPECT_EQ(lines, (std::vector<std::string>{"play " + strPath + " once", "stop " + strPath,
-                                               "play " + strPath + " once", "play " + strPath + " once"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"play " + strPath + " once", "play " + strPath + " once",
+                                               "stop " + strPath, "play " + strPath + " once",
+                                               "play " + strPath + " once"}));
 }
 
 TEST_F(SoundEngineTest, LostStaticBufferIsReloadedFromItsFile)
@@ -199,7 +217,8 @@ TEST_F(SoundEngineTest, SoundsOfMixedFormatsPlayTogether)
 {
     ASSERT_TRUE(StartEngine());
     std::vector<BYTE> quiet8(11025, 0x90); // 8-bit mono at 11,025 Hz: +16 * 256
-    std::vector<BYTE> loud16 = SampleBytes(std::vector<int16_t>(44100 * 2, 1000)); // 16-bit stereo at 44,100 Hz
+    std::vector<BYTE> loud16 =
+        SampleBytes(std::vector<int16_t>(44100 * 2, 1000)); // 16-bit stereo at 44,100 Hz
     CMRVSoundObject* pFirst = AddWhole(WriteFile("a.mrs", SoundFileBytes(PcmFormat(1, 11025, 8), quiet8)));
     CMRVSoundObject* pSecond = AddWhole(WriteFile("b.mrs", SoundFileBytes(PcmFormat(2, 44100, 16), loud16)));
     ASSERT_TRUE(g_pSoundEngine->InitSoundObject(pFirst));

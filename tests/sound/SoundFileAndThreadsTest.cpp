@@ -1,4 +1,4 @@
-// SoundFileAndThreadsTest.cpp: the sound file's header and bounds, and the event groups the
+// SoundFileAndThreadsTest.cpp: the sound file's header layout, and the event groups the
 // streaming workers wait on.
 #include "SoundTestSupport.h"
 
@@ -12,36 +12,6 @@ using namespace Platform;
 
 namespace
 {
-
-struct LengthCase
-{
-    DWORD dwDataLengthField;
-    DWORD dwFileLength;
-    DWORD dwExpected;
-};
-
-TEST(SoundFileTest, WholeSoundDataIsCutToTheFile)
-{
-    const LengthCase cases[] = {
-        {100, 126, 100},        // exact
-        {50, 126, 50},          // shorter than what follows: only the data length is played
-        {101, 126, 100},        // one byte past the end
-        {0xFFFFFFFF, 126, 100}, // absurd
-        {10, 26, 0},            // header only
-        {10, 20, 0},            // not even a header
-    };
-    for (const LengthCase& test : cases)
-    {
-        MRVSoundHeader header = {};
-        header.dwDataLength = test.dwDataLengthField;
-        EXPECT_EQ(WholeSoundDataLength(header, test.dwFileLength), test.dwExpected) << test.dwDataLengthField;
-    }
-    const std::vector<BYTE> bytes = SoundFileBytes(kOutputFormat, std::vector<BYTE>(4), 9);
-    MRVSoundHeader header;
-    DWORD dwLength = 0;
-    ASSERT_TRUE(ParseWholeSound(bytes.data(), bytes.size(), &header, &dwLength));
-    EXPECT_EQ(dwLength, 4u);
-}
 
 // The written header matches the file layout byte for byte, keeps bytes 0-3, and reads back.
 TEST(SoundFileTest, WrittenHeaderHasTheFileLayout)

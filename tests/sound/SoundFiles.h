@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/AudioDevice.h"
+#include "platform/ByteOrder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,17 +39,8 @@ inline std::vector<BYTE> SampleBytes(const std::vector<int16_t>& samples)
 {
     std::vector<BYTE> bytes;
     for (int16_t nSample : samples)
-    {
-        bytes.push_back(static_cast<BYTE>(static_cast<uint16_t>(nSample) & 0xFF));
-        bytes.push_back(static_cast<BYTE>(static_cast<uint16_t>(nSample) >> 8));
-    }
+        Platform::AppendLE16(bytes, static_cast<uint16_t>(nSample));
     return bytes;
-}
-
-inline void PutLe(std::vector<BYTE>& bytes, uint32_t dwValue, int nBytes)
-{
-    for (int i = 0; i < nBytes; ++i)
-        bytes.push_back(static_cast<BYTE>(dwValue >> (8 * i)));
 }
 
 // The bytes of a sound file; the data length field is the data's size unless given.
@@ -56,14 +48,13 @@ inline std::vector<BYTE> SoundFileBytes(const Platform::WaveFormat& format, cons
                                         int64_t nDataLengthField = -1)
 {
     std::vector<BYTE> bytes = {'M', 'R', 'V', 'S'};
-    PutLe(bytes, format.wFormatTag, 2);
-    PutLe(bytes, format.nChannels, 2);
-    PutLe(bytes, format.nSamplesPerSec, 4);
-    PutLe(bytes, format.nAvgBytesPerSec, 4);
-    PutLe(bytes, format.nBlockAlign, 2);
-    PutLe(bytes, format.wBitsPerSample, 2);
-    PutLe(bytes, format.cbSize, 2);
-    PutLe(bytes, static_cast<uint32_t>(nDataLengthField < 0 ? data.size() : nDataLengthField), 4);
+    for (WORD wField : {format.wFormatTag, format.nChannels})
+        Platform::AppendLE16(bytes, wField);
+    Platform::AppendLE32(bytes, format.nSamplesPerSec);
+    Platform::AppendLE32(bytes, format.nAvgBytesPerSec);
+    for (WORD wField : {format.nBlockAlign, format.wBitsPerSample, format.cbSize})
+        Platform::AppendLE16(bytes, wField);
+    Platform::AppendLE32(bytes, static_cast<uint32_t>(nDataLengthField < 0 ? data.size() : nDataLengthField));
     bytes.insert(bytes.end(), data.begin(), data.end());
     return bytes;
 }

@@ -115,20 +115,19 @@ protected:
     ::testing::AssertionResult OutputStartsWith(const std::vector<int16_t>& samples, size_t nFrom = 0) const
     {
         const std::vector<int16_t>& out = m_Audio.GetCaptured();
-        const auto mismatch = std::mismatch(samples.begin(), samples.end(),
-                                            out.begin() + static_cast<std::ptrdiff_t>(std::min(nFrom, out.size())),
-                                            out.end());
+        const auto mismatch =
+            std::mismatch(samples.begin(), samples.end(),
+                          out.begin() + static_cast<std::ptrdiff_t>(std::min(nFrom, out.size())), out.end());
         if (mismatch.first == samples.end())
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "first wrong sample " << (mismatch.first - samples.begin()) << " of "
-                                             << out.size() << " heard";
+        return ::testing::AssertionFailure() << "first wrong sample " << (mismatch.first - samples.begin())
+                                             << " of " << out.size() << " heard";
     }
 
     size_t TraceCount(const std::string& strText) const
     {
         const std::vector<std::string> messages = m_Trace.Messages();
-        return static_cast<size_t>(
-            std::count(messages.begin(), messages.end(), strText + "\r\n"));
+        return static_cast<size_t>(std::count(messages.begin(), messages.end(), strText + "\r\n"));
     }
 
     // The fixture's bundle: its clock, trace and observer, and pAudio as the audio backend.
