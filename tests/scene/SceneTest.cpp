@@ -1,8 +1,9 @@
-// SceneTest.cpp: the scene compositor, on small synthetic pictures
+// SceneTest.cpp: the scene compositor and the hot-spot list, on small synthetic pictures
 // checked pixel by pixel against a model of what the player should see.
 #include "scene/Scene.h"
 #include "graphics/MRVSprite.h"
 #include "platform/ScreenFormat.h"
+#include "scene/HotspotList.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,28 @@ TEST(SceneBackgroundTest, PixelFormatFromRedMaskAndConversion)
         EXPECT_EQ(scene.GetPixelFormat(), c.nFormat);
         EXPECT_EQ(scene.GetScreenImage()->GetPixelWords()[0], c.wRed);
     }
+}
+
+// Also the rectangles' own containment test: every edge inside, one pixel past each outside.
+TEST(HotspotListTest, FirstAreaContainingThePointWinsEdgesIncluded)
+{
+    CMRVRect rcA(10, 10, 50, 50), rcB(40, 40, 100, 100);
+    CHotspotList list;
+    const POINT ptInside{20, 20};
+    EXPECT_EQ(list.HitTest(&ptInside), nullptr);
+    list.Add(&rcA);
+    list.Add(&rcB);
+    const struct
+    {
+        POINT pt;
+        CMRVRect* pExpected;
+    } cases[] = {
+        {{10, 10}, &rcA},   {{50, 50}, &rcA},   {{45, 45}, &rcA},
+        {{51, 45}, &rcB},   {{100, 100}, &rcB}, {{101, 100}, nullptr},
+        {{9, 30}, nullptr}, {{30, 9}, nullptr}, {{60, 101}, nullptr},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(list.HitTest(&c.pt), c.pExpected) << c.pt.x << "," << c.pt.y;
 }
 
 } // namespace
