@@ -3,14 +3,12 @@
 #include "apps/headless/HeadlessRunner.h"
 #include "scene/Scene.h"
 #include "scene/SceneDirector.h"
+#include "tests/game/GameTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -54,33 +52,14 @@ private:
     std::vector<POINT> m_Marks;
 };
 
-struct Rgb
+// One pixel of a 640x480 PNG as {r, g, b}; empty when the file is not one.
+std::vector<int> Pixel(const std::string& strPath, int nX, int nY)
 {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-
-// Reads one pixel of an 8-bit RGB PNG; {-1,-1,-1} when the file is not a 640x480 RGB PNG.
-Rgb ReadPixel(const std::string& strPath, int nX, int nY)
-{
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, strPath.c_str()) || image.width != 640 || image.height != 480)
-        return {-1, -1, -1};
-    image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
-        return {-1, -1, -1};
-    const png_byte* p = &pixels[(static_cast<size_t>(nY) * 640 + nX) * 3];
+    const GameTest::RgbImage image = GameTest::ReadPng(strPath);
+    if (image.nWidth != 640 || image.nHeight != 480)
+        return {};
+    const uint8_t* p = image.At(nX, nY);
     return {p[0], p[1], p[2]};
-}
-
-std::string ReadFile(const std::string& strPath)
-{
-    std::ifstream file(strPath);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 class HeadlessRunnerTest : public ::testing::Test
@@ -118,7 +97,8 @@ protected:
     }
     int Run(std::vector<std::string> args)
     {
-        args.insert(args.begin(), {"--root", m_Dir.string(), "--journal", Path("j.txt"), "--trace", Path("t.txt")});
+        args.insert(args.begin(),
+                    {"--root", m_Dir.string(), "--journal", Path("j.txt"), "--trace", Path("t.txt")});
         return Runner::RunHeadless(args, &RegisterPaletteScene);
     }
 
@@ -129,20 +109,23 @@ TEST_F(HeadlessRunnerTest, ScriptWaitsMovesClicksAndTakesShots)
 {
     const std::string strScript = WriteScript("wait 100\n"
                                               "move 100 100\n"
-                                              "shot " + Path("before.png") + "\n"
+                                              "shot " +
+                                              Path("before.png") +
+                                              "\n"
                                               "click 100 200\n"
                                               "press right 500 50\n"
                                               "release right 500 50\n"
                                               "wait 50\n"
-                                              "shot " + Path("after.png") + "\n");
+                                              "shot " +
+                                              Path("after.png") + "\n");
     EXPECT_EQ(Run({"--script", strScript}), 0);
 
-    EXPECT_EQ(ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n150 quit 0\n");
-    EXPECT_EQ(ReadPixel(Path("before.png"), 100, 200), (Rgb{255, 0, 0}));
-    EXPECT_EQ(ReadPixel(Path("after.png"), 100, 200), (Rgb{255, 255, 255}));
-    EXPECT_EQ(ReadPixel(Path("after.png"), 500, 50), (Rgb{255, 255, 255}));
-    EXPECT_EQ(ReadPixel(Path("after.png"), 102, 202), (Rgb{255, 0, 0}));
-    EXPECT_EQ(ReadPixel(Path("after.png"), 639, 479), (Rgb{0, 0, 255}));
+    EXPECT_EQ(GameTest::ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n150 quit 0\n");
+    EXPECT_EQ(Pixel(Path("before.png"), 100, 200), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(Pixel(Path("after.png"), 100, 200), (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ(Pixel(Path("after.png"), 500, 50), (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ(Pixel(Path("after.png"), 102, 202), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(Pixel(Path("after.png"), 639, 479), (std::vector<int>{0, 0, 255}));
 }
 
 TEST_F(HeadlessRunnerTest, ShotShowsTheSameColoursInEveryDisplayFormat)
@@ -151,16 +134,9 @@ TEST_F(HeadlessRunnerTest, ShotShowsTheSameColoursInEveryDisplayFormat)
     {
         const std::string strScript = WriteScript("wait 40\nshot " + Path("f.png") + "\n");
         EXPECT_EQ(Run({"--script", strScript, "--format", pszFormat}), 0) << pszFormat;
-        EXPECT_EQ(ReadPixel(Path("f.png"), 0, 0), (Rgb{255, 0, 0})) << pszFormat;
-        EXPECT_EQ(ReadPixel(Path("f.png"), 639, 0), (Rgb{0, 0, 255})) << pszFormat;
+        EXPECT_EQ(Pixel(Path("f.png"), 0, 0), (std::vector<int>{255, 0, 0})) << pszFormat;
+        EXPECT_EQ(Pixel(Path("f.png"), 639, 0), (std::vector<int>{0, 0, 255})) << pszFormat;
     }
-}
-
-TEST_F(HeadlessRunnerTest, MaxMsEndsTheRunWithStatusThree)
-{
-    const std::string strScript = WriteScript("wait 1000\n");
-    EXPECT_EQ(Run({"--script", strScript, "--max-ms", "100"}), Runner::kExitTimedOut);
-    EXPECT_EQ(ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n100 quit 0\n");
 }
 
 TEST_F(HeadlessRunnerTest, WaitsBeyondMaxMsDoNotWrapTheTimeline)
@@ -169,30 +145,15 @@ TEST_F(HeadlessRunnerTest, WaitsBeyondMaxMsDoNotWrapTheTimeline)
     const std::string strScript =
         WriteScript("wait 2147483647\nwait 2147483647\nwait 10\nshot " + Path("late.png") + "\n");
     EXPECT_EQ(Run({"--script", strScript, "--max-ms", "300"}), Runner::kExitTimedOut);
-    EXPECT_EQ(ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n300 quit 0\n");
+    EXPECT_EQ(GameTest::ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n300 quit 0\n");
     EXPECT_FALSE(std::filesystem::exists(Path("late.png")));
 }
 
-TEST_F(HeadlessRunnerTest, WithoutAScriptTheGameRunsUntilMaxMs)
+TEST_F(HeadlessRunnerTest, BadScriptOrMissingRootExitsTwoBeforeTheGameStarts)
 {
-    EXPECT_EQ(Run({"--max-ms", "500"}), Runner::kExitTimedOut);
-    EXPECT_EQ(ReadFile(Path("j.txt")), "0 scene 0 CPaletteScene\n500 quit 0\n");
-}
-
-TEST_F(HeadlessRunnerTest, BadScriptLineOrOptionExitsTwoNamingIt)
-{
-    const std::string strScript = WriteScript("wait 10\nclick 700 10\n");
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(Run({"--script", strScript}), Runner::kExitUsage);
-    const std::string strMessage = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(strMessage.find("script line 2"), std::string::npos) << strMessage;
-    EXPECT_FALSE(std::filesystem::exists(Path("j.txt"))); // the game never started
-
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(Run({"--format", "332"}), Runner::kExitUsage);
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("--format"), std::string::npos);
-
-    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(Run({"--script", WriteScript("wait 10\nclick 700 10\n")}), Runner::kExitUsage);
+    EXPECT_FALSE(std::filesystem::exists(Path("j.txt")));
     EXPECT_EQ(Runner::RunHeadless({"--root", Path("missing")}, &RegisterPaletteScene), Runner::kExitUsage);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("--root"), std::string::npos);
 }

@@ -72,7 +72,8 @@ TEST(RunnerScriptTest, BadLineIsNamedByItsNumber)
     {
         std::vector<Command> commands;
         std::string strError;
-        EXPECT_FALSE(Runner::ParseScript(std::string("wait 1\n# note\n") + c.pszLine + "\nwait 2\n", commands, strError))
+        EXPECT_FALSE(Runner::ParseScript(std::string("wait 1\n# note\n") + c.pszLine + "\nwait 2\n", commands,
+                                         strError))
             << c.pszLine;
         EXPECT_EQ(strError.rfind("script line 3: ", 0), 0u) << strError;
         EXPECT_NE(strError.find(c.pszWhat), std::string::npos) << strError;
@@ -84,8 +85,9 @@ TEST(RunnerScriptTest, OptionsAreReadAndBadOnesNamed)
 {
     Runner::Options options;
     std::string strError;
-    ASSERT_TRUE(Runner::ParseOptions({"--root", "r", "--script", "-", "--max-ms", "1500", "--format", "555", "--audio",
-                                      "none", "--trace", "t.txt", "--journal", "j.txt", "--audio-out", "a.raw"},
+    ASSERT_TRUE(Runner::ParseOptions({"--root", "r", "--script", "-", "--max-ms", "1500", "--format", "555",
+                                      "--audio", "none", "--trace", "t.txt", "--journal", "j.txt",
+                                      "--audio-out", "a.raw"},
                                      options, strError))
         << strError;
     EXPECT_EQ(options.strRoot, "r");
@@ -103,12 +105,9 @@ TEST(RunnerScriptTest, OptionsAreReadAndBadOnesNamed)
         const char* pszNamed;
     };
     const Case cases[] = {
-        {{"--fast"}, "--fast"},
-        {{"--format", "444"}, "--format"},
-        {{"--audio", "loud"}, "--audio"},
-        {{"--max-ms", "soon"}, "--max-ms"},
-        {{"--script"}, "--script"},
-        {{"--root", ""}, "--root"},
+        {{"--fast"}, "--fast"},           {{"--format", "444"}, "--format"},
+        {{"--audio", "loud"}, "--audio"}, {{"--max-ms", "soon"}, "--max-ms"},
+        {{"--script"}, "--script"},       {{"--root", ""}, "--root"},
     };
     for (const Case& c : cases)
     {

@@ -37,34 +37,23 @@ TEST(ScreenshotTest, PicturesFolderComesFromTheUserDirsLine)
         EXPECT_EQ(ParsePicturesDir(c.pszText, "/home/ada"), c.pszExpected) << c.pszText;
 }
 
-class ScreenshotFiles : public ::testing::Test
+std::tm Noon()
 {
-protected:
-    ScreenshotFiles() : m_Dir(fs::path(::testing::TempDir()) / ("screenshots-" + std::to_string(::getpid())))
-    {
-        fs::remove_all(m_Dir);
-        fs::create_directories(m_Dir);
-    }
-    ~ScreenshotFiles() override { fs::remove_all(m_Dir); }
+    std::tm time = {};
+    time.tm_year = 126;
+    time.tm_mon = 11;
+    time.tm_mday = 7;
+    time.tm_hour = 12;
+    time.tm_min = 5;
+    time.tm_sec = 9;
+    return time;
+}
 
-    static std::tm Noon()
-    {
-        std::tm time = {};
-        time.tm_year = 126;
-        time.tm_mon = 11;
-        time.tm_mday = 7;
-        time.tm_hour = 12;
-        time.tm_min = 5;
-        time.tm_sec = 9;
-        return time;
-    }
-
-    fs::path m_Dir;
-};
-
-TEST_F(ScreenshotFiles, FolderIsThePicturesFolderOnlyWhenItExists)
+TEST(ScreenshotFiles, FolderIsThePicturesFolderOnlyWhenItExists)
 {
-    const fs::path home = m_Dir / "home";
+    const GameTest::CScratchDir scratch;
+    const fs::path dir = scratch.Path();
+    const fs::path home = dir / "home";
     fs::create_directories(home / ".config");
     std::ofstream(home / ".config" / "user-dirs.dirs") << "XDG_PICTURES_DIR=\"$HOME/Pictures\"\n";
     const std::map<std::string, std::string> environment = {{"HOME", home.string()}};
@@ -73,19 +62,21 @@ TEST_F(ScreenshotFiles, FolderIsThePicturesFolderOnlyWhenItExists)
     EXPECT_EQ(ScreenshotFolder(environment, "/start"), (home / "Pictures").string());
     // XDG_CONFIG_HOME moves the user-dirs file.
     const std::map<std::string, std::string> moved = {{"HOME", home.string()},
-                                                      {"XDG_CONFIG_HOME", (m_Dir / "elsewhere").string()}};
+                                                      {"XDG_CONFIG_HOME", (dir / "elsewhere").string()}};
     EXPECT_EQ(ScreenshotFolder(moved, "/start"), "/start");
     EXPECT_EQ(ScreenshotFolder({}, "/start"), "/start");
 }
 
-TEST_F(ScreenshotFiles, ThePngShowsTheFrameAndNothingIsOverwritten)
+TEST(ScreenshotFiles, ThePngShowsTheFrameAndNothingIsOverwritten)
 {
+    const GameTest::CScratchDir scratch;
+    const fs::path dir = scratch.Path();
     // Every 5-6-5 value appears across the frame (307,200 pixels, 65,536 values).
     std::vector<WORD> frame(640 * 480);
     for (size_t i = 0; i < frame.size(); ++i)
         frame[i] = static_cast<WORD>(i * 40503u);
-    const std::string strFirst = SaveScreenshot(m_Dir.string(), frame, Noon());
-    const fs::path first = m_Dir / "velvina-20261207-120509.png";
+    const std::string strFirst = SaveScreenshot(dir.string(), frame, Noon());
+    const fs::path first = dir / "velvina-20261207-120509.png";
     EXPECT_EQ(strFirst, "screenshot saved to " + first.string());
     const GameTest::RgbImage picture = GameTest::ReadPng(first.string());
     ASSERT_EQ(picture.nWidth, 640);
@@ -102,13 +93,13 @@ TEST_F(ScreenshotFiles, ThePngShowsTheFrameAndNothingIsOverwritten)
     }
 
     // The same second again: a new name.
-    EXPECT_EQ(SaveScreenshot(m_Dir.string(), frame, Noon()),
-              "screenshot saved to " + (m_Dir / "velvina-20261207-120509-2.png").string());
-    EXPECT_EQ(ScreenshotPath(m_Dir.string(), Noon()), (m_Dir / "velvina-20261207-120509-3.png").string());
+    EXPECT_EQ(SaveScreenshot(dir.string(), frame, Noon()),
+              "screenshot saved to " + (dir / "velvina-20261207-120509-2.png").string());
+    EXPECT_EQ(ScreenshotPath(dir.string(), Noon()), (dir / "velvina-20261207-120509-3.png").string());
 
     // Failures are said.
-    EXPECT_EQ(SaveScreenshot(m_Dir.string(), {}, Noon()), "screenshot failed: nothing is shown yet");
-    const std::string strMissing = (m_Dir / "no-such-folder").string();
+    EXPECT_EQ(SaveScreenshot(dir.string(), {}, Noon()), "screenshot failed: nothing is shown yet");
+    const std::string strMissing = (dir / "no-such-folder").string();
     EXPECT_EQ(SaveScreenshot(strMissing, frame, Noon()),
               "screenshot failed: cannot write " + strMissing + "/velvina-20261207-120509.png");
 }

@@ -44,54 +44,46 @@ TEST_F(ShellTest, IdleLoopTicksEvery34MsAndDrawsAtMostOncePerRefresh)
     EXPECT_EQ(m_Record.DrawFullFlags.size(), 1000u / 16 + 1);
 }
 
-TEST_F(ShellTest, FirstFrameIsCompleteAndTheSecondIsNot)
+// A close request, an exception from an update and one while the first scene loads all end
+// through the shutdown path: code 0, the window destroyed and everything given back once.
+TEST(ShellEndTest, EveryEndGoesThroughTheShutdownPath)
 {
-    CloseAt(40);
-    ASSERT_EQ(RunGame(), 0);
-    ASSERT_GE(m_Record.DrawFullFlags.size(), 2u);
-    EXPECT_TRUE(m_Record.DrawFullFlags[0]);
-    EXPECT_FALSE(m_Record.DrawFullFlags[1]);
-    EXPECT_FALSE(g_bFullRedraw);
-}
-
-TEST_F(ShellTest, ExceptionFromAnUpdateEndsThroughTheShutdownPath)
-{
-    m_Record.nThrowOnTick = 2;
-    CloseAt(5000); // never reached
-    EXPECT_EQ(RunGame(), 0);
-
-    EXPECT_EQ(m_Record.TickTimes.size(), 2u);
-    EXPECT_EQ(CountTrace("Error, Unhandled exception detected in application main loop in core\r\n"), 1);
-    EXPECT_LT(m_Clock.TimeGetTime(), 5000u);
-    EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    ExpectSurfacesReleased(1, 1);
-    EXPECT_EQ(m_Display.RestoreModeCount(), 1);
-    EXPECT_TRUE(m_Display.IsReleased());
-    EXPECT_EQ(g_pDirectDraw, nullptr);
-}
-
-TEST_F(ShellTest, ExceptionWhileLoadingTheFirstSceneEndsInOrder)
-{
-    m_Record.bThrowOnLoad = TRUE;
-    EXPECT_EQ(RunGame(), 0);
-
-    EXPECT_TRUE(m_Record.DrawFullFlags.empty());
-    EXPECT_EQ(CountTrace("Error, Unhandled exception detected while loading the first scene in core\r\n"), 1);
-    EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    ExpectSurfacesReleased(1, 1);
-    EXPECT_TRUE(m_Display.IsReleased());
-    EXPECT_FALSE(m_Display.IsModeSet());
-}
-
-TEST_F(ShellTest, CloseRequestEndsWithCodeZeroAndGivesEverythingBackOnce)
-{
-    CloseAt(100);
-    EXPECT_EQ(RunGame(), 0);
-    EXPECT_EQ(m_Window.GetDestroyCount(), 1);
-    ExpectSurfacesReleased(1, 1);
-    EXPECT_EQ(m_Display.RestoreModeCount(), 1);
-    EXPECT_FALSE(m_Display.IsExclusive());
-    EXPECT_EQ(CountTrace("Error, Unhandled exception detected in application main loop in core\r\n"), 0);
+    const std::string kLoopException =
+        "Error, Unhandled exception detected in application main loop in core\r\n";
+    const struct
+    {
+        const char* pszName;
+        int nThrowOnTick;
+        BOOL bThrowOnLoad;
+        std::vector<std::string> traces; // the exceptions traced
+        size_t nTicks;
+    } cases[] = {
+        {"close", 0, FALSE, {}, 2},
+        {"exception from the second update", 2, FALSE, {kLoopException}, 2},
+        {"exception while loading",
+         0,
+         TRUE,
+         {"Error, Unhandled exception detected while loading the first scene in core\r\n"},
+         0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        ShellMachine m;
+        m.m_Record.nThrowOnTick = c.nThrowOnTick;
+        m.m_Record.bThrowOnLoad = c.bThrowOnLoad;
+        m.CloseAt(c.nThrowOnTick ? 5000 : 100); // an exception comes long before the close
+        EXPECT_EQ(m.RunGame(), 0);
+        EXPECT_EQ(m.m_Record.TickTimes.size(), c.nTicks);
+        EXPECT_EQ(m.TracesFrom("Error, Unhandled"), c.traces);
+        EXPECT_EQ(m.m_Window.GetDestroyCount(), 1);
+        m.ExpectSurfacesReleased(1, 1);
+        EXPECT_EQ(m.m_Display.RestoreModeCount(), 1);
+        EXPECT_FALSE(m.m_Display.IsExclusive());
+        EXPECT_FALSE(m.m_Display.IsModeSet());
+        EXPECT_TRUE(m.m_Display.IsReleased());
+        EXPECT_EQ(g_pDirectDraw, nullptr);
+    }
 }
 
 TEST_F(ShellTest, InputReachesTheSceneUnchanged)
@@ -111,13 +103,7 @@ TEST_F(ShellTest, InputReachesTheSceneUnchanged)
         {0, lAt, 0},        {MK_LBUTTON, lAt, 0},       {0, lAt, 1}, {MK_RBUTTON | MK_SHIFT, lAt, 0},
         {MK_SHIFT, lAt, 1}, {VK_ESCAPE, 0x00010001, 2},
     };
-    ASSERT_EQ(m_Record.Inputs.size(), sizeof(expected) / sizeof(expected[0]));
-    for (size_t i = 0; i < m_Record.Inputs.size(); ++i)
-    {
-        EXPECT_EQ(m_Record.Inputs[i].wParam, expected[i].wParam) << i;
-        EXPECT_EQ(m_Record.Inputs[i].lParam, expected[i].lParam) << i;
-        EXPECT_EQ(m_Record.Inputs[i].nKind, expected[i].nKind) << i;
-    }
+    EXPECT_EQ(m_Record.Inputs, std::vector<ProbeRecord::Input>(std::begin(expected), std::end(expected)));
 }
 
 TEST_F(ShellTest, WindowIsPinnedToItsCreationSize)

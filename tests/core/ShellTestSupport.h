@@ -36,6 +36,10 @@ struct ProbeRecord
         WPARAM wParam;
         LPARAM lParam;
         int nKind; // 0 mouse down/move, 1 mouse up, 2 key
+        bool operator==(const Input& o) const
+        {
+            return wParam == o.wParam && lParam == o.lParam && nKind == o.nKind;
+        }
     };
     std::vector<Input> Inputs;
 };

@@ -10,10 +10,8 @@
 
 #include <png.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,11 +21,6 @@ namespace fs = std::filesystem;
 
 namespace GameTest
 {
-
-std::string BuiltContentRoot()
-{
-    return VELVINA_CONTENT_ROOT;
-}
 
 CScratchDir::CScratchDir()
 {
@@ -55,7 +48,7 @@ std::string ContentRelative(const std::string& strPath)
 std::string MakeContentRoot(const CScratchDir& dir, const std::vector<std::string>& missing,
                             const std::map<std::string, std::string>& replaced)
 {
-    const fs::path builtContent = fs::path(BuiltContentRoot()) / "content";
+    const fs::path builtContent = fs::path(VELVINA_CONTENT_ROOT) / "content";
     const fs::path root = fs::path(dir.Path()) / "root";
     std::map<std::string, std::string> sources;
     for (const std::string& strMissing : missing)
@@ -94,9 +87,6 @@ RgbImage ReadPng(const std::string& strPath)
     return image;
 }
 
-namespace
-{
-
 std::string ReadFile(const std::string& strPath)
 {
     std::ifstream file(strPath, std::ios::binary);
@@ -104,6 +94,9 @@ std::string ReadFile(const std::string& strPath)
     text << file.rdbuf();
     return text.str();
 }
+
+namespace
+{
 
 std::vector<JournalEvent> ParseJournal(const std::string& strText)
 {
@@ -125,27 +118,14 @@ std::vector<JournalEvent> ParseJournal(const std::string& strText)
     return journal;
 }
 
-// Runs argv with its working directory set to strDir; the exit status, or -1.
+// Runs args in strDir, their output to output.txt there; the exit status, or -1.
 int Spawn(const std::vector<std::string>& args, const std::string& strDir)
 {
-    std::vector<char*> argv;
+    std::string strCommand = "cd '" + strDir + "' &&";
     for (const std::string& strArg : args)
-        argv.push_back(const_cast<char*>(strArg.c_str()));
-    argv.push_back(nullptr);
-    const std::string strOutput = strDir + "/output.txt";
-    const pid_t pid = fork();
-    if (pid == 0)
-    {
-        if (chdir(strDir.c_str()) != 0 || !std::freopen(strOutput.c_str(), "w", stdout) ||
-            !std::freopen(strOutput.c_str(), "a", stderr))
-            _exit(127);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int nWaitStatus = 0;
-    if (pid < 0 || waitpid(pid, &nWaitStatus, 0) != pid || !WIFEXITED(nWaitStatus))
-        return -1;
-    return WEXITSTATUS(nWaitStatus);
+        strCommand += " '" + strArg + "'";
+    const int nStatus = std::system((strCommand + " >output.txt 2>&1").c_str());
+    return nStatus != -1 && WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
 }
 
 bool IsLoadPlay(const JournalEvent& event, unsigned nTime)
@@ -165,7 +145,7 @@ RunResult RunGame(const CScratchDir& dir, const std::string& strScript, const Ru
     // clang-format off
     const std::vector<std::string> args = {
         VELVINA_HEADLESS_PATH,
-        "--root", options.strRoot.empty() ? BuiltContentRoot() : options.strRoot,
+        "--root", options.strRoot.empty() ? VELVINA_CONTENT_ROOT : options.strRoot,
         "--script", strScriptFile,
         "--format", options.strFormat,
         "--audio", options.strAudio,

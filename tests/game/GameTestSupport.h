@@ -22,9 +22,6 @@
 namespace GameTest
 {
 
-// The content root the build made (it holds content/).
-std::string BuiltContentRoot();
-
 // A fresh directory under the system's temporary folder, removed with the object.
 class CScratchDir
 {
@@ -68,6 +65,8 @@ struct RgbImage
 
 // An 8-bit RGB picture of a PNG file; empty when it cannot be read.
 RgbImage ReadPng(const std::string& strPath);
+// A whole file; empty when it cannot be read.
+std::string ReadFile(const std::string& strPath);
 
 struct RunOptions
 {

@@ -38,31 +38,6 @@ TEST(MusicRotation, RepeatsTheLastTrackOnlyOnTwoMatchingDraws)
     }
 }
 
-class MusicRotationWithEngine : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(CreateSoundEngine());
-        ASSERT_TRUE(g_pSoundEngine->Init(reinterpret_cast<HWND>(this)));
-    }
-    void TearDown() override { DestroySoundEngine(); }
-
-    Platform::Backend Bundle()
-    {
-        Platform::Backend backend;
-        backend.pAudio = &m_Audio;
-        backend.pClock = &m_Clock;
-        backend.pTraceSink = &m_Trace;
-        return backend;
-    }
-
-    Platform::CVirtualClock m_Clock;
-    Platform::CHeadlessAudio m_Audio{m_Clock};
-    Trace::CaptureTraceSink m_Trace;
-    Platform::CScopedBackend m_Scope{Bundle()};
-};
-
 // The sound engine still knows pSound (it compares handles, never follows a removed one).
 bool EngineKnows(CMRVSoundObject* pSound, Trace::CaptureTraceSink& trace)
 {
@@ -71,8 +46,18 @@ bool EngineKnows(CMRVSoundObject* pSound, Trace::CaptureTraceSink& trace)
     return trace.Text().find("could not be found") == std::string::npos;
 }
 
-TEST_F(MusicRotationWithEngine, EachNewTrackReplacesTheFinishedOneInTheEngine)
+TEST(MusicRotation, EachNewTrackReplacesTheFinishedOneInTheEngine)
 {
+    Platform::CVirtualClock clock;
+    Platform::CHeadlessAudio audio{clock};
+    Trace::CaptureTraceSink trace;
+    Platform::Backend backend;
+    backend.pAudio = &audio;
+    backend.pClock = &clock;
+    backend.pTraceSink = &trace;
+    Platform::CScopedBackend scope(backend);
+    ASSERT_TRUE(CreateSoundEngine());
+    ASSERT_TRUE(g_pSoundEngine->Init(reinterpret_cast<HWND>(&audio)));
     CMRVSoundObject* pMusic = StartStreamedSound(SceneMusic::apszTracks[MUSIC_FIRST_TRACK]);
     ASSERT_NE(pMusic, nullptr);
     int nLastTrack = 0;
@@ -82,14 +67,15 @@ TEST_F(MusicRotationWithEngine, EachNewTrackReplacesTheFinishedOneInTheEngine)
         pMusic = RotateMusic(pFinished, nLastTrack);
         ASSERT_NE(pMusic, nullptr);
         EXPECT_EQ(pMusic->m_strFileName, SceneMusic::apszTracks[nLastTrack]);
-        EXPECT_TRUE(EngineKnows(pMusic, m_Trace));
+        EXPECT_TRUE(EngineKnows(pMusic, trace));
         // A handle at the same address can only be a new sound once the old one is gone.
         if (pMusic != pFinished)
         {
-            EXPECT_FALSE(EngineKnows(pFinished, m_Trace)) << "rotation " << i;
+            EXPECT_FALSE(EngineKnows(pFinished, trace)) << "rotation " << i;
         }
     }
     g_pSoundEngine->RemoveSoundObject(pMusic);
+    DestroySoundEngine();
 }
 
 } // namespace

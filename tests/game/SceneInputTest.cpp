@@ -66,15 +66,13 @@ TEST(SceneInput, EachSceneLeavesOnlyOnAReleaseInsideItsAreasOrAKeyOnTheCredits)
          "CSignInScene", 0},
         {"splash: press outside, release inside", splash,
          Line("press left", 10, 10) + Line("release left", 500, 400), "CSignInScene", 0},
-        {"splash: press inside, release one pixel right", splash,
-         Line("press left", 500, 400) + Line("release left", 621, 436), nullptr, 0},
-        {"splash: releases one pixel outside each edge", splash,
-         Line("release left", 394, 360) + Line("release left", 395, 359) + Line("release left", 620, 437) +
-             Line("release left", 621, 400),
+        {"splash: press inside and release one pixel right, releases one pixel outside each edge, a move, "
+         "a press inside, keys",
+         splash,
+         Line("press left", 500, 400) + Line("release left", 621, 436) + Line("release left", 394, 360) +
+             Line("release left", 395, 359) + Line("release left", 620, 437) + Line("move", 500, 400) +
+             Line("press left", 500, 400) + "key VK_RETURN\nkey VK_SPACE\nkey 65\n",
          nullptr, 0},
-        {"splash: move and press inside", splash, Line("move", 500, 400) + Line("press left", 500, 400),
-         nullptr, 0},
-        {"splash: keys", splash, "key VK_RETURN\nkey VK_SPACE\nkey 65\n", nullptr, 0},
         // Without sound the sign-in leaves one second after a choice.
         {"sign-in: farewell's top-left corner", signIn, Line("release left", 9, 416), "CCreditsScene", 1000},
         {"sign-in: farewell's bottom-right corner", signIn, Line("release right", 131, 476), "CCreditsScene",
@@ -83,31 +81,26 @@ TEST(SceneInput, EachSceneLeavesOnlyOnAReleaseInsideItsAreasOrAKeyOnTheCredits)
         // The area's bottom edge (480) lies below the screen: its last row is the lowest reachable.
         {"sign-in: continue's bottom-right corner", signIn, Line("release right", 613, 479), "CWallScene",
          1000},
-        {"sign-in: one pixel outside each corner", signIn,
+        {"sign-in: releases one pixel outside each corner, a press on continue released elsewhere, moves, "
+         "presses and keys",
+         signIn,
          Line("release left", 8, 416) + Line("release left", 131, 477) + Line("release left", 491, 421) +
-             Line("release left", 614, 479),
+             Line("release left", 614, 479) + Line("press left", 550, 450) + Line("release left", 300, 300) +
+             Line("move", 70, 450) + Line("press right", 550, 450) + "key VK_RETURN\n",
          nullptr, 0},
-        {"sign-in: press on continue, release elsewhere", signIn,
-         Line("press left", 550, 450) + Line("release left", 300, 300), nullptr, 0},
-        {"sign-in: moves, presses and keys", signIn,
-         Line("move", 70, 450) + Line("press right", 550, 450) + "key VK_RETURN\n", nullptr, 0},
         // Without sound the boot does not hold the game.
         {"wall: boot's top-left corner", wall, Line("release left", 308, 373), "CSignInScene", 0},
         {"wall: boot's bottom-right corner", wall, Line("release right", 405, 477), "CSignInScene", 0},
-        {"wall: one pixel outside the boot", wall,
-         Line("release left", 307, 373) + Line("release left", 405, 478), nullptr, 0},
-        {"wall: outside every area, moves, presses and keys", wall,
-         Line("release left", 320, 240) + Line("move", 350, 400) + Line("press left", 350, 400) +
+        {"wall: one pixel outside the boot and the signs, outside every area, moves, presses and keys", wall,
+         Line("release left", 307, 373) + Line("release left", 405, 478) + Line("release left", 373, 37) +
+             Line("release left", 462, 87) + Line("release left", 129, 38) + Line("release left", 221, 86) +
+             Line("release left", 320, 240) + Line("move", 350, 400) + Line("press left", 350, 400) +
              "key VK_ESCAPE\n",
          nullptr, 0},
         {"wall: makeover's top-left corner", wall, Line("release left", 374, 37), "CMakeoverScene", 0},
         {"wall: makeover's bottom-right corner", wall, Line("release left", 462, 86), "CMakeoverScene", 0},
         {"wall: avenue's top-left corner", wall, Line("release left", 130, 38), "CAvenueScene", 0},
         {"wall: avenue's bottom-right corner", wall, Line("release right", 220, 86), "CAvenueScene", 0},
-        {"wall: one pixel outside the signs", wall,
-         Line("release left", 373, 37) + Line("release left", 462, 87) + Line("release left", 129, 38) +
-             Line("release left", 221, 86),
-         nullptr, 0},
         // The release on the makeover sign arrives in the same instant as the boot click,
         // before the scene has been left: the boot's choice must stand.
         {"wall: a click after the boot's", wall, Line("click", 350, 420) + Line("click", 418, 60),
@@ -116,9 +109,8 @@ TEST(SceneInput, EachSceneLeavesOnlyOnAReleaseInsideItsAreasOrAKeyOnTheCredits)
         {"credits: right release", credits, Line("release right", 639, 479), "quit", 0},
         {"credits: arrow key", credits, "key VK_LEFT\n", "quit", 0},
         {"credits: letter key", credits, "key 65\n", "quit", 0},
-        {"credits: move", credits, Line("move", 320, 240), nullptr, 0},
-        {"credits: left press", credits, Line("press left", 320, 240), nullptr, 0},
-        {"credits: right press", credits, Line("press right", 5, 5), nullptr, 0},
+        {"credits: a move and presses", credits,
+         Line("move", 320, 240) + Line("press left", 320, 240) + Line("press right", 5, 5), nullptr, 0},
     };
     // The ottoman lies at the same place in the makeover studio and on Seventh Avenue.
     for (const Start* pStart : {&makeover, &avenue})
@@ -128,11 +120,11 @@ TEST(SceneInput, EachSceneLeavesOnlyOnAReleaseInsideItsAreasOrAKeyOnTheCredits)
                          Line("click", 268, 398), "CWallScene", 0});
         cases.push_back({strScene + "right release on its bottom-right corner", *pStart,
                          Line("release right", 344, 479), "CWallScene", 0});
-        cases.push_back(
-            {strScene + "releases one pixel outside its left, top and right edges", *pStart,
-             Line("release left", 267, 420) + Line("release left", 300, 397) + Line("release left", 345, 420),
-             nullptr, 0});
-        cases.push_back({strScene + "press on it", *pStart, Line("press left", 300, 420), nullptr, 0});
+        cases.push_back({strScene + "releases one pixel outside its left, top and right edges, a press on it",
+                         *pStart,
+                         Line("release left", 267, 420) + Line("release left", 300, 397) +
+                             Line("release left", 345, 420) + Line("press left", 300, 420),
+                         nullptr, 0});
     }
     RunOptions silent;
     silent.strAudio = "none";

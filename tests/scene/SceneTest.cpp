@@ -1,9 +1,9 @@
 // SceneTest.cpp: the scene compositor and the hot-spot list, on small synthetic pictures
 // checked pixel by pixel against a model of what the player should see.
-#include "graphics/MRVSprite.h"
-#include "scene/HotspotList.h"
 #include "scene/Scene.h"
+#include "graphics/MRVSprite.h"
 #include "platform/ScreenFormat.h"
+#include "scene/HotspotList.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,8 @@ protected:
     }
 
     // A solid sprite with its own picture, set up in the order the scenes use.
-    CMRVSprite* AddSprite(int x, int y, int nWidth, int nHeight, WORD wColour, LONG nLayer, CScene* pScene = nullptr)
+    CMRVSprite* AddSprite(int x, int y, int nWidth, int nHeight, WORD wColour, LONG nLayer,
+                          CScene* pScene = nullptr)
     {
         m_Images.push_back(std::make_unique<CMRVImage>());
         FillImage(*m_Images.back(), nWidth, nHeight, wColour);
@@ -63,12 +64,16 @@ protected:
         return pSprite;
     }
 
-    void Draw(BOOL bFull, CScene* pScene = nullptr) { (pScene ? pScene : &m_Scene)->Draw(m_Surface.data(), PITCH * 2, bFull); }
+    void Draw(BOOL bFull, CScene* pScene = nullptr)
+    {
+        (pScene ? pScene : &m_Scene)->Draw(m_Surface.data(), PITCH * 2, bFull);
+    }
     WORD At(int x, int y) const { return m_Surface[size_t(y) * PITCH + x]; }
 
     // Pixels of rc that differ from the topmost shown sprite of paintOrder there (else the
     // background); with bUntouched, pixels that differ from the sentinel.
-    int Mismatches(const CMRVRect& rc, const std::vector<CMRVSprite*>& paintOrder, bool bUntouched = false) const
+    int Mismatches(const CMRVRect& rc, const std::vector<CMRVSprite*>& paintOrder,
+                   bool bUntouched = false) const
     {
         int nBad = 0;
         for (int y = rc.top; y < rc.bottom; ++y)
@@ -78,7 +83,8 @@ protected:
                 for (CMRVSprite* p : paintOrder)
                 {
                     const CMRVRect b = p->GetBounds();
-                    if (!bUntouched && !p->IsHidden() && x >= b.left && x < b.right && y >= b.top && y < b.bottom)
+                    if (!bUntouched && !p->IsHidden() && x >= b.left && x < b.right && y >= b.top &&
+                        y < b.bottom)
                         wExpected = p->m_Frames[p->m_nCurrentFrame].pImage->GetPixelWords()[0];
                 }
                 nBad += At(x, y) != wExpected;
@@ -225,6 +231,7 @@ TEST(SceneBackgroundTest, PixelFormatFromRedMaskAndConversion)
     }
 }
 
+// Also the rectangles' own containment test: every edge inside, one pixel past each outside.
 TEST(HotspotListTest, FirstAreaContainingThePointWinsEdgesIncluded)
 {
     CMRVRect rcA(10, 10, 50, 50), rcB(40, 40, 100, 100);
@@ -238,8 +245,9 @@ TEST(HotspotListTest, FirstAreaContainingThePointWinsEdgesIncluded)
         POINT pt;
         CMRVRect* pExpected;
     } cases[] = {
-        {{10, 10}, &rcA},  {{50, 50}, &rcA},     {{45, 45}, &rcA}, {{51, 45}, &rcB},
-        {{100, 100}, &rcB}, {{101, 100}, nullptr}, {{9, 30}, nullptr},
+        {{10, 10}, &rcA},   {{50, 50}, &rcA},   {{45, 45}, &rcA},
+        {{51, 45}, &rcB},   {{100, 100}, &rcB}, {{101, 100}, nullptr},
+        {{9, 30}, nullptr}, {{30, 9}, nullptr}, {{60, 101}, nullptr},
     };
     for (const auto& c : cases)
         EXPECT_EQ(list.HitTest(&c.pt), c.pExpected) << c.pt.x << "," << c.pt.y;

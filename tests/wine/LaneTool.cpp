@@ -1,13 +1,12 @@
 // LaneTool.cpp: velvina-lanetool, the native helper of the Windows game lane.
 //
-//   velvina-lanetool png DUMP.xwd OUT.png
-//       the X screen dump as a PNG, to look at.
 //   velvina-lanetool frame DUMP.xwd
 //       exit status 0 when the screen shows a picture, not one colour (the empty X root, or a
 //       window before the game has drawn into it).
 //   velvina-lanetool shot DUMP.xwd REFERENCE.png [OUT.png]
 //       counts the pixels that differ in 5-6-5 (the display's format) between the dump and the
-//       headless runner's shot; exit status 0 only when none does.
+//       headless runner's shot; exit status 0 only when none does. OUT.png gets the dump, to
+//       look at.
 //   velvina-lanetool streams RECORDING.raw SOUND.mrs...
 //       the sounds, in this order, in a recording of the output (16-bit mono at the sounds' own
 //       rate): each must be heard with its samples unchanged, in order, and be followed by
@@ -45,7 +44,7 @@ constexpr size_t kTailSamples = kRate / 5;
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: velvina-lanetool png DUMP.xwd OUT.png | frame DUMP.xwd |\n"
+    std::fprintf(stderr, "usage: velvina-lanetool frame DUMP.xwd |\n"
                          "       shot DUMP.xwd REFERENCE.png [OUT.png] |\n"
                          "       streams RECORDING.raw SOUND.mrs... | music RECORDING.raw SOUND.mrs |\n"
                          "       trace WINE_STDERR HEADLESS_TRACE\n");
@@ -123,12 +122,6 @@ bool WriteImage(const std::string& strPath, const Lane::RgbaImage& image)
         return true;
     std::fprintf(stderr, "%s\n", strError.c_str());
     return false;
-}
-
-int ConvertDump(const std::string& strDump, const std::string& strPng)
-{
-    Lane::RgbaImage image;
-    return ReadDump(strDump, image) && WriteImage(strPng, image) ? 0 : 2;
 }
 
 int ShowsPicture(const std::string& strDump)
@@ -288,8 +281,6 @@ int main(int argc, char** argv)
     if (argc < 2)
         return Usage();
     const std::string strCommand = argv[1];
-    if (strCommand == "png" && argc == 4)
-        return ConvertDump(argv[2], argv[3]);
     if (strCommand == "frame" && argc == 3)
         return ShowsPicture(argv[2]);
     if (strCommand == "shot" && (argc == 4 || argc == 5))
