@@ -19,12 +19,12 @@ BOOL g_bFrameDrawnYet = FALSE;
 
 // Runs the ticks that are due: one once more than a period has passed since the last batch,
 // plus one per whole period passed when that is more than one (at most ten), then measures
-// the next batch from the time after them.
-void RunDueTicks()
+// the next batch from the time after them. TRUE when any tick ran.
+BOOL RunDueTicks()
 {
     const DWORD dwElapsed = Platform::TimeGetTime() - g_dwLastTickTime;
     if (static_cast<LONG>(dwElapsed) <= static_cast<LONG>(g_dwFramePeriod))
-        return;
+        return FALSE;
 
     g_SceneDirector.Tick();
     DWORD dwPeriods = dwElapsed / g_dwFramePeriod;
@@ -36,6 +36,7 @@ void RunDueTicks()
             g_SceneDirector.Tick();
     }
     g_dwLastTickTime = Platform::TimeGetTime();
+    return TRUE;
 }
 
 // Milliseconds until the display can take the next frame (0: now).
@@ -59,6 +60,9 @@ void RunPasses(Platform::WindowMessage& msg)
 {
     Platform::IWindowService* pWindow = Platform::CurrentBackend().pWindow;
     BOOL bStarted = FALSE;
+    // Whether a message or a tick may have changed the picture since the last frame: only
+    // then is a frame composed, so a still screen costs one wake-up per tick, not per refresh.
+    BOOL bChanged = TRUE;
     g_bFrameDrawnYet = FALSE;
     for (;;)
     {
@@ -68,6 +72,7 @@ void RunPasses(Platform::WindowMessage& msg)
             if (!pWindow->GetMessage(msg))
                 return;
             pWindow->DispatchMessage(msg);
+            bChanged = TRUE;
             continue;
         }
 
@@ -76,15 +81,21 @@ void RunPasses(Platform::WindowMessage& msg)
             g_dwLastTickTime = Platform::TimeGetTime();
             bStarted = TRUE;
         }
-        RunDueTicks();
+        if (RunDueTicks())
+            bChanged = TRUE;
 
         // One frame per display refresh; in between the loop sleeps until a message arrives,
         // the next tick is due or the display can take a frame again.
         const DWORD dwNow = Platform::TimeGetTime();
+        const DWORD dwTickWait = TimeToNextTick(dwNow);
+        if (!bChanged && !g_bFullRedraw)
+        {
+            pWindow->WaitMessage(dwTickWait);
+            continue;
+        }
         const DWORD dwFrameWait = TimeToNextFrame(dwNow);
         if (dwFrameWait > 0)
         {
-            const DWORD dwTickWait = TimeToNextTick(dwNow);
             pWindow->WaitMessage(dwTickWait < dwFrameWait ? dwTickWait : dwFrameWait);
             continue;
         }
@@ -96,6 +107,7 @@ void RunPasses(Platform::WindowMessage& msg)
             DebugTrace("UpdateFrame return FALSE, performing continue.\n");
             continue;
         }
+        bChanged = FALSE;
         Core::PresentFrame();
     }
 }

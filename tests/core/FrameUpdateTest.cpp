@@ -13,14 +13,15 @@ TEST_F(ShellTest, LostBackSurfaceThatRestoresIsDrawnInTheSamePass)
     CloseAt(40);
     ASSERT_EQ(RunGame(), 0);
 
-    // Frames at 0, 16 and 32: the one at 32 finds the surface lost, restores it and draws.
-    ASSERT_EQ(m_Record.DrawFullFlags.size(), 3u);
-    EXPECT_FALSE(m_Record.DrawFullFlags[2]); // a restored back surface asks for no full frame
+    // Frames at 0 and after the tick at 34: that one finds the surface lost, restores it and
+    // draws.
+    ASSERT_EQ(m_Record.DrawFullFlags.size(), 2u);
+    EXPECT_FALSE(m_Record.DrawFullFlags[1]); // a restored back surface asks for no full frame
     EXPECT_EQ(CountTrace(kLockFailed), 1);
     EXPECT_EQ(CountTrace(kLoopContinue), 0);
     EXPECT_EQ(m_Display.BackCounts().nRestores, 1);
     EXPECT_EQ(m_Display.BackCounts().dwLastLockFlags, static_cast<DWORD>(Platform::LOCK_WAIT));
-    EXPECT_EQ(m_Display.PrimaryCounts().nBlts, 3);
+    EXPECT_EQ(m_Display.PrimaryCounts().nBlts, 2);
 }
 
 TEST_F(ShellTest, LostPrimarySurfaceMakesTheNextFrameComplete)
@@ -29,9 +30,10 @@ TEST_F(ShellTest, LostPrimarySurfaceMakesTheNextFrameComplete)
     CloseAt(60);
     ASSERT_EQ(RunGame(), 0);
 
-    ASSERT_EQ(m_Record.DrawFullFlags.size(), 4u);
-    const BOOL expected[] = {TRUE, FALSE, FALSE, TRUE};
-    for (size_t i = 0; i < 4; ++i)
+    // Frames at 0, after the tick at 34 (whose presentation finds the screen lost) and at 50.
+    ASSERT_EQ(m_Record.DrawFullFlags.size(), 3u);
+    const BOOL expected[] = {TRUE, FALSE, TRUE};
+    for (size_t i = 0; i < 3; ++i)
         EXPECT_EQ(m_Record.DrawFullFlags[i], expected[i]) << "frame " << i;
     EXPECT_EQ(CountTrace("Primary surface was lost.\n\r\n"), 1);
     EXPECT_EQ(m_Display.PrimaryCounts().nRestores, 1);
@@ -77,12 +79,12 @@ TEST(ShellFrameFailureTest, FailuresAreTracedAndThePassPresentsNothing)
     for (const Case& c : cases)
     {
         ShellMachine m;
-        // Frames fall at 0 and 16; the failure hits the one at 16.
+        // Frames fall at 0 and after the tick at 34; the failure hits the one at 34.
         m.m_Window.ScheduleAction(10, [&m, &c]() { c.fnInject(*m.m_Display.Back()); });
         BOOL bLockedAfter = TRUE;
-        m.m_Window.ScheduleAction(19,
+        m.m_Window.ScheduleAction(39,
                                   [&m, &bLockedAfter]() { bLockedAfter = m.m_Display.Back()->IsLocked(); });
-        m.CloseAt(20);
+        m.CloseAt(40);
         ASSERT_EQ(m.RunGame(), 0) << c.pszName;
 
         std::vector<std::string> expected = c.traces;
@@ -104,8 +106,8 @@ TEST_F(ShellTest, DisplayThatStaysLostTracesOncePerRefreshWithoutSpinning)
                             });
     CloseAt(170);
     ASSERT_EQ(RunGame(), 0);
-    // Attempts at 16, 32, ..., 160: one per refresh period, each traced.
-    EXPECT_EQ(CountTrace(kLoopContinue), 10);
+    // Attempts from the first tick on, at 34, 50, ..., 162: one per refresh period, each traced.
+    EXPECT_EQ(CountTrace(kLoopContinue), 9);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST(ShellLoopTest, TicksAfterADelayFollowTheCatchUpRule)
     }
 }
 
-TEST_F(ShellTest, IdleLoopTicksEvery34MsAndDrawsAtMostOncePerRefresh)
+TEST_F(ShellTest, IdleLoopTicksEvery34MsAndDrawsOnlyAfterATick)
 {
     CloseAt(1000);
     ASSERT_EQ(RunGame(), 0);
@@ -40,8 +40,22 @@ TEST_F(ShellTest, IdleLoopTicksEvery34MsAndDrawsAtMostOncePerRefresh)
     for (size_t i = 0; i < m_Record.TickTimes.size(); ++i)
         EXPECT_EQ(m_Record.TickTimes[i], 34u * (i + 1));
     EXPECT_EQ(m_Record.TickTimes.size(), 29u);
-    // One frame per 16-ms refresh, not one per pass.
-    EXPECT_EQ(m_Record.DrawFullFlags.size(), 1000u / 16 + 1);
+    // The first frame, then one after each tick: not one per 16-ms refresh, nor one per pass.
+    EXPECT_EQ(m_Record.DrawFullFlags.size(), m_Record.TickTimes.size() + 1);
+}
+
+// Between ticks a still screen is not drawn again, but a message is drawn at the next refresh.
+TEST(ShellLoopTest, MessageBetweenTicksIsDrawnAtTheNextRefresh)
+{
+    for (const bool bMove : {false, true})
+    {
+        ShellMachine m;
+        if (bMove)
+            m.m_Window.ScheduleMessage(10, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        m.CloseAt(30); // before the first tick
+        ASSERT_EQ(m.RunGame(), 0);
+        EXPECT_EQ(m.m_Record.DrawFullFlags.size(), bMove ? 2u : 1u) << (bMove ? "a move at 10" : "no input");
+    }
 }
 
 // A close request, an exception from an update and one while the first scene loads all end
