@@ -14,7 +14,7 @@
 #   --jobs N   variants played side by side (default 1)
 #   --keep DIR keep each failing variant's stderr and trace there
 # Run by hand on a sanitized build for the whole sweep, for example:
-#   scripts/damage-sweep.sh --runner build/asan/apps/headless/velvina-headless \
+#   scripts/damage-sweep.sh --runner build/asan/apps/velvina-headless \
 #       --content build/asan/content --jobs 2
 # Exit status: 0 when every variant passed, 1 when any failed, 2 for a usage error.
 set -uo pipefail
