@@ -19,7 +19,6 @@ namespace
 // ---- The figure's measurements (screen pixels) --------------------------------------------
 
 constexpr double CX = 207;
-constexpr double HEAD_Y = 55; // centre of the head
 constexpr double HEAD_TOP = 34.5;
 constexpr double CHIN_Y = 75.5;
 constexpr double EYE_Y = 55.5;
