@@ -1,4 +1,5 @@
-// MemorySurface.cpp: the memory back surface of the displays that show frames themselves.
+// MemorySurface.cpp: the memory back surface and the primary surface of the displays that show
+// frames themselves.
 #include "platform/MemorySurface.h"
 
 #include "platform/ScreenFormat.h"
@@ -24,6 +25,21 @@ DisplayResult CMemoryBackSurface::Lock(WORD** ppPixels, LONG* pnPitch, DWORD)
 }
 
 BOOL CMemoryBackSurface::GetPixelFormat(DisplayPixelFormat& format)
+{
+    format = kFormat565;
+    return TRUE;
+}
+
+DisplayResult CMemoryPrimarySurface::Blt(const RECT&, IDisplaySurface* pSource, const RECT&)
+{
+    if (IsDeviceLost())
+        return DISPLAY_SURFACELOST;
+    if (!pSource || pSource != GetBackSurface())
+        return DISPLAY_FAILED;
+    return ShowFrame(*static_cast<const CMemoryBackSurface*>(pSource));
+}
+
+BOOL CMemoryPrimarySurface::GetPixelFormat(DisplayPixelFormat& format)
 {
     format = kFormat565;
     return TRUE;

@@ -20,13 +20,11 @@ constexpr DWORD kDefaultRefreshPeriod = 16; // about 60 Hz
 } // namespace
 
 // The screen: copying a frame to it uploads and presents it.
-class CSdlPrimarySurface : public IDisplaySurface
+class CSdlPrimarySurface : public CMemoryPrimarySurface
 {
 public:
     explicit CSdlPrimarySurface(CSdlDisplay& display) : m_Display(display) {}
 
-    DisplayResult Lock(WORD**, LONG*, DWORD) override { return DISPLAY_FAILED; }
-    DisplayResult Unlock() override { return DISPLAY_FAILED; }
     DisplayResult Restore() override
     {
         if (!m_Display.m_bDeviceLost)
@@ -36,19 +34,6 @@ public:
         m_Display.m_bDeviceLost = FALSE;
         return DISPLAY_OK;
     }
-    DisplayResult Blt(const RECT&, IDisplaySurface* pSource, const RECT&) override
-    {
-        if (m_Display.m_bDeviceLost)
-            return DISPLAY_SURFACELOST;
-        if (!pSource || pSource != m_Display.m_pBack)
-            return DISPLAY_FAILED;
-        return m_Display.ShowFrame(*static_cast<CMemoryBackSurface*>(pSource));
-    }
-    BOOL GetPixelFormat(DisplayPixelFormat& format) override
-    {
-        format = kFormat565;
-        return TRUE;
-    }
     void Release() override
     {
         if (m_Display.m_pTexture)
@@ -57,6 +42,11 @@ public:
         m_Display.m_pPrimary = nullptr;
         delete this;
     }
+
+protected:
+    const IDisplaySurface* GetBackSurface() const override { return m_Display.m_pBack; }
+    DisplayResult ShowFrame(const CMemoryBackSurface& back) override { return m_Display.ShowFrame(back); }
+    BOOL IsDeviceLost() const override { return m_Display.m_bDeviceLost; }
 
 private:
     CSdlDisplay& m_Display;

@@ -70,30 +70,21 @@ EM_JS(void, velvina_record_frame_time, (double dMilliseconds, int bShown), {
 } // namespace
 
 // The canvas: copying a frame to it shows the frame.
-class CWebPrimarySurface : public IDisplaySurface
+class CWebPrimarySurface : public CMemoryPrimarySurface
 {
 public:
     explicit CWebPrimarySurface(CWebDisplay& display) : m_Display(display) {}
 
-    DisplayResult Lock(WORD**, LONG*, DWORD) override { return DISPLAY_FAILED; }
-    DisplayResult Unlock() override { return DISPLAY_FAILED; }
     DisplayResult Restore() override { return DISPLAY_OK; }
-    DisplayResult Blt(const RECT&, IDisplaySurface* pSource, const RECT&) override
-    {
-        if (!pSource || pSource != m_Display.m_pBack)
-            return DISPLAY_FAILED;
-        return m_Display.ShowFrame(*static_cast<CMemoryBackSurface*>(pSource));
-    }
-    BOOL GetPixelFormat(DisplayPixelFormat& format) override
-    {
-        format = kFormat565;
-        return TRUE;
-    }
     void Release() override
     {
         m_Display.m_pPrimary = nullptr;
         delete this;
     }
+
+protected:
+    const IDisplaySurface* GetBackSurface() const override { return m_Display.m_pBack; }
+    DisplayResult ShowFrame(const CMemoryBackSurface& back) override { return m_Display.ShowFrame(back); }
 
 private:
     CWebDisplay& m_Display;
