@@ -106,7 +106,6 @@ public:
     }
 
     RunFault Fault() const { return m_fault; }
-    bool Ended() const { return m_bEnded; }
     // Offset of the record read last: the run handed out, or the record that stopped the reader.
     size_t RecordOffset() const { return m_nRecordOffset; }
 
