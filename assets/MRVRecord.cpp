@@ -74,13 +74,7 @@ uint64_t PayloadLimit(const MRVRecordHeader& header)
                                                   : header.dwDataSize;
 }
 
-} // namespace
-
-uint64_t RecordBufferLimit(const MRVRecordHeader& header)
-{
-    return std::min(LayoutLimit(header), PayloadLimit(header));
-}
-
+// The header's own consistency: everything but the bytes present.
 MRVRecordFault CheckRecordHeader(const MRVRecordHeader& header)
 {
     // The payload is read into a buffer of buffer size bytes.
@@ -99,6 +93,13 @@ MRVRecordFault CheckRecordHeader(const MRVRecordHeader& header)
     if (header.dwBufferSize > PayloadLimit(header))
         return MRVRECORD_STREAM_TOO_SHORT;
     return MRVRECORD_OK;
+}
+
+} // namespace
+
+uint64_t RecordBufferLimit(const MRVRecordHeader& header)
+{
+    return std::min(LayoutLimit(header), PayloadLimit(header));
 }
 
 MRVRecordFault CheckRecord(const MRVRecordHeader& header, uint64_t nPayloadBytes)

@@ -62,8 +62,6 @@ const char* RecordFaultText(MRVRecordFault fault);
 // decode to. Records whose flags name no pixel layout are bounded by their stream alone.
 uint64_t RecordBufferLimit(const MRVRecordHeader& header);
 
-// Checks the header's own consistency (everything but the bytes present).
-MRVRecordFault CheckRecordHeader(const MRVRecordHeader& header);
-// Checks the header and that nPayloadBytes bytes follow it in the file or entry (bytes after
-// the payload are allowed).
+// Checks the header's own consistency and that nPayloadBytes bytes follow it in the file or
+// entry (bytes after the payload are allowed).
 MRVRecordFault CheckRecord(const MRVRecordHeader& header, uint64_t nPayloadBytes);
