@@ -13,7 +13,7 @@ cd "$root"
 command -v clang-format >/dev/null || { echo "clang-format is not installed (scripts/setup.sh installs it)"; exit 1; }
 
 # The project's own sources: the files git knows, or every source file when there is no git.
-if [ -d .git ] || [ -f .git ]; then
+if [ -e .git ]; then
   files=$(git ls-files '*.h' '*.hpp' '*.c' '*.cpp')
 else
   files=$(find . -path ./build -prune -o -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.c' -o -name '*.cpp' \) -print | sed 's|^\./||' | sort)
