@@ -10,7 +10,6 @@ namespace Face
 {
 namespace
 {
-constexpr double PI = 3.14159265358979323846;
 constexpr double CX = 400;
 constexpr double EYE_Y = 188;
 constexpr double EYE_DX = 34; // eye centres at CX -/+ EYE_DX

@@ -15,7 +15,6 @@ namespace
 {
 using namespace MakeoverLayout;
 
-constexpr double PI = 3.14159265358979323846;
 constexpr int REACH = 12; // the farthest a part's edge is searched for around a pixel
 
 // The pixels of the tray a pair may draw on, over the bounding box of its areas.
