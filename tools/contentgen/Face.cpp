@@ -618,6 +618,15 @@ void PathCurlyMass(cairo_t* cr)
         PathEllipse(cr, CX + 124 * std::cos(a), 196 + 128 * std::sin(a), r, r * 0.92);
     }
 }
+
+// The beehive's dome, from one temple up over the crown to the other.
+void PathBeehiveDome(cairo_t* cr)
+{
+    cairo_move_to(cr, CX - 78, 120);
+    cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
+    cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
+    cairo_close_path(cr);
+}
 } // namespace
 
 void DrawHair(cairo_t* cr, int nStyle)
@@ -782,18 +791,12 @@ void DrawHair(cairo_t* cr, int nStyle)
                             {CX + nSide * 108, 236, 5},
                             {CX + nSide * 114, 222, 1}},
                            c, STRAND);
-        cairo_move_to(cr, CX - 78, 120);
-        cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
-        cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
-        cairo_close_path(cr);
+        PathBeehiveDome(cr);
         Hair::FillMass(cr, c, CX - 90, 14, CX + 90, 120, STRAND);
         DrawCrown(cr, c, 6, 2, 215);
         ClearFace(cr);
         cairo_save(cr);
-        cairo_move_to(cr, CX - 78, 120);
-        cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
-        cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
-        cairo_close_path(cr);
+        PathBeehiveDome(cr);
         cairo_clip(cr);
         for (int i = 0; i < 6; ++i)
         {
