@@ -44,11 +44,6 @@ struct OwnPart
     }
 };
 
-bool InsideArea(const LayoutRect& rc, int x, int y)
-{
-    return rc.Contains(x, y);
-}
-
 OwnPart FindOwnPart(int nPair)
 {
     OwnPart part;
@@ -75,7 +70,7 @@ OwnPart FindOwnPart(int nPair)
             // pair's when that area is one of its own.
             int nFirst = -1;
             for (int i = 0; i < nGlassesAreas && nFirst < 0; ++i)
-                if (InsideArea(GlassesArea(i), x, y))
+                if (GlassesArea(i).Contains(x, y))
                     nFirst = i;
             const bool bOwn = bPanel && nFirst >= 0 && GlassesPairOfArea(nFirst) == nPair;
             part.own[(y - part.y0) * part.w + x - part.x0] = uint8_t(bOwn ? 1 + nFirst % 3 : 0);
