@@ -379,6 +379,22 @@ void PathLens(cairo_t* cr, LensShape shape, int nSide)
     }
 }
 
+// The lens on side nSide of a pair, centred at (nSide * 1.4, 0).
+void PathLensOfPair(cairo_t* cr, LensShape shape, int nSide)
+{
+    cairo_save(cr);
+    cairo_translate(cr, nSide * 1.4, 0);
+    PathLens(cr, shape, nSide);
+    cairo_restore(cr);
+}
+
+// The bridge between a pair's lenses, an open curve.
+void PathBridge(cairo_t* cr)
+{
+    cairo_move_to(cr, -0.45, -0.25);
+    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+}
+
 // Glasses with lens centres at (-1.4, 0) and (1.4, 0) in units of one lens radius; the
 // caller's transform sets position, size and angle. dLine is the frame width in those units.
 void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
@@ -388,10 +404,7 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     for (int nSide = -1; nSide <= 1; nSide += 2)
     {
-        cairo_save(cr);
-        cairo_translate(cr, nSide * 1.4, 0);
-        PathLens(cr, style.shape, nSide);
-        cairo_restore(cr);
+        PathLensOfPair(cr, style.shape, nSide);
         SetColour(cr, style.lens);
         cairo_fill_preserve(cr);
         if (style.shape == LENS_BROWLINE)
@@ -421,8 +434,7 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
         }
     }
     // Bridge.
-    cairo_move_to(cr, -0.45, -0.25);
-    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+    PathBridge(cr);
     Stroke(cr, style.frame, dLine * 1.2);
     cairo_restore(cr);
 }
@@ -459,14 +471,8 @@ std::vector<std::pair<double, double>> GlassesTrayOutline(int nPair)
     cairo_surface_t* pSurface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(pSurface);
     for (int nSide = -1; nSide <= 1; nSide += 2)
-    {
-        cairo_save(cr);
-        cairo_translate(cr, nSide * 1.4, 0);
-        PathLens(cr, g_aGlasses[nPair].shape, nSide);
-        cairo_restore(cr);
-    }
-    cairo_move_to(cr, -0.45, -0.25);
-    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+        PathLensOfPair(cr, g_aGlasses[nPair].shape, nSide);
+    PathBridge(cr);
     cairo_path_t* pPath = cairo_copy_path_flat(cr);
     std::vector<std::pair<double, double>> points;
     for (int i = 0; i < pPath->num_data; i += pPath->data[i].header.length)
