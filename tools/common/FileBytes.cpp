@@ -151,4 +151,14 @@ bool WriteFileBytes(const std::string& strPath, const uint8_t* pData, size_t nSi
     return bDone;
 }
 
+bool WriteFileBytesIfChanged(const std::string& strPath, const std::vector<uint8_t>& bytes,
+                             std::string* pError)
+{
+    std::vector<uint8_t> existing;
+    std::string strUnread; // a missing or unreadable file is simply written
+    if (ReadFileBytes(strPath, &existing, &strUnread) && existing == bytes)
+        return true;
+    return WriteFileBytes(strPath, bytes, pError);
+}
+
 } // namespace ToolFiles

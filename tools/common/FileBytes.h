@@ -28,4 +28,9 @@ inline bool WriteFileBytes(const std::string& strPath, const std::vector<uint8_t
     return WriteFileBytes(strPath, bytes.data(), bytes.size(), pError);
 }
 
+// Writes the bytes as WriteFileBytes does, unless the file already holds exactly them: an
+// unchanged output keeps its time stamp, so the build redoes nothing that depends on it.
+bool WriteFileBytesIfChanged(const std::string& strPath, const std::vector<uint8_t>& bytes,
+                             std::string* pError);
+
 } // namespace ToolFiles

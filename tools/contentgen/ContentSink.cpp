@@ -1,32 +1,19 @@
 // ContentSink.cpp: staging PNG files, pack arguments and the manifest.
 #include "ContentSink.h"
 
+#include "tools/common/FileBytes.h"
+
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
-bool ReadWholeFile(const std::string& strPath, std::vector<uint8_t>* pBytes)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    if (!in)
-        return false;
-    pBytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
-
 bool WriteFileIfChanged(const std::string& strPath, const std::vector<uint8_t>& bytes)
 {
-    std::vector<uint8_t> existing;
-    if (ReadWholeFile(strPath, &existing) && existing == bytes)
-        return true;
     std::error_code error;
     fs::create_directories(fs::path(strPath).parent_path(), error);
-    std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
+    std::string strError;
+    return ToolFiles::WriteFileBytesIfChanged(strPath, bytes, &strError);
 }
 
 uint64_t HashBytes(const std::vector<uint8_t>& bytes, uint64_t nSeed)
@@ -186,7 +173,8 @@ void CContentSink::AddSound(const char* pszGamePath)
     const std::string strName = ContentName(pszGamePath);
     const std::string strWav = StripExtension(strName) + ".wav";
     std::vector<uint8_t> wav;
-    if (!ReadWholeFile(m_strStagingDir + "/" + strWav, &wav))
+    std::string strError;
+    if (!ToolFiles::ReadFileBytes(m_strStagingDir + "/" + strWav, &wav, &strError))
     {
         std::fprintf(stderr, "contentgen: the sound %s/%s is missing\n", m_strStagingDir.c_str(),
                      strWav.c_str());

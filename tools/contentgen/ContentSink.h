@@ -53,7 +53,7 @@ private:
     bool m_bFailed = false;
 };
 
-// Writes bytes to a file unless it already holds exactly those bytes; creates folders.
+// Writes bytes to a file unless it already holds exactly those bytes (ToolFiles::
+// WriteFileBytesIfChanged), creating its folders first.
 bool WriteFileIfChanged(const std::string& strPath, const std::vector<uint8_t>& bytes);
-bool ReadWholeFile(const std::string& strPath, std::vector<uint8_t>* pBytes);
 uint64_t HashBytes(const std::vector<uint8_t>& bytes, uint64_t nSeed = 1469598103934665603ull);

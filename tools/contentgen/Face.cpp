@@ -10,7 +10,6 @@ namespace Face
 {
 namespace
 {
-constexpr double PI = 3.14159265358979323846;
 constexpr double CX = 400;
 constexpr double EYE_Y = 188;
 constexpr double EYE_DX = 34; // eye centres at CX -/+ EYE_DX
@@ -380,6 +379,22 @@ void PathLens(cairo_t* cr, LensShape shape, int nSide)
     }
 }
 
+// The lens on side nSide of a pair, centred at (nSide * 1.4, 0).
+void PathLensOfPair(cairo_t* cr, LensShape shape, int nSide)
+{
+    cairo_save(cr);
+    cairo_translate(cr, nSide * 1.4, 0);
+    PathLens(cr, shape, nSide);
+    cairo_restore(cr);
+}
+
+// The bridge between a pair's lenses, an open curve.
+void PathBridge(cairo_t* cr)
+{
+    cairo_move_to(cr, -0.45, -0.25);
+    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+}
+
 // Glasses with lens centres at (-1.4, 0) and (1.4, 0) in units of one lens radius; the
 // caller's transform sets position, size and angle. dLine is the frame width in those units.
 void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
@@ -389,10 +404,7 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     for (int nSide = -1; nSide <= 1; nSide += 2)
     {
-        cairo_save(cr);
-        cairo_translate(cr, nSide * 1.4, 0);
-        PathLens(cr, style.shape, nSide);
-        cairo_restore(cr);
+        PathLensOfPair(cr, style.shape, nSide);
         SetColour(cr, style.lens);
         cairo_fill_preserve(cr);
         if (style.shape == LENS_BROWLINE)
@@ -422,8 +434,7 @@ void DrawGlassesUnits(cairo_t* cr, int nPair, double dLine, bool bTemples)
         }
     }
     // Bridge.
-    cairo_move_to(cr, -0.45, -0.25);
-    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+    PathBridge(cr);
     Stroke(cr, style.frame, dLine * 1.2);
     cairo_restore(cr);
 }
@@ -460,14 +471,8 @@ std::vector<std::pair<double, double>> GlassesTrayOutline(int nPair)
     cairo_surface_t* pSurface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(pSurface);
     for (int nSide = -1; nSide <= 1; nSide += 2)
-    {
-        cairo_save(cr);
-        cairo_translate(cr, nSide * 1.4, 0);
-        PathLens(cr, g_aGlasses[nPair].shape, nSide);
-        cairo_restore(cr);
-    }
-    cairo_move_to(cr, -0.45, -0.25);
-    cairo_curve_to(cr, -0.2, -0.55, 0.2, -0.55, 0.45, -0.25);
+        PathLensOfPair(cr, g_aGlasses[nPair].shape, nSide);
+    PathBridge(cr);
     cairo_path_t* pPath = cairo_copy_path_flat(cr);
     std::vector<std::pair<double, double>> points;
     for (int i = 0; i < pPath->num_data; i += pPath->data[i].header.length)
@@ -618,6 +623,15 @@ void PathCurlyMass(cairo_t* cr)
         const double r = 17 + (i * 5 % 7);
         PathEllipse(cr, CX + 124 * std::cos(a), 196 + 128 * std::sin(a), r, r * 0.92);
     }
+}
+
+// The beehive's dome, from one temple up over the crown to the other.
+void PathBeehiveDome(cairo_t* cr)
+{
+    cairo_move_to(cr, CX - 78, 120);
+    cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
+    cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
+    cairo_close_path(cr);
 }
 } // namespace
 
@@ -783,18 +797,12 @@ void DrawHair(cairo_t* cr, int nStyle)
                             {CX + nSide * 108, 236, 5},
                             {CX + nSide * 114, 222, 1}},
                            c, STRAND);
-        cairo_move_to(cr, CX - 78, 120);
-        cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
-        cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
-        cairo_close_path(cr);
+        PathBeehiveDome(cr);
         Hair::FillMass(cr, c, CX - 90, 14, CX + 90, 120, STRAND);
         DrawCrown(cr, c, 6, 2, 215);
         ClearFace(cr);
         cairo_save(cr);
-        cairo_move_to(cr, CX - 78, 120);
-        cairo_curve_to(cr, CX - 96, 40, CX - 40, 12, CX + 6, 14);
-        cairo_curve_to(cr, CX + 60, 16, CX + 96, 50, CX + 78, 120);
-        cairo_close_path(cr);
+        PathBeehiveDome(cr);
         cairo_clip(cr);
         for (int i = 0; i < 6; ++i)
         {

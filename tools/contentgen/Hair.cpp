@@ -7,8 +7,6 @@ namespace Hair
 {
 namespace
 {
-constexpr double PI = 3.14159265358979323846;
-
 void StrokePolyline(cairo_t* cr, const std::vector<TubeKnot>& line, size_t nFrom, size_t nTo)
 {
     if (nTo <= nFrom + 1)

@@ -3,11 +3,6 @@
 
 #include <cmath>
 
-namespace
-{
-constexpr double PI = 3.14159265358979323846;
-}
-
 Colour Mix(const Colour& a, const Colour& b, double t)
 {
     return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};

@@ -8,6 +8,9 @@
 #include <initializer_list>
 #include <string>
 
+// Half a turn, in radians.
+constexpr double PI = 3.14159265358979323846;
+
 struct Colour
 {
     double r;

@@ -1,13 +1,13 @@
 // Shapes.cpp: Catmull-Rom sampling of knots into tube and profile outlines.
 #include "Shapes.h"
 
+#include "Paint.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace
 {
-constexpr double PI = 3.14159265358979323846;
-
 // The point at t (0 to 1) between b and c on the Catmull-Rom curve through a, b, c, d.
 TubeKnot CatmullRom(const TubeKnot& a, const TubeKnot& b, const TubeKnot& c, const TubeKnot& d, double t)
 {

@@ -15,7 +15,6 @@ namespace
 {
 using namespace MakeoverLayout;
 
-constexpr double PI = 3.14159265358979323846;
 constexpr int REACH = 12; // the farthest a part's edge is searched for around a pixel
 
 // The pixels of the tray a pair may draw on, over the bounding box of its areas.
@@ -45,11 +44,6 @@ struct OwnPart
     }
 };
 
-bool InsideArea(const LayoutRect& rc, int x, int y)
-{
-    return rc.Contains(x, y);
-}
-
 OwnPart FindOwnPart(int nPair)
 {
     OwnPart part;
@@ -76,7 +70,7 @@ OwnPart FindOwnPart(int nPair)
             // pair's when that area is one of its own.
             int nFirst = -1;
             for (int i = 0; i < nGlassesAreas && nFirst < 0; ++i)
-                if (InsideArea(GlassesArea(i), x, y))
+                if (GlassesArea(i).Contains(x, y))
                     nFirst = i;
             const bool bOwn = bPanel && nFirst >= 0 && GlassesPairOfArea(nFirst) == nPair;
             part.own[(y - part.y0) * part.w + x - part.x0] = uint8_t(bOwn ? 1 + nFirst % 3 : 0);

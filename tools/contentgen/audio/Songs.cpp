@@ -53,16 +53,14 @@ void AddMelody(STrack& track, const Melody& melody, int nFirstBar, int nBars, fl
     }
 }
 
-// A song's tempo and feel: swing on a grid of dSwingUnit beats, the closing fade (which ends a
-// short release after the last note), the reverb room and the seed of its humanising.
-SSong MakeSong(double dTempo, double dSwing, double dSwingUnit, double dFadeSeconds, float fRoomSize,
-               uint32_t dwSeed)
+// A song's tempo and feel: swing on a grid of dSwingUnit beats, the reverb room and the seed of
+// its humanising. Every song keeps the sequencer's short release and closing fade.
+SSong MakeSong(double dTempo, double dSwing, double dSwingUnit, float fRoomSize, uint32_t dwSeed)
 {
     SSong song;
     song.dTempo = dTempo;
     song.dSwing = dSwing;
     song.dSwingUnit = dSwingUnit;
-    song.dFadeSeconds = dFadeSeconds;
     song.fRoomSize = fRoomSize;
     song.dwSeed = dwSeed;
     return song;
@@ -114,7 +112,7 @@ SSong BuildLoungeSong()
     const int kBodyBars = 16;
     const int nFinalBar = kIntroBars + kBodyBars;
 
-    SSong song = MakeSong(84.0, 1.0 / 3.0, 0.5, 0.35, 0.6f, 0x10C0A1u);
+    SSong song = MakeSong(84.0, 1.0 / 3.0, 0.5, 0.6f, 0x10C0A1u);
 
     STrack piano = MakeTrack(RenderElectricPiano, 0.22f, 0.35f, 0.0f, 0.12f);
     STrack bass = MakeTrack(RenderUprightBass, 0.55f, 0.05f, 0.0f, 0.1f);
@@ -182,7 +180,7 @@ SSong BuildUrbanSong()
     const int kBreakBars = 4;
     const int nFinalBar = 22;
 
-    SSong song = MakeSong(90.0, 0.2, 0.25, 0.35, 0.35f, 0x0B0B0A7u);
+    SSong song = MakeSong(90.0, 0.2, 0.25, 0.35f, 0x0B0B0A7u);
 
     STrack kick = MakeTrack(RenderKick, 0.55f, 0.0f, 0.0f, 0.05f);
     STrack snare = MakeTrack(RenderSnare, 0.8f, 0.3f, 0.0f, 0.05f);
@@ -270,7 +268,7 @@ SSong BuildPopSong()
     const std::vector<std::pair<ESection, int>> sections = {
         {Intro, 2}, {Verse, 8}, {Chorus, 8}, {Bridge, 4}, {Chorus, 8}};
 
-    SSong song = MakeSong(124.0, 0.0, 0.5, 0.35, 0.45f, 0x50F7A9u);
+    SSong song = MakeSong(124.0, 0.0, 0.5, 0.45f, 0x50F7A9u);
 
     STrack kick = MakeTrack(RenderKick, 0.8f, 0.0f, 0.0f, 0.03f);
     STrack clap = MakeTrack(RenderClap, 0.35f, 0.25f, 0.0f, 0.05f);

@@ -2,11 +2,10 @@
 #include "WavWriter.h"
 
 #include "platform/ByteOrder.h"
+#include "tools/common/FileBytes.h"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace AudioGen
 {
@@ -54,37 +53,13 @@ std::vector<uint8_t> EncodeWav16(const std::vector<int16_t>& vPcm, int nSampleRa
     return vOut;
 }
 
-namespace
-{
-bool FileHolds(const std::string& strPath, const std::vector<uint8_t>& vBytes)
-{
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file)
-        return false;
-    const std::vector<uint8_t> vExisting((std::istreambuf_iterator<char>(file)),
-                                         std::istreambuf_iterator<char>());
-    return vExisting == vBytes;
-}
-} // namespace
-
 bool WriteWav16(const std::string& strPath, const Samples& samples, int nSampleRate, std::string& strError)
 {
-    const std::vector<uint8_t> vFile = EncodeWav16(QuantiseToPcm16(samples), nSampleRate);
     // An identical file is left alone so its time stamp stays and the build repacks nothing.
-    if (FileHolds(strPath, vFile))
+    if (ToolFiles::WriteFileBytesIfChanged(strPath, EncodeWav16(QuantiseToPcm16(samples), nSampleRate),
+                                           &strError))
         return true;
-    std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    if (!file)
-    {
-        strError = "cannot create " + strPath;
-        return false;
-    }
-    file.write(reinterpret_cast<const char*>(vFile.data()), static_cast<std::streamsize>(vFile.size()));
-    if (!file)
-    {
-        strError = "cannot write " + strPath;
-        return false;
-    }
-    return true;
+    strError = strPath + ": " + strError;
+    return false;
 }
 } // namespace AudioGen
