@@ -26,14 +26,12 @@ t1=$(now)
 release_contentgen="$release_build/tools/contentgen/contentgen"
 release_mrvtool="$release_build/tools/mrvtool/mrvtool"
 
+# Packs every staged file as the content build does (PackContent.cmake).
 pack_all() {
   local tool=$1 staging=$2 out=$3
   (cd "$staging" && find . -name '*.args' | sort) | while read -r args; do
-    name=${args%.args}
-    mkdir -p "$(dirname "$out/$name")"
-    mapfile -t argv < <(grep -v '^#' "$staging/$args")
-    argv=("${argv[@]/@OUT@/$out/$name}")
-    (cd "$staging" && "$tool" "${argv[@]}" > /dev/null)
+    cmake -DMRVTOOL="$tool" -DSTAGING="$staging" -DARGS="$staging/$args" -DOUT="$out/${args%.args}" \
+      -P "$source_dir/tools/contentgen/PackContent.cmake" > /dev/null
   done
 }
 

@@ -2,6 +2,7 @@
 #include "WaveBytes.h"
 
 #include "assets/MRVRecord.h"
+#include "tools/common/FileBytes.h"
 #include "tools/mrvtool/ContentFormats.h"
 #include "tools/mrvtool/Pixel565.h"
 #include "tools/mrvtool/PngIO.h"
@@ -14,8 +15,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,24 +59,24 @@ protected:
         return run;
     }
 
-    static std::string ReadText(const std::string& strPath)
-    {
-        std::ifstream file(strPath, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
     static Bytes ReadBytes(const std::string& strPath)
     {
-        const std::string strText = ReadText(strPath);
-        return Bytes(strText.begin(), strText.end());
+        Bytes bytes;
+        std::string strError;
+        EXPECT_TRUE(ToolFiles::ReadFileBytes(strPath, &bytes, &strError)) << strPath << ": " << strError;
+        return bytes;
+    }
+
+    static std::string ReadText(const std::string& strPath)
+    {
+        const Bytes bytes = ReadBytes(strPath);
+        return std::string(bytes.begin(), bytes.end());
     }
 
     static void WriteBytes(const std::string& strPath, const Bytes& bytes)
     {
-        std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::string strError;
+        EXPECT_TRUE(ToolFiles::WriteFileBytes(strPath, bytes, &strError)) << strPath << ": " << strError;
     }
 
     std::string WritePicture(const std::string& strName, const Picture& picture) const

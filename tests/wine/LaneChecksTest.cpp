@@ -3,6 +3,7 @@
 #include "AudioRuns.h"
 #include "TraceLines.h"
 #include "XwdImage.h"
+#include "tests/sound/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +15,6 @@
 
 namespace
 {
-
-std::vector<int16_t> Noise(size_t nCount, uint32_t dwSeed)
-{
-    std::vector<int16_t> samples(nCount);
-    for (int16_t& nSample : samples)
-    {
-        dwSeed = dwSeed * 1664525u + 1013904223u;
-        nSample = static_cast<int16_t>((dwSeed >> 16) | 1);
-    }
-    return samples;
-}
 
 // Silence, then the given pieces of the sound one after another, then silence.
 std::vector<int16_t> Recording(const std::vector<int16_t>& sound,
@@ -40,7 +30,7 @@ std::vector<int16_t> Recording(const std::vector<int16_t>& sound,
 
 TEST(LaneChecks, TellsTheFaultsOfAStreamApart)
 {
-    const std::vector<int16_t> sound = Noise(100000, 7);
+    const std::vector<int16_t> sound = SoundTest::TestSamples(100000, 7);
     struct Case
     {
         const char* pszName;
@@ -75,7 +65,7 @@ TEST(LaneChecks, TellsTheFaultsOfAStreamApart)
 
 TEST(LaneChecks, ChangedSamplesAndShortSoundsAreFound)
 {
-    const std::vector<int16_t> sound = Noise(20000, 3);
+    const std::vector<int16_t> sound = SoundTest::TestSamples(20000, 3);
     std::vector<int16_t> recorded = Recording(sound, {{0, 20000}});
     recorded[500 + 10000] = static_cast<int16_t>(recorded[500 + 10000] ^ 0x40);
     const Lane::SoundMatch changed = Lane::FindSound(recorded, 0, recorded.size(), sound);

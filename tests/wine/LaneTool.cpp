@@ -22,13 +22,14 @@
 #include "AudioRuns.h"
 #include "TraceLines.h"
 #include "XwdImage.h"
+#include "platform/ByteOrder.h"
+#include "sound/MRVSoundFile.h"
+#include "tools/common/FileBytes.h"
 #include "tools/mrvtool/PngIO.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,6 @@ namespace
 {
 
 constexpr unsigned kRate = 22050;
-constexpr size_t kSoundHeaderSize = 26;
 // A streamed chunk: 32,000 bytes of 16-bit mono.
 constexpr size_t kChunkSamples = 16000;
 // Silence that must follow the end of a streamed sound before the next one may start.
@@ -51,20 +51,21 @@ int Usage()
     return 2;
 }
 
+// The whole file; says why on stderr when it cannot be read.
 bool ReadBytes(const std::string& strPath, std::vector<uint8_t>& bytes)
 {
-    std::ifstream stream(strPath, std::ios::binary);
-    if (!stream)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-    return true;
+    std::string strError;
+    if (ToolFiles::ReadFileBytes(strPath, &bytes, &strError))
+        return true;
+    std::fprintf(stderr, "%s: %s\n", strPath.c_str(), strError.c_str());
+    return false;
 }
 
 std::vector<int16_t> Samples(const uint8_t* pBytes, size_t nBytes)
 {
     std::vector<int16_t> samples(nBytes / 2);
     for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<int16_t>(pBytes[2 * i] | (pBytes[2 * i + 1] << 8));
+        samples[i] = static_cast<int16_t>(Platform::ReadLE16(pBytes + 2 * i));
     return samples;
 }
 
@@ -72,16 +73,16 @@ std::vector<int16_t> Samples(const uint8_t* pBytes, size_t nBytes)
 bool ReadSound(const std::string& strPath, std::vector<int16_t>& samples)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadBytes(strPath, bytes) || bytes.size() < kSoundHeaderSize ||
-        std::memcmp(bytes.data(), "MRVS", 4) != 0)
+    MRVSoundHeader header;
+    if (!ReadBytes(strPath, bytes))
+        return false;
+    if (!ParseSoundHeader(bytes.data(), bytes.size(), &header) || std::memcmp(bytes.data(), "MRVS", 4) != 0)
     {
         std::fprintf(stderr, "%s: not a sound file\n", strPath.c_str());
         return false;
     }
-    const unsigned nChannels = bytes[6] | (bytes[7] << 8);
-    const unsigned nRate = bytes[8] | (bytes[9] << 8) | (bytes[10] << 16) | (unsigned(bytes[11]) << 24);
-    const unsigned nBits = bytes[18] | (bytes[19] << 8);
-    if (nChannels != 1 || nRate != kRate || nBits != 16)
+    if (header.format.nChannels != 1 || header.format.nSamplesPerSec != kRate ||
+        header.format.wBitsPerSample != 16)
     {
         std::fprintf(stderr, "%s: not 16-bit mono at %u Hz\n", strPath.c_str(), kRate);
         return false;
@@ -94,10 +95,7 @@ bool ReadRecording(const std::string& strPath, std::vector<int16_t>& samples)
 {
     std::vector<uint8_t> bytes;
     if (!ReadBytes(strPath, bytes))
-    {
-        std::fprintf(stderr, "%s: cannot be read\n", strPath.c_str());
         return false;
-    }
     samples = Samples(bytes.data(), bytes.size());
     return true;
 }
@@ -243,10 +241,7 @@ int CompareTraces(const std::string& strWine, const std::string& strHeadless)
     std::vector<uint8_t> wine;
     std::vector<uint8_t> headless;
     if (!ReadBytes(strWine, wine) || !ReadBytes(strHeadless, headless))
-    {
-        std::fprintf(stderr, "cannot read %s or %s\n", strWine.c_str(), strHeadless.c_str());
         return 2;
-    }
     const std::vector<std::string> wineMessages =
         Lane::WineDebuggerMessages(std::string(wine.begin(), wine.end()));
     const std::vector<std::string> headlessMessages =

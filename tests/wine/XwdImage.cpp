@@ -1,8 +1,7 @@
 // XwdImage.cpp: the dump's big-endian header, its colour table (skipped) and its pixel rows.
 #include "XwdImage.h"
 
-#include <fstream>
-#include <iterator>
+#include "tools/common/FileBytes.h"
 
 namespace Lane
 {
@@ -43,11 +42,10 @@ bool Fail(std::string* pError, const std::string& strPath, const char* pszWhy)
 
 bool ReadXwd(const std::string& strPath, RgbaImage* pImage, std::string* pError)
 {
-    std::ifstream stream(strPath, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
-                                     std::istreambuf_iterator<char>());
-    if (!stream.good() && !stream.eof())
-        return Fail(pError, strPath, "cannot be read");
+    std::vector<uint8_t> bytes;
+    std::string strWhy;
+    if (!ToolFiles::ReadFileBytes(strPath, &bytes, &strWhy))
+        return Fail(pError, strPath, strWhy.c_str());
     if (bytes.size() < kHeaderWords * 4)
         return Fail(pError, strPath, "too short for a dump header");
     const uint32_t dwHeaderSize = BigEndianWord(bytes, 0);
