@@ -12,6 +12,20 @@ const Backend g_NoBackend;
 std::atomic<const Backend*> g_pBackend{&g_NoBackend};
 } // namespace
 
+Backend MakeBackend(IWindowService& window, IDisplay& display, ISingleInstance& lock, IAudioBackend* pAudio,
+                    IClock* pClock, Trace::ITraceSink* pTraceSink, IGameObserver* pObserver)
+{
+    Backend backend;
+    backend.pWindow = &window;
+    backend.pDisplay = &display;
+    backend.pSingleInstance = &lock;
+    backend.pAudio = pAudio;
+    backend.pClock = pClock;
+    backend.pTraceSink = pTraceSink;
+    backend.pObserver = pObserver;
+    return backend;
+}
+
 const Backend& CurrentBackend()
 {
     return *g_pBackend.load();

@@ -37,6 +37,12 @@ struct Backend
     IGameObserver* pObserver = nullptr;
 };
 
+// A bundle of a backend that has a window, a display and a lock; the other services are
+// optional and stay null when not given.
+Backend MakeBackend(IWindowService& window, IDisplay& display, ISingleInstance& lock,
+                    IAudioBackend* pAudio = nullptr, IClock* pClock = nullptr,
+                    Trace::ITraceSink* pTraceSink = nullptr, IGameObserver* pObserver = nullptr);
+
 // The bundle installed now (all members null when none is).
 const Backend& CurrentBackend();
 

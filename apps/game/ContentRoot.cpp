@@ -68,19 +68,23 @@ ContentSearch FindNamedContentRoot(const std::string& strDir)
     return search;
 }
 
-std::string DescribeMissingContent(const ContentSearch& search)
+std::string DescribeSearchedFolders(const ContentSearch& search)
 {
     // Short lines: a message box is as wide as its longest line.
     std::string strText =
         "VelvinaDemo cannot find its pictures and sounds.\nThere is no content folder in:\n";
     for (const std::string& strDir : search.Searched)
         strText += "    " + strDir + "\n";
-    strText += "The build makes the content. In the source folder, run\n"
-               "    cmake --preset default && cmake --build --preset default\n"
-               "and start the game with build/default/run-game.sh,\n"
-               "install it with cmake --install, or name the folder\n"
-               "that holds content/ with --content DIR.";
     return strText;
+}
+
+std::string DescribeMissingContent(const ContentSearch& search)
+{
+    return DescribeSearchedFolders(search) + "The build makes the content. In the source folder, run\n"
+                                             "    cmake --preset default && cmake --build --preset default\n"
+                                             "and start the game with build/default/run-game.sh,\n"
+                                             "install it with cmake --install, or name the folder\n"
+                                             "that holds content/ with --content DIR.";
 }
 
 } // namespace GameApp

@@ -24,8 +24,11 @@ ContentSearch FindContentRoot(const std::string& strWorkingDir, const std::strin
 // itself. Searched names strDir alone.
 ContentSearch FindNamedContentRoot(const std::string& strDir);
 
-// What the player is told when no folder held content/: every folder searched, one a line, and
-// how to get the content.
+// The start of what the player is told when no folder held content/: that the content is
+// missing and every folder searched, one a line (each line ends with a line break).
+std::string DescribeSearchedFolders(const ContentSearch& search);
+
+// DescribeSearchedFolders followed by how to build the content or name its folder.
 std::string DescribeMissingContent(const ContentSearch& search);
 
 } // namespace GameApp

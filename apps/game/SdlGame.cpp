@@ -70,12 +70,7 @@ int RunSdlGame(void (*pfnRegisterScenes)(), const GameOptions& options, const st
         window.SetScaleMode(options.eScale);
         window.SetScreenshotWriter([strScreenshotDir](const std::vector<WORD>& frame)
                                    { return SaveScreenshot(strScreenshotDir, frame, LocalTimeNow()); });
-        Platform::Backend backend;
-        backend.pWindow = &window;
-        backend.pDisplay = &display;
-        backend.pSingleInstance = &lock;
-        backend.pAudio = &audio;
-        Platform::CScopedBackend scope(backend);
+        Platform::CScopedBackend scope(Platform::MakeBackend(window, display, lock, &audio));
         pfnRegisterScenes();
         nExitCode = Core::AppMain(SW_SHOWDEFAULT);
         bAlreadyRunning = lock.WasRefused();

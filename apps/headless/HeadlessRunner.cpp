@@ -121,18 +121,11 @@ public:
     // Runs the game on the headless bundle; pTraceSink receives the trace (null: stderr).
     int Run(Trace::ITraceSink* pTraceSink)
     {
-        Platform::Backend backend;
-        backend.pWindow = &m_Window;
-        backend.pDisplay = &m_Display;
-        backend.pSingleInstance = &m_Lock;
-        backend.pAudio = &m_Audio;
-        backend.pClock = &m_Clock;
-        backend.pTraceSink = pTraceSink;
-        backend.pObserver = this;
         Core::EnableSoundEngine(m_Options.audio != AudioMode::None);
         int nExitCode = 0;
         {
-            Platform::CScopedBackend scope(backend);
+            Platform::CScopedBackend scope(
+                Platform::MakeBackend(m_Window, m_Display, m_Lock, &m_Audio, &m_Clock, pTraceSink, this));
             nExitCode = Core::AppMain(SW_SHOWDEFAULT);
         }
         Journal("quit %d", nExitCode);

@@ -38,14 +38,8 @@ int main()
         Platform::CHeadlessSingleInstance lock;
         Platform::CWebAudio audio;
         Platform::CWebConsoleTraceSink console;
-        Platform::Backend backend;
-        backend.pWindow = &window;
-        backend.pDisplay = &display;
-        backend.pSingleInstance = &lock;
-        backend.pAudio = &audio;
-        backend.pClock = &clock;
-        backend.pTraceSink = &console;
-        Platform::CScopedBackend scope(backend);
+        Platform::CScopedBackend scope(
+            Platform::MakeBackend(window, display, lock, &audio, &clock, &console));
         RegisterGameScenes();
         nExitCode = Core::AppMain(SW_SHOWDEFAULT);
     }

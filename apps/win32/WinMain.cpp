@@ -36,11 +36,9 @@ bool EnterContentRoot()
         std::filesystem::current_path(search.strRoot, error);
         return true;
     }
-    std::string strMessage =
-        "VelvinaDemo cannot find its pictures and sounds.\nThere is no content folder in:\n";
-    for (const std::string& strDir : search.Searched)
-        strMessage += "    " + strDir + "\n";
-    strMessage += "Keep the content folder beside velvina.exe, as the VelvinaDemo-win64.zip package has it.";
+    const std::string strMessage =
+        GameApp::DescribeSearchedFolders(search) +
+        "Keep the content folder beside velvina.exe, as the VelvinaDemo-win64.zip package has it.";
     DebugTrace("Error: no content folder found");
     ::MessageBoxA(nullptr, strMessage.c_str(), "VelvinaDemo", MB_OK | MB_ICONERROR);
     return false;

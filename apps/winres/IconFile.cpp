@@ -1,6 +1,8 @@
 // IconFile.cpp: the icon directory, the bitmap header, the colour rows and the mask rows.
 #include "apps/winres/IconFile.h"
 
+#include "platform/ByteOrder.h"
+
 namespace GameApp
 {
 
@@ -11,17 +13,8 @@ constexpr uint32_t kDirectorySize = 6;
 constexpr uint32_t kEntrySize = 16;
 constexpr uint32_t kBitmapHeaderSize = 40;
 
-void Put16(std::vector<uint8_t>& bytes, uint32_t nValue)
-{
-    bytes.push_back(static_cast<uint8_t>(nValue));
-    bytes.push_back(static_cast<uint8_t>(nValue >> 8));
-}
-
-void Put32(std::vector<uint8_t>& bytes, uint32_t nValue)
-{
-    Put16(bytes, nValue & 0xFFFF);
-    Put16(bytes, nValue >> 16);
-}
+using Platform::AppendLE16;
+using Platform::AppendLE32;
 
 } // namespace
 
@@ -35,32 +28,34 @@ std::vector<uint8_t> MakeIconFile(const Platform::ArgbPicture& picture, IconKind
 
     std::vector<uint8_t> bytes;
     // Directory and its one entry (a side of 256 is written as 0).
-    Put16(bytes, 0);
-    Put16(bytes, static_cast<uint32_t>(kind));
-    Put16(bytes, 1);
+    AppendLE16(bytes, 0);
+    AppendLE16(bytes, static_cast<uint16_t>(kind));
+    AppendLE16(bytes, 1);
     bytes.push_back(static_cast<uint8_t>(nWidth & 0xFF));
     bytes.push_back(static_cast<uint8_t>(nHeight & 0xFF));
     bytes.push_back(0); // no palette
     bytes.push_back(0);
-    Put16(bytes, bCursor ? static_cast<uint32_t>(picture.nHotX) : 1);  // planes, or the hot spot
-    Put16(bytes, bCursor ? static_cast<uint32_t>(picture.nHotY) : 32); // bits, or the hot spot
-    Put32(bytes, nImageSize);
-    Put32(bytes, kDirectorySize + kEntrySize);
+    // Planes and bits of an icon; the hot spot of a cursor.
+    AppendLE16(bytes, static_cast<uint16_t>(bCursor ? picture.nHotX : 1));
+    AppendLE16(bytes, static_cast<uint16_t>(bCursor ? picture.nHotY : 32));
+    AppendLE32(bytes, nImageSize);
+    AppendLE32(bytes, kDirectorySize + kEntrySize);
 
     // The bitmap header counts the colour rows and the mask rows together: twice the height.
-    Put32(bytes, kBitmapHeaderSize);
-    Put32(bytes, nWidth);
-    Put32(bytes, nHeight * 2);
-    Put16(bytes, 1);
-    Put16(bytes, 32);
-    Put32(bytes, 0); // uncompressed
-    Put32(bytes, nImageSize - kBitmapHeaderSize);
+    AppendLE32(bytes, kBitmapHeaderSize);
+    AppendLE32(bytes, nWidth);
+    AppendLE32(bytes, nHeight * 2);
+    AppendLE16(bytes, 1);
+    AppendLE16(bytes, 32);
+    AppendLE32(bytes, 0); // uncompressed
+    AppendLE32(bytes, nImageSize - kBitmapHeaderSize);
     for (int i = 0; i < 4; ++i)
-        Put32(bytes, 0); // resolution and palette counts
+        AppendLE32(bytes, 0); // resolution and palette counts
 
+    // Bottom row first; 0xAARRGGBB is B, G, R, A in memory.
     for (uint32_t nRow = nHeight; nRow-- > 0;)
         for (uint32_t x = 0; x < nWidth; ++x)
-            Put32(bytes, picture.Pixels[nRow * nWidth + x]); // 0xAARRGGBB is B, G, R, A in memory
+            AppendLE32(bytes, picture.Pixels[nRow * nWidth + x]);
     for (uint32_t nRow = nHeight; nRow-- > 0;)
     {
         std::vector<uint8_t> mask(nMaskStride, 0);

@@ -32,7 +32,6 @@ public:
     void SetMuted(BOOL bMuted) { m_bMuted.store(bMuted != FALSE); }
     BOOL IsMuted() const { return m_bMuted.load() ? TRUE : FALSE; }
     void SetFocusMuted(BOOL bMuted) { m_bFocusMuted.store(bMuted != FALSE); }
-    BOOL IsFocusMuted() const { return m_bFocusMuted.load() ? TRUE : FALSE; }
 
     // The gain now applied, in 1/65536: kUnityGain at level 100, 0 when muted or at level 0.
     DWORD GetGain() const;

@@ -6,14 +6,7 @@ namespace Platform
 
 Backend CWin32Backend::Bundle()
 {
-    Backend backend;
-    backend.pWindow = &m_Window;
-    backend.pDisplay = &m_Display;
-    backend.pSingleInstance = &m_SingleInstance;
-    backend.pAudio = &m_Audio;
-    backend.pClock = &m_Clock;
-    backend.pTraceSink = &m_TraceSink;
-    return backend;
+    return MakeBackend(m_Window, m_Display, m_SingleInstance, &m_Audio, &m_Clock, &m_TraceSink);
 }
 
 } // namespace Platform

@@ -142,18 +142,8 @@ public:
     ProbeRecord m_Record;
 
 private:
-    Platform::Backend Bundle()
-    {
-        Platform::Backend backend;
-        backend.pWindow = &m_Window;
-        backend.pDisplay = &m_Display;
-        backend.pSingleInstance = &m_Lock;
-        backend.pClock = &m_Clock;
-        backend.pTraceSink = &m_Trace;
-        return backend;
-    }
-
-    Platform::CScopedBackend m_Scope{Bundle()};
+    Platform::CScopedBackend m_Scope{
+        Platform::MakeBackend(m_Window, m_Display, m_Lock, nullptr, &m_Clock, &m_Trace)};
 };
 
 class ShellTest : public ::testing::Test, protected ShellMachine
